@@ -1,0 +1,74 @@
+#include "model/binstream.h"
+
+#include "platform/plain/encoding.h"
+
+#include <bit>
+
+namespace vesk {
+
+static_assert(std::endian::native == std::endian::little, "files are little-endian");
+
+void BinReader::need(std::size_t n) const
+{
+    if (n > remaining())
+        throw ReadError("Unexpected end of data");
+}
+
+void BinReader::rawBytes(void* dst, std::size_t n)
+{
+    need(n);
+    std::memcpy(dst, data_.data() + pos_, n);
+    pos_ += n;
+}
+
+void BinReader::i16(int16_t& v) { rawBytes(&v, 2); }
+
+void BinReader::f32(float& v) { rawBytes(&v, 4); }
+
+void BinReader::fixedStr(std::string& v, std::size_t n)
+{
+    need(n);
+    v = Cp1252ToUtf8(data_.substr(pos_, n));
+    pos_ += n;
+}
+
+void BinReader::countedStr(std::string& v)
+{
+    int16_t len;
+    i16(len);
+    if (len < 0)
+        throw ReadError("Negative string length");
+    need(static_cast<std::size_t>(len));
+    v = Cp1252ToUtf8(data_.substr(pos_, static_cast<std::size_t>(len)));
+    pos_ += static_cast<std::size_t>(len);
+}
+
+void BinWriter::i16(const int16_t& v) { buf_.append(reinterpret_cast<const char*>(&v), 2); }
+
+void BinWriter::f32(const float& v) { buf_.append(reinterpret_cast<const char*>(&v), 4); }
+
+static std::string encode(const std::string& v)
+{
+    auto bytes = Utf8ToCp1252(v);
+    if (!bytes)
+        throw WriteError("Text cannot be written in the Windows character set: " + v);
+    return *bytes;
+}
+
+void BinWriter::fixedStr(const std::string& v, std::size_t n)
+{
+    std::string b = encode(v);
+    b.resize(n, ' ');
+    buf_ += b;
+}
+
+void BinWriter::countedStr(const std::string& v)
+{
+    std::string b = encode(v);
+    if (b.size() > 32767)
+        throw WriteError("Text too long");
+    i16(static_cast<int16_t>(b.size()));
+    buf_ += b;
+}
+
+}  // namespace vesk

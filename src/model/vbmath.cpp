@@ -1,0 +1,69 @@
+#include "model/vbmath.h"
+
+#include <cfloat>
+#include <cmath>
+
+namespace vesk {
+
+float CSng(double v)
+{
+    if (!std::isfinite(v))
+        throw ArithError("Overflow");
+    if (std::fabs(v) > static_cast<double>(FLT_MAX)) {
+        // Values that round down to FLT_MAX still fit.
+        float f = static_cast<float>(v);
+        if (!std::isfinite(f))
+            throw ArithError("Overflow");
+        return f;
+    }
+    return static_cast<float>(v);
+}
+
+double Div(double a, double b)
+{
+    if (b == 0.0)
+        throw ArithError("Division by zero");
+    double q = a / b;
+    if (!std::isfinite(q))
+        throw ArithError("Overflow");
+    return q;
+}
+
+static double roundHalfEven(double v)
+{
+    if (!std::isfinite(v))
+        throw ArithError("Overflow");
+    return std::nearbyint(v);  // default rounding mode: to nearest, ties to even
+}
+
+int16_t CInt(double v)
+{
+    double r = roundHalfEven(v);
+    if (r < -32768.0 || r > 32767.0)
+        throw ArithError("Overflow");
+    return static_cast<int16_t>(r);
+}
+
+int32_t CLng(double v)
+{
+    double r = roundHalfEven(v);
+    if (r < -2147483648.0 || r > 2147483647.0)
+        throw ArithError("Overflow");
+    return static_cast<int32_t>(r);
+}
+
+double Int(double v) { return std::floor(v); }
+
+double Fix(double v) { return std::trunc(v); }
+
+int16_t IntI16(double v)
+{
+    if (!std::isfinite(v))
+        throw ArithError("Overflow");
+    double r = std::floor(v);
+    if (r < -32768.0 || r > 32767.0)
+        throw ArithError("Overflow");
+    return static_cast<int16_t>(r);
+}
+
+}  // namespace vesk
