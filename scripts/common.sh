@@ -5,7 +5,7 @@ VESK_PACKAGES=(
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
-  poppler-utils libwmf-bin
+  poppler-utils libwmf-bin locales
 )
 
 vesk_root() { cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd; }

@@ -1,5 +1,6 @@
 #include "model/numfmt.h"
 
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -76,12 +77,14 @@ std::string FormatPattern(double v, std::string_view pattern)
     // The exact decimal expansion of a double has at most 1074 fraction digits;
     // values below 1e-20 round to zero at any pattern the program uses, so a
     // long fixed expansion is exact for every digit that can matter here.
+    // to_chars rather than printf: printf writes the decimal point of the
+    // C locale, which a Qt application takes from the user's environment.
     const bool negative = std::signbit(v);
     double a = std::fabs(v);
-    int need = std::snprintf(nullptr, 0, "%.*f", decimals + 40, a);
-    std::vector<char> buf(static_cast<std::size_t>(need) + 1);
-    std::snprintf(buf.data(), buf.size(), "%.*f", decimals + 40, a);
-    std::string s(buf.data());
+    const int precision = decimals + 40;
+    std::vector<char> buf(static_cast<std::size_t>(DBL_MAX_10_EXP + 2 + precision));
+    auto res = std::to_chars(buf.data(), buf.data() + buf.size(), a, std::chars_format::fixed, precision);
+    std::string s(buf.data(), res.ptr);
     // Split into integer digits and the kept fraction digits; round on the rest.
     auto dot = s.find('.');
     std::string intPart = s.substr(0, dot);
@@ -122,8 +125,8 @@ std::string PlainNumber(float v)
     if (v == 0.0f)
         return "0";
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.7g", static_cast<double>(v));
-    std::string s(buf);
+    auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 7);
+    std::string s(buf, res.ptr);
     // Write "0.5" and "1E+10" the way the program's other texts do.
     auto e = s.find('e');
     std::string mant = e == std::string::npos ? s : s.substr(0, e);

@@ -7,15 +7,15 @@ namespace vesk {
 
 float CSng(double v)
 {
-    if (!std::isfinite(v))
+    // Magnitudes below FLT_MAX + half its ulp round down to FLT_MAX and still
+    // fit; from that halfway point on they round to infinity. Decided here
+    // rather than by converting: a double beyond float range converted to
+    // float is undefined behaviour in C++.
+    static const double overflowAt = static_cast<double>(FLT_MAX) + std::ldexp(1.0, FLT_MAX_EXP - FLT_MANT_DIG - 1);
+    if (!std::isfinite(v) || std::fabs(v) >= overflowAt)
         throw ArithError("Overflow");
-    if (std::fabs(v) > static_cast<double>(FLT_MAX)) {
-        // Values that round down to FLT_MAX still fit.
-        float f = static_cast<float>(v);
-        if (!std::isfinite(f))
-            throw ArithError("Overflow");
-        return f;
-    }
+    if (std::fabs(v) > static_cast<double>(FLT_MAX))
+        return v < 0 ? -FLT_MAX : FLT_MAX;
     return static_cast<float>(v);
 }
 
