@@ -1,0 +1,98 @@
+#include "shell/io/supportfile.h"
+
+#include "model/globals.h"
+
+namespace vesk {
+
+void WriteSupportBlock(BinWriter& w, const SupportBlock& b)
+{
+    w.fixedStr(b.Name, kCaseNameLen);
+    w.i16(b.Type);
+    WriteRec(w, b.Rec);
+    WriteRec(w, b.Def);
+}
+
+SupportBlock ReadSupportBlock(BinReader& rd, int numTypes)
+{
+    SupportBlock b;
+    rd.fixedStr(b.Name, kCaseNameLen);
+    b.Name = TrimTrailingBlanks(std::move(b.Name));
+    rd.i16(b.Type);
+    if (b.Type < 1 || b.Type > numTypes)
+        throw ReadError("Support type " + std::to_string(b.Type) + " outside 1 to " + std::to_string(numTypes));
+    ReadRec(rd, b.Rec);
+    ReadRec(rd, b.Def);
+    return b;
+}
+
+std::string EncodeSupport(const SupportBlock& b)
+{
+    BinWriter w;
+    WriteSupportBlock(w, b);
+    return w.take();
+}
+
+SupportBlock DecodeSupport(std::string_view bytes, int numTypes)
+{
+    BinReader rd(bytes);
+    return ReadSupportBlock(rd, numTypes);
+}
+
+FileCommandResult ReadFileForOpen(const std::string& path, std::string& bytes)
+{
+    std::error_code ec;
+    auto data = ReadBinaryFile(path, &ec);
+    if (!data) {
+        if (ec == std::errc::no_such_file_or_directory)
+            return {FileCommandStatus::NotFound, "", "", ec.message()};
+        return ReadFailure(path, ec.message());
+    }
+    bytes = std::move(*data);
+    return {};
+}
+
+FileCommandResult SaveSupportFile(const std::string& path, int caseNo)
+{
+    if (caseNo < 1 || caseNo > G.NumCases)
+        return {FileCommandStatus::Refused, kSelectSupportText, "Attention", "no current support"};
+    SupportBlock b{G.CaseName[caseNo], G.CaseType[caseNo], G.Cases[caseNo], G.DefCases[caseNo]};
+    b.Rec.Updated = 0;  // a support read from a file must be designed again
+    std::string bytes;
+    try {
+        bytes = EncodeSupport(b);
+    } catch (const WriteError& e) {
+        return WriteFailure(path, e.what());
+    }
+    std::error_code ec;
+    if (!SaveFileAtomically(path, bytes, &ec))
+        return WriteFailure(path, ec.message());
+    G.Cases[caseNo].Updated = 0;
+    return {};
+}
+
+FileCommandResult OpenSupportFile(const std::string& path)
+{
+    if (G.NumCases >= 10)
+        return {FileCommandStatus::Refused, kMaxSupportsText, "Attention", "support list full"};
+    std::string bytes;
+    if (FileCommandResult r = ReadFileForOpen(path, bytes); !r.ok())
+        return r;
+    SupportBlock b;
+    try {
+        b = DecodeSupport(bytes, G.NumTypes);
+    } catch (const ReadError& e) {
+        return ReadFailure(path, e.what());
+    }
+    const int16_t n = static_cast<int16_t>(G.NumCases + 1);
+    b.Rec.Updated = 0;
+    G.CaseName[n] = std::move(b.Name);
+    G.CaseType[n] = b.Type;
+    G.Cases[n] = std::move(b.Rec);
+    G.DefCases[n] = std::move(b.Def);
+    G.NumCases = n;
+    G.CurCaseNo = n;
+    G.CurType = G.CaseType[n];
+    return {};
+}
+
+}  // namespace vesk
