@@ -1,0 +1,249 @@
+// The curves built for timber posts and concrete cribs as model 1 of the
+// shared curve tables.
+#include "model/concretecurve.h"
+#include "model/globals.h"
+#include "model/postcurve.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <utility>
+#include <vector>
+
+using namespace vesk;
+
+namespace {
+
+using Points = std::vector<std::pair<float, float>>;
+
+class CurveBuilders : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetGlobals();
+        // Curves of some earlier type in models 1..4, to be discarded.
+        G.PerfConv.redim(4, 12);
+        G.PerfLoad.redim(4, 12);
+        for (int m = 1; m <= 4; ++m) {
+            G.PerfConv(m, 0) = 12;
+            G.PerfLoad(m, 5) = 99;
+        }
+    }
+
+    // Model 1 holds exactly these points, and the tables nothing but model 1.
+    static void expectModel1(const Points& pts)
+    {
+        const int n = static_cast<int>(pts.size());
+        ASSERT_EQ(G.PerfConv.maxRow(), 1);
+        ASSERT_EQ(G.PerfConv.maxCol(), n);
+        ASSERT_EQ(G.PerfLoad.maxRow(), 1);
+        EXPECT_EQ(G.PerfConv(1, 0), static_cast<float>(n));
+        for (int p = 1; p <= n; ++p) {
+            EXPECT_EQ(G.PerfConv(1, p), pts[static_cast<std::size_t>(p - 1)].first) << "point " << p;
+            EXPECT_EQ(G.PerfLoad(1, p), pts[static_cast<std::size_t>(p - 1)].second) << "point " << p;
+        }
+        for (int p = 0; p <= n; ++p)
+            EXPECT_EQ(G.PerfConv(0, p) + G.PerfLoad(0, p) + G.PerfLoad(1, 0), 0.0f);
+    }
+
+    static void expectNoCurve()
+    {
+        ASSERT_EQ(G.PerfConv.maxRow(), 1);
+        EXPECT_EQ(G.PerfConv(1, 0), 0.0f);
+        for (int p = 1; p <= G.PerfConv.maxCol(); ++p)
+            EXPECT_EQ(G.PerfLoad(1, p), 0.0f);
+    }
+};
+
+// ---- timber posts ------------------------------------------------------------
+//
+// A 6-in post of 1500 psi and 1400 ksi in an 84-in entry crushes:
+// Pc = 36 pi 1500 / 4 = 42411.504 lb (pi = 3.1415929), below
+// Pb = 0.3 E / (84 / (1.5 sqrt 12))² x 9 pi = 45440.9 lb, so Pf = 21.2057514
+// tons; the shortening is 1500 psi / 1.4e6 psi x 84 in = 0.09 in.
+
+class PostCurve : public CurveBuilders {
+protected:
+    void SetUp() override
+    {
+        CurveBuilders::SetUp();
+        G.EntryHt = 84;
+        G.CurCase.NumPts = 5;
+        G.CurCase.Par = {6, 1500, 1400, 0, 0, 0, 0, 0};
+    }
+};
+
+TEST_F(PostCurve, WithoutCap)
+{
+    EXPECT_EQ(CalcPostCurve(), 0);
+    expectModel1({{0, 0}, {0.0899999961f, 21.2057514f}, {0.13499999f, 0}});
+    EXPECT_EQ(G.CurCase.NumPts, 3);
+
+    // 4 in thick and 120 in long it buckles: Fcr = 0.225 E D² / L² = 350 psi,
+    // Pb = 350 x 4 pi = 4398.23 lb against Pc = 18849.56 lb.
+    G.CurCase.Par[0] = 4;
+    G.EntryHt = 120;
+    EXPECT_EQ(CalcPostCurve(), 1);
+    expectModel1({{0, 0}, {0.0299999993f, 2.19911504f}, {0.0449999981f, 0}});
+
+    // At 60 in and 1500 ksi, Fcr = 1500 psi = the strength: equal loads
+    // (18849.5586 lb) count as buckling.
+    G.CurCase.Par[2] = 1500;
+    G.EntryHt = 60;
+    EXPECT_EQ(CalcPostCurve(), 1);
+    expectModel1({{0, 0}, {0.0599999987f, 9.42477894f}, {0.0899999961f, 0}});
+}
+
+TEST_F(PostCurve, WithCap)
+{
+    // A 4-in cap of 1200 psi, 900 lb wood: a crib layer of two timbers of
+    // side a = 6 sqrt(pi) / 4 = 2.6586809 in, 26.6 in long, 4 in high:
+    // A = 33.929203, K = 21.981176, B = 15.6. Points 2-8 at 0.35 x 4 x
+    // (0.05 ... 1) in on that model; the post's Pf at 1.1 x 0.0857143 + 2 in
+    // (80 in free length); the cap carries more than Pf at point 8, so the
+    // secant 10.125529 beats the falling slope and is halved to 5.0627646.
+    G.CurCase.Par = {6, 1500, 1400, 4, 1200, 900, 0, 0};
+    EXPECT_EQ(CalcPostCurve(), 0);
+    expectModel1({{0, 0},
+                  {0.0700000003f, 12.0415602f},
+                  {0.140000001f, 16.593235f},
+                  {0.280000001f, 19.8269138f},
+                  {0.560000002f, 23.1166039f},
+                  {0.839999974f, 26.196661f},
+                  {1.12f, 29.2740593f},
+                  {1.39999998f, 32.3514252f},
+                  {2.09428573f, 21.2057514f},
+                  {6.28285694f, 0}});
+    EXPECT_EQ(G.CurCase.NumPts, 10);
+    EXPECT_EQ(G.PerfB, 15.6000004f);
+
+    // A soft cap (500 psi, 400 lb): the rise from point 8 to Pf, 14.709227
+    // tons/in, is steeper than the secant; halved, 7.3546133.
+    G.CurCase.Par[4] = 500;
+    G.CurCase.Par[5] = 400;
+    EXPECT_EQ(CalcPostCurve(), 0);
+    EXPECT_EQ(G.PerfLoad(1, 8), 10.9933453f);
+    EXPECT_EQ(G.PerfConv(1, 10), 4.97761202f);  // 2.0942857 + 21.205751 / 7.3546133
+}
+
+TEST_F(PostCurve, FailuresLeaveNoCurve)
+{
+    // Each failure gives -1 with model 1 empty and NumPts as it was.
+    struct Case {
+        const char* what;
+        float entryHt;
+        std::array<float, 8> par;
+    };
+    const Case cases[] = {
+        {"entry height equal to the cap (no free length)", 4, {6, 1500, 1400, 4, 1200, 900, 0, 0}},
+        {"entry height below the cap", 3, {6, 1500, 1400, 4, 1200, 900, 0, 0}},
+        {"cap wood without strength", 84, {6, 1500, 1400, 4, 0, 900, 0, 0}},
+        {"cap wood without hardness", 84, {6, 1500, 1400, 4, 1200, 0, 0, 0}},
+        {"diameter 0", 84, {0, 1500, 1400, 0, 0, 0, 0, 0}},
+        {"modulus 0", 84, {6, 1500, 0, 0, 0, 0, 0, 0}},
+        {"overflowing strength", 84, {6, 3e38f, 1400, 0, 0, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        G.EntryHt = c.entryHt;
+        G.CurCase.Par = c.par;
+        EXPECT_EQ(CalcPostCurve(), -1);
+        expectNoCurve();
+        EXPECT_EQ(G.CurCase.NumPts, 5);
+    }
+}
+
+// ---- concrete cribs ----------------------------------------------------------
+
+class ConcreteCurve : public CurveBuilders {
+protected:
+    void SetUp() override
+    {
+        CurveBuilders::SetUp();
+        G.CurCaseNo = 2;
+        G.CaseType[2] = 5;  // solid crib
+        G.CurCase.Par = {24, 24, 0, 0, 0, 4000, 8, 0};
+        G.CurCase.Interlayer = 0;  // wood on every layer
+    }
+};
+
+TEST_F(ConcreteCurve, SolidCrib)
+{
+    // 24 x 24 in, 4000 psi, 8 in of wood on every layer: stress
+    // (-0.00005 x 4000 + 1.2194) x 4000 - 200.64 = 3876.96 psi, peak
+    // 3876.96 / 2000 x 576 = 1116.5645 tons at c_p = 5.0677 in,
+    // K = P / sqrt(c_p) = 495.99622.
+    EXPECT_EQ(CalcConcreteCurve(), 0);
+    expectModel1({{0, 0},
+                  {0.202707991f, 223.312897f},
+                  {0.810831964f, 446.625793f},
+                  {2.53384995f, 789.530334f},
+                  {3.80077505f, 966.973206f},
+                  {5.06769991f, 1116.56445f},
+                  {5.57447004f, 0}});
+    EXPECT_EQ(G.CurCase.NumPts, 7);
+
+    // Roof and floor only: 0.4185 x 4000 - 129.12 = 1544.88 psi, peak
+    // 444.92545 tons at the same convergences (to single-precision rounding).
+    G.CurCase.Interlayer = 4;
+    EXPECT_EQ(CalcConcreteCurve(), 0);
+    expectModel1({{0, 0},
+                  {0.202708006f, 88.9850922f},
+                  {0.810832024f, 177.970184f},
+                  {2.53384995f, 314.609802f},
+                  {3.80077505f, 385.316711f},
+                  {5.06769991f, 444.925446f},
+                  {5.57447004f, 0}});
+}
+
+TEST_F(ConcreteCurve, AreaAndPeakConvergenceRules)
+{
+    // No interlayer wood: c_p = -0.0571 is replaced by 1 in.
+    G.CurCase.Par[6] = 0;
+    EXPECT_EQ(CalcConcreteCurve(), 0);
+    EXPECT_EQ(G.PerfConv(1, 6), 1.0f);
+    EXPECT_EQ(G.PerfConv(1, 7), 1.1f);
+    // A donut crib's area, 0.7854 (30² - 10²), whichever diameter comes
+    // first; a four-point crib with every dimension 0: 500 in².
+    G.CaseType[2] = 3;
+    for (auto [d0, d1] : {std::pair<float, float>{10, 30}, {30, 10}}) {
+        G.CurCase.Par[0] = d0;
+        G.CurCase.Par[1] = d1;
+        EXPECT_EQ(CalcConcreteCurve(), 0);
+        EXPECT_FLOAT_EQ(G.PerfLoad(1, 6), 3876.96f / 2000 * 0.7854f * 800);
+    }
+    G.CaseType[2] = 4;
+    G.CurCase.Par[0] = 0;
+    EXPECT_EQ(CalcConcreteCurve(), 0);
+    EXPECT_FLOAT_EQ(G.PerfLoad(1, 6), 3876.96f / 2000 * 500);
+}
+
+TEST_F(ConcreteCurve, Failures)
+{
+    // Mended: 100 psi with wood on every layer gives a stress of -79.2 psi;
+    // no curve of negative loads. The same for a placement index outside 0..4.
+    for (auto [strength, interlayer] : {std::pair<float, int16_t>{100, 0}, {4000, 5}, {4000, -1}}) {
+        SetUp();
+        G.CurCase.Par[5] = strength;
+        G.CurCase.Interlayer = interlayer;
+        EXPECT_EQ(CalcConcreteCurve(), -1) << strength << " psi, placement " << interlayer;
+        expectNoCurve();
+        EXPECT_EQ(G.CurCase.NumPts, 7);
+    }
+
+    // Not a concrete crib, or no such support: -1, NumPts still 7, the
+    // tables untouched.
+    for (auto [caseNo, type] : {std::pair<int16_t, int16_t>{2, 2}, {2, 7}, {11, 5}, {-1, 5}}) {
+        SetUp();
+        G.CurCaseNo = caseNo;
+        if (caseNo >= 0 && caseNo <= kMaxCases)
+            G.CaseType[static_cast<std::size_t>(caseNo)] = type;
+        const Table2D<float> before = G.PerfConv;
+        EXPECT_EQ(CalcConcreteCurve(), -1) << caseNo << " " << type;
+        EXPECT_EQ(G.CurCase.NumPts, 7);
+        EXPECT_EQ(G.PerfConv, before);
+    }
+}
+
+}  // namespace
