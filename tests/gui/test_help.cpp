@@ -1,0 +1,268 @@
+#include "model/globals.h"
+#include "modal_helpers.h"
+#include "platform/help.h"
+#include "platform/qtext.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace vesk;
+
+namespace {
+
+QByteArray Page(const QString& title, const QString& body)
+{
+    return (QStringLiteral("<html><head><meta charset=\"utf-8\"><title>") + title +
+            QStringLiteral("</title></head><body>") + body + QStringLiteral("</body></html>"))
+        .toUtf8();
+}
+
+// A click as the window system delivers it, so that a window blocked by a
+// modal dialog does not receive it.
+void ClickAt(QWidget* widget, QPoint pos)
+{
+    QWidget* top = widget->window();
+    QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, widget->mapTo(top, pos));
+}
+
+// Where the link with this target stands in the view's viewport; (-1, -1) when absent.
+QPoint LinkPoint(QTextBrowser* view, const QString& href)
+{
+    QTextDocument* doc = view->document();
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            if (f.charFormat().anchorHref() == href) {
+                QTextCursor c(doc);
+                c.setPosition(f.position() + f.length() / 2);
+                return view->cursorRect(c).center();
+            }
+        }
+    }
+    return {-1, -1};
+}
+
+class HelpViewer : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(app_.isValid());
+        savedAppPath_ = G.AppPath;
+        G.AppPath = ss(app_.path());
+        write("instr", "contents.html",
+              Page("Program help", "<p>Begin with <a href=\"264.html\">the assessment table</a>.</p>"));
+        write("instr", "264.html",
+              Page("Comparison assessment table",
+                   "<p>Each row compares bearing strength and cost. See <a href=\"265.html\">concrete cribs</a>.</p>"));
+        write("instr", "265.html", Page("Concrete cribs", "<p>Load and convergence of cribs. Résumé of costs in €.</p>"));
+        write("instr", "300.html", Page("Timber posts", "<p>Minimum post diameter and load.</p>"));
+        write("supports", "contents.html", Page("Reference and bibliography", "<p>Sources.</p>"));
+        write("supports", "7.html", Page("Bibliography", "<p>Books.</p>"));
+    }
+
+    void TearDown() override
+    {
+        CloseHelpWindow();
+        EXPECT_EQ(CurrentHelpWindow(), nullptr);
+        G.AppPath = savedAppPath_;
+    }
+
+    void write(const QString& book, const QString& name, const QByteArray& bytes)
+    {
+        QDir(app_.path()).mkpath("help/" + book);
+        QFile f(app_.filePath("help/" + book + "/" + name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+
+    static HelpWindow* window()
+    {
+        HelpWindow* w = CurrentHelpWindow();
+        EXPECT_NE(w, nullptr);
+        return w;
+    }
+    static QListWidget* list() { return window()->findChild<QListWidget*>("TopicList"); }
+    static QLineEdit* searchBox() { return window()->findChild<QLineEdit*>("SearchBox"); }
+    static QTextBrowser* view() { return window()->findChild<QTextBrowser*>("TopicView"); }
+
+    static QStringList visibleTitles()
+    {
+        QStringList titles;
+        for (int i = 0; i < list()->count(); ++i)
+            if (!list()->item(i)->isHidden())
+                titles << list()->item(i)->text();
+        return titles;
+    }
+
+    QTemporaryDir app_;
+    std::string savedAppPath_;
+};
+
+}  // namespace
+
+TEST_F(HelpViewer, ContextShowsItsTopicAndListsEveryTitle)
+{
+    ShowHelp(264);
+    HelpWindow* w = window();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(w->currentFile().endsWith("/help/instr/264.html")) << w->currentFile().toStdString();
+    EXPECT_EQ(view()->documentTitle(), "Comparison assessment table");
+    EXPECT_TRUE(view()->toPlainText().contains("bearing strength"));
+    EXPECT_TRUE(w->note().isEmpty());
+    EXPECT_EQ(w->windowTitle(), "Program help");
+    // The contents first, then the topics by title; the one on view is current.
+    EXPECT_EQ(visibleTitles(),
+              QStringList({"Program help", "Comparison assessment table", "Concrete cribs", "Timber posts"}));
+    ASSERT_NE(list()->currentItem(), nullptr);
+    EXPECT_EQ(list()->currentItem()->text(), "Comparison assessment table");
+
+    // The same window serves the next request.
+    ShowHelp(300);
+    EXPECT_EQ(window(), w);
+    EXPECT_EQ(view()->documentTitle(), "Timber posts");
+    EXPECT_EQ(list()->currentItem()->text(), "Timber posts");
+}
+
+TEST_F(HelpViewer, MissingTopicFallsBackOnContentsWithNote)
+{
+    ShowHelp(999);
+    HelpWindow* w = window();
+    EXPECT_TRUE(w->currentFile().endsWith("contents.html"));
+    EXPECT_EQ(view()->documentTitle(), "Program help");
+    EXPECT_TRUE(w->note().contains("999"));
+    // Asking again while the contents are on view keeps the note.
+    ShowHelp(998);
+    EXPECT_TRUE(w->note().contains("998"));
+    // A topic that exists clears it.
+    ShowHelp(265);
+    EXPECT_TRUE(w->note().isEmpty());
+    EXPECT_EQ(view()->documentTitle(), "Concrete cribs");
+}
+
+TEST_F(HelpViewer, MissingBookOrContentsGiveAPlainNoteNotABlankWindow)
+{
+    QDir(app_.filePath("help/instr")).removeRecursively();
+    ShowHelp(264);
+    EXPECT_TRUE(window()->isVisible());
+    EXPECT_EQ(list()->count(), 0);
+    EXPECT_TRUE(view()->toPlainText().contains(QDir::toNativeSeparators(app_.filePath("help/instr"))));
+    EXPECT_TRUE(window()->currentFile().isEmpty());
+
+    // The reference book without its contents page says so in the view.
+    QFile::remove(app_.filePath("help/supports/contents.html"));
+    ShowHelpContents(kReferenceHelp);
+    EXPECT_EQ(window()->windowTitle(), "Help");
+    EXPECT_EQ(list()->count(), 1);
+    EXPECT_FALSE(view()->toPlainText().trimmed().isEmpty());
+    EXPECT_TRUE(window()->currentFile().isEmpty());
+    // Choosing a topic from the list shows it.
+    list()->setCurrentRow(0);
+    EXPECT_EQ(view()->documentTitle(), "Bibliography");
+}
+
+TEST_F(HelpViewer, SearchKeepsTopicsHoldingEveryWord)
+{
+    ShowHelpFinder(kProgramHelp);
+    EXPECT_EQ(window()->focusWidget(), searchBox());
+    EXPECT_TRUE(window()->currentFile().endsWith("contents.html"));
+
+    QTest::keyClicks(searchBox(), "BEARING");
+    EXPECT_EQ(visibleTitles(), QStringList({"Comparison assessment table"}));
+    // Words may stand in the title or the text, in any order and case.
+    searchBox()->setText("load CRIBS");
+    EXPECT_EQ(visibleTitles(), QStringList({"Concrete cribs"}));
+    searchBox()->setText("résumé");
+    EXPECT_EQ(visibleTitles(), QStringList({"Concrete cribs"}));
+    searchBox()->setText("load");
+    EXPECT_EQ(visibleTitles(), QStringList({"Concrete cribs", "Timber posts"}));
+    searchBox()->setText("load nowhere");
+    EXPECT_TRUE(visibleTitles().isEmpty());
+    searchBox()->setText("  ");
+    EXPECT_EQ(visibleTitles().size(), 4);
+
+    // Enter opens the first topic found.
+    searchBox()->setText("diameter");
+    QTest::keyClick(searchBox(), Qt::Key_Return);
+    EXPECT_EQ(view()->documentTitle(), "Timber posts");
+}
+
+TEST_F(HelpViewer, LinksAreFollowedAndBackReturns)
+{
+    ShowHelpContents(kProgramHelp);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window()));
+
+    const QPoint link = LinkPoint(view(), "264.html");
+    ASSERT_GE(link.x(), 0);
+    ClickAt(view()->viewport(), link);
+    EXPECT_TRUE(window()->currentFile().endsWith("264.html"));
+    EXPECT_EQ(list()->currentItem()->text(), "Comparison assessment table");
+
+    ClickAt(view()->viewport(), LinkPoint(view(), "265.html"));
+    EXPECT_EQ(view()->documentTitle(), "Concrete cribs");
+    EXPECT_EQ(list()->currentItem()->text(), "Concrete cribs");
+
+    auto* back = window()->findChild<QToolButton*>("BackButton");
+    ASSERT_TRUE(back->isEnabled());
+    back->click();
+    EXPECT_EQ(view()->documentTitle(), "Comparison assessment table");
+}
+
+TEST_F(HelpViewer, UsableFromAModalDialogAndOutlivesIt)
+{
+    auto* dialog = new QDialog;
+    bool overDialog = false;
+    QString chosen;
+    test::AnswerNextModal([&](QWidget* modal) {
+        ShowHelp(264);
+        HelpWindow* help = CurrentHelpWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+        overDialog = help->parentWidget() == modal;
+        QListWidgetItem* item = list()->findItems("Timber posts", Qt::MatchExactly).value(0);
+        ASSERT_NE(item, nullptr);
+        ClickAt(list()->viewport(), list()->visualItemRect(item).center());
+        chosen = help->currentFile();
+        modal->close();
+    });
+    dialog->exec();
+    delete dialog;
+
+    EXPECT_TRUE(overDialog);
+    EXPECT_TRUE(chosen.endsWith("300.html")) << chosen.toStdString();
+    HelpWindow* help = CurrentHelpWindow();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->parentWidget(), nullptr);
+    EXPECT_EQ(view()->documentTitle(), "Timber posts");
+}
+
+TEST_F(HelpViewer, FollowsBackToTheOuterDialogWhenAnInnerOneCloses)
+{
+    QDialog outer;
+    QWidget* parentAfterInner = nullptr;
+    test::AnswerNextModal([&](QWidget* modal) {
+        QDialog inner(modal);
+        test::AnswerNextModal([](QWidget* innerModal) {
+            ShowHelp(265);
+            innerModal->close();
+        });
+        inner.exec();
+        (void)QTest::qWaitFor([&] { return CurrentHelpWindow() && CurrentHelpWindow()->parentWidget() == modal; }, 2000);
+        parentAfterInner = CurrentHelpWindow() ? CurrentHelpWindow()->parentWidget() : nullptr;
+        modal->close();
+    });
+    outer.exec();
+    EXPECT_EQ(parentAfterInner, &outer);
+    ASSERT_NE(CurrentHelpWindow(), nullptr);
+    EXPECT_EQ(CurrentHelpWindow()->parentWidget(), nullptr);
+    EXPECT_TRUE(CurrentHelpWindow()->isVisible());
+}
