@@ -1,0 +1,176 @@
+// The defaults file and the support templates: the file path against the
+// built-in path, the two cost regions, and files that fail part-way.
+#include "model/globals.h"
+#include "shell/io/defaults.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+using namespace vesk;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::string> ShippedLines()
+{
+    std::ifstream in(fs::path(__FILE__).parent_path().parent_path().parent_path() / "data" / kDefaultsFile,
+                     std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line.substr(0, line.find('\r')));
+    return lines;
+}
+
+// Reads the lines as defaults.txt (none: no file) in a region.
+int16_t Read(const std::vector<std::string>* lines, int16_t eastern)
+{
+    ResetGlobals();
+    G.EasternMines = eastern;
+    std::string bytes;
+    if (!lines)
+        return ReadDefaultsData("");
+    for (const auto& l : *lines)
+        bytes += l + "\r\n";
+    return ReadDefaultsData(bytes);
+}
+
+void ExpectSameDefaults(const GlobalState& a, const GlobalState& b)
+{
+    EXPECT_EQ(a.VersionText, b.VersionText);
+    EXPECT_EQ(a.VersionDate, b.VersionDate);
+    EXPECT_TRUE(a.DesignCrit == b.DesignCrit);
+    EXPECT_EQ(a.DesignTpf, b.DesignTpf);
+    EXPECT_EQ(a.EntryHt, b.EntryHt);
+    EXPECT_EQ(a.EntryWid, b.EntryWid);
+    EXPECT_EQ(a.SecFactor, b.SecFactor);
+    EXPECT_EQ(a.MaxCurves, b.MaxCurves);
+    EXPECT_TRUE(a.PlotSet == b.PlotSet);
+    for (int k = 1; k <= 8; ++k)
+        EXPECT_TRUE(a.TypeDefaults[k] == b.TypeDefaults[k]) << "template " << k;
+}
+
+}  // namespace
+
+// The shipped file holds the built-in values; the only differences are the
+// fields it has no place for (named in its label lines).
+TEST(Defaults, ShippedFileHoldsTheBuiltInValues)
+{
+    const auto lines = ShippedLines();
+    ASSERT_EQ(lines.size(), static_cast<std::size_t>(kDefaultsLines));
+    for (int16_t eastern : {int16_t(-1), int16_t(0)}) {
+        ASSERT_EQ(Read(nullptr, eastern), -1);
+        const GlobalState builtIn = G;
+        ASSERT_EQ(Read(&lines, eastern), 0);
+        GlobalState file = G;
+        for (int k = 2; k <= 6; ++k) {
+            CaseRec& f = file.TypeDefaults[k];
+            EXPECT_EQ(f.ActConv, 1.0f);
+            EXPECT_EQ(f.NumPts, k == 2 ? 10 : 7);
+            f.ActConv = builtIn.TypeDefaults[k].ActConv;
+            f.NumPts = builtIn.TypeDefaults[k].NumPts;
+        }
+        file.TypeDefaults[2].CostBasis = builtIn.TypeDefaults[2].CostBasis;
+        file.TypeDefaults[2].WtBasis = builtIn.TypeDefaults[2].WtBasis;
+        for (int k = 3; k <= 4; ++k)
+            file.TypeDefaults[k].Par = builtIn.TypeDefaults[k].Par;
+        file.TypeDefaults[8].Par[5] = builtIn.TypeDefaults[8].Par[5];
+        // Western shipping of 75: the file gives it to element 1 of templates
+        // 1..6, the built-in path to every element of every template.
+        for (int k = 1; k <= 8; ++k) {
+            if (k <= 6) {
+                EXPECT_EQ(file.TypeDefaults[k].ShipCost[1], builtIn.TypeDefaults[k].ShipCost[1]) << k;
+            }
+            file.TypeDefaults[k].ShipCost = builtIn.TypeDefaults[k].ShipCost;
+        }
+        ExpectSameDefaults(file, builtIn);
+        // Typed costs start "not set" on both paths.
+        for (const GlobalState* s : {static_cast<const GlobalState*>(&file), &builtIn})
+            for (int k = 1; k <= 8; ++k)
+                for (int i = 1; i <= 20; ++i) {
+                    const CaseRec& r = s->TypeDefaults[k];
+                    ASSERT_TRUE(r.UserMatCost[i] == -1 && r.UserConstrCost[i] == -1 && r.UserTransCost[i] == -1 &&
+                                r.CostFlags[i] == 0)
+                        << k << "/" << i;
+                }
+    }
+    EXPECT_EQ(G.DesignCrit.CurveId, -1);
+    EXPECT_EQ(G.TypeDefaults[8].CabPlateVol1()[20], 38.4f);
+    EXPECT_EQ(G.BasisName, "Detached block");
+}
+
+TEST(Defaults, TheRegionPicksOneLineOfEachPairAndNeverParsesTheOther)
+{
+    auto lines = ShippedLines();
+    lines[34] = "1, 2, 3, 4";  // wood crib, Eastern (line 35)
+    lines[36] = "not numbers";
+    lines[124] = "1.1, 2.2, 3.3, 4.4, 5.5";  // cable bolts, Eastern
+    lines[126] = "x";
+    ASSERT_EQ(Read(&lines, -1), 0);
+    GlobalState east = G;
+    EXPECT_EQ(east.TypeDefaults[1].ShipCost[1], 4);
+    EXPECT_EQ(east.TypeDefaults[8].CabMatCost()[20], 5.5f);
+    EXPECT_EQ(Read(&lines, 0), -1);
+
+    std::swap(lines[34], lines[36]);
+    std::swap(lines[124], lines[126]);
+    ASSERT_EQ(Read(&lines, 0), 0);
+    GlobalState west = G;
+    EXPECT_EQ(west.TypeDefaults[1].UnitCost[1], 2);
+    // Otherwise the two runs agree, but for the shipping of templates 2..6.
+    for (int k = 2; k <= 6; ++k) {
+        EXPECT_EQ(west.TypeDefaults[k].ShipCost[1], 75);
+        west.TypeDefaults[k].ShipCost = east.TypeDefaults[k].ShipCost;
+    }
+    ExpectSameDefaults(west, east);
+}
+
+TEST(Defaults, AFileCutShortKeepsOnlyWhatTheBuiltInTablesDoNotName)
+{
+    auto lines = ShippedLines();
+    lines[6] = "120, 24, 18, 3, 1";  // criteria read cleanly before the failure
+    lines[38] = "3.5, 4.5";           // wood crib loading and unloading costs
+    lines.resize(100);
+    ASSERT_EQ(Read(&lines, -1), -1);
+    EXPECT_EQ(G.DesignCrit.EntryHt, 96);
+    EXPECT_EQ(G.DesignCrit.Basis, 0);
+    EXPECT_EQ(G.EntryWid, 20);
+    EXPECT_EQ(G.DesignTpf, 16);
+    EXPECT_EQ(G.DesignBasis, 0);
+    EXPECT_EQ(G.TypeDefaults[2].NumPts, 2);
+    EXPECT_EQ(G.TypeDefaults[1].LoadCost[1], 3.5f);
+    EXPECT_EQ(G.TypeDefaults[1].UnloadCost[1], 4.5f);
+}
+
+TEST(Defaults, BadValuesAreReadErrors)
+{
+    const std::pair<int, const char*> bad[] = {
+        {7, "96, 0, 16, 2, 0"},       // an entry width of 0 would divide by zero
+        {7, "96, 20, 16, 2, 40000"},  // beyond an Integer
+        {7, "96, 20, 16, 2"},         // a value missing
+        {7, "96, 20, 16, 2, 0, 1"},   // one too many
+        {13, "10; 1000"},             // not a number
+    };
+    for (auto [line, text] : bad) {
+        auto lines = ShippedLines();
+        lines[static_cast<std::size_t>(line - 1)] = text;
+        EXPECT_EQ(Read(&lines, -1), -1) << text;
+        EXPECT_EQ(G.DesignCrit.TpfPerWid, 0.8f);
+    }
+}
+
+TEST(Defaults, PostFootprintAndHeightReduction)
+{
+    auto lines = ShippedLines();
+    lines[46] = "2, 1000, 1000, 0, -3";  // a zero footprint
+    lines[56] = "1, 6, 12, 24, 4";       // height reduction 6
+    ASSERT_EQ(Read(&lines, -1), 0);
+    const CaseRec& post = G.TypeDefaults[2];
+    EXPECT_EQ(post.PlanWid[1], 10);
+    EXPECT_EQ(post.PlanLen[1], 20);
+    EXPECT_EQ(post.RoofArea[1], 200);
+    EXPECT_EQ(post.FloorArea[1], 200);
+    EXPECT_EQ(post.HtAdj[1], -6);
+}

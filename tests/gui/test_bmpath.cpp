@@ -1,0 +1,127 @@
+// The bitmap-folder dialog.
+#include "model/globals.h"
+#include "platform/filedialogs.h"
+#include "platform/msgbox.h"
+#include "platform/qtext.h"
+#include "shell/bmpath.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace vesk;
+
+namespace {
+
+class BMPathDialog : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetGlobals();
+        G.AppPath = ss(app_.path());
+        G.BmpPath = ss(pics_.path());
+        MsgBoxTest::enable();
+        FileDialogTest::enable();
+    }
+    void TearDown() override
+    {
+        MsgBoxTest::disable();
+        FileDialogTest::disable();
+        ResetGlobals();
+    }
+    static void click(QWidget* w, const char* name) { w->findChild<QPushButton*>(name)->click(); }
+    static QString path(QWidget* w) { return w->findChild<QLabel*>("LbPath")->text(); }
+    QByteArray bmpFile() const
+    {
+        QFile f(app_.filePath("bmpath.txt"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QTemporaryDir app_, pics_;
+};
+
+}  // namespace
+
+TEST_F(BMPathDialog, ControlsCaptionsAndTheFolderShownAtLoad)
+{
+    BMPath d;
+    EXPECT_EQ(d.windowTitle(), "Set path to bitmap (*.bmp) files");
+    EXPECT_EQ(d.findChild<QGroupBox*>()->title(), "Bitmap Path");
+    QStringList labels;
+    for (auto* l : d.findChildren<QLabel*>())
+        labels << l->text();
+    for (const char* text : {"Drive", "Folder/directory", "Selected path"})
+        EXPECT_TRUE(labels.contains(text)) << text;
+    for (auto [name, caption] : {std::pair{"ComDefault", "&Default"}, {"ComOk", "&Ok"}, {"ComCancel", "&Cancel"},
+                                 {"ComHelp", "&Help"}}) {
+        auto* b = d.findChild<QPushButton*>(name);
+        ASSERT_NE(b, nullptr) << name;
+        EXPECT_EQ(b->text(), caption);
+    }
+    EXPECT_EQ(d.findChild<QComboBox*>("Drive1")->currentText(), "/");
+    EXPECT_EQ(d.findChild<QLineEdit*>("Dir1")->text(), pics_.path());
+    EXPECT_EQ(path(&d), pics_.path());
+}
+
+TEST_F(BMPathDialog, AMissingFolderFallsBackToTheProgramFolder)
+{
+    G.BmpPath = ss(pics_.filePath("gone"));
+    {
+        BMPath d;
+        EXPECT_EQ(G.BmpPath, G.AppPath);
+        EXPECT_EQ(path(&d), app_.path());
+    }
+    G.BmpPath = ss(pics_.filePath("gone"));
+    G.AppPath = ss(app_.filePath("gone too"));
+    BMPath d;
+    EXPECT_EQ(qs(G.BmpPath), QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+    EXPECT_EQ(path(&d), qs(G.BmpPath));
+}
+
+TEST_F(BMPathDialog, OkStoresTheChosenFolderWithRegionAndUnitsCancelNothing)
+{
+    ASSERT_TRUE(QDir(pics_.path()).mkdir("figures"));
+    const QString chosen = pics_.filePath("figures");
+    G.EasternMines = 0;
+    G.MetricUnits = -1;
+    {
+        BMPath d;
+        click(&d, "ComDefault");
+        click(&d, "ComCancel");
+        EXPECT_EQ(d.result(), QDialog::Rejected);
+        EXPECT_EQ(qs(G.BmpPath), pics_.path());
+        EXPECT_TRUE(bmpFile().isEmpty());
+    }
+    BMPath d;
+    click(&d, "ComDefault");
+    EXPECT_EQ(path(&d), app_.path());
+    FileDialogTest::queue(chosen + "/");
+    click(&d, "ComBrowse");
+    EXPECT_EQ(FileDialogTest::shown().value(0).kind, FileDialogRecord::Folder);
+    EXPECT_EQ(path(&d), chosen);
+    click(&d, "ComBrowse");  // cancelled: the folder stays
+    EXPECT_EQ(path(&d), chosen);
+    click(&d, "ComOk");
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(qs(G.BmpPath), chosen);  // without a trailing separator
+    EXPECT_EQ(bmpFile(), (chosen + "\r\n1,1\r\n").toUtf8());
+    EXPECT_TRUE(MsgBoxTest::shown().isEmpty());
+}
+
+TEST_F(BMPathDialog, AFailedWriteIsReportedAndTheDialogStillCloses)
+{
+    G.AppPath = ss(app_.filePath("missing"));
+    BMPath d;
+    d.show();
+    click(&d, "ComOk");
+    ASSERT_EQ(MsgBoxTest::shown().size(), 1);
+    EXPECT_EQ(MsgBoxTest::shown()[0].title, "Error saving bitmap path");
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(qs(G.BmpPath), pics_.path());
+}
