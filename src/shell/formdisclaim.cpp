@@ -1,0 +1,146 @@
+#include "shell/formdisclaim.h"
+
+#include "platform/fonts.h"
+#include "platform/help.h"
+#include "shell/formcost.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace vesk {
+
+namespace {
+
+constexpr int kHelpContext = 271;
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption)
+{
+    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+double screenDpi(const QWidget* w)
+{
+    const QScreen* screen = w->screen();
+    return screen ? screen->logicalDotsPerInchY() : 96.0;
+}
+
+}  // namespace
+
+PictureBox* MakeShadowTextPicture(QWidget* parent, QLabel* source, const QStringList& paragraphs)
+{
+    auto* picture = new PictureBox(parent);
+    picture->setObjectName("Picture1");
+    const QFont font = StartupFont(screenDpi(parent));
+
+    // Measure the text to size the picture: the widest line, and the height
+    // of one pass, each with the shadow's offset and a margin.
+    PicturePrinter measure(nullptr, 0, font, parent);
+    PrintShadowText(measure, paragraphs);
+    const QSize art = source->pixmap().size();
+    const int textWidth = static_cast<int>(std::ceil(measure.widestText())) + 48;
+    const int textHeight = static_cast<int>(std::ceil(measure.y() + measure.lineHeight() / 2)) + 2;
+    picture->setPreferredSize(QSize(std::max(art.width(), textWidth), std::max(art.height(), textHeight)));
+
+    picture->setDrawing([source, paragraphs, font](QPainter& p, const QRect& page) {
+        p.fillRect(page, StartupBackground());
+        const QPixmap art = source->pixmap();
+        if (!art.isNull()) {
+            const int x = std::max(0, (page.width() - art.width()) / 2);
+            const int y = std::max(0, (page.height() - art.height()) / 2);
+            p.drawPixmap(page.left() + x, page.top() + y, art);
+        }
+        p.setRenderHint(QPainter::TextAntialiasing);
+        PicturePrinter pic(&p, page.width(), font);
+        PrintShadowText(pic, paragraphs);
+    });
+    return picture;
+}
+
+QStringList FormDisclaim::paragraphs()
+{
+    const QString first = QStringLiteral("This QZR/QUORL developed software is provided ") + QLatin1Char('"') +
+                          QStringLiteral("as is") + QLatin1Char('"') +
+                          QStringLiteral(" without warranty of any kind"
+                                         " including express or implied warranties of merchantability or fitness for a"
+                                         " particular use.  By acceptance and use of this software, which is conveyed to the"
+                                         " user without consideration by QUORL, the user expressly waives any and all claims"
+                                         " for damage and/or suits for personal injury or property damage resulting from any"
+                                         " direct, indirect, incidental, special, or consequential damages, or damages for"
+                                         " loss of profits, revenue, data, or property use, incurred by you or any third party,"
+                                         " whether in an action in contract or tort, arising from your access to, or use of,"
+                                         " this software in whole or in part.");
+    const QString second = QStringLiteral("No further development or upgrades for this software is planned.  Any questions"
+                                          " concerning this product can be directed to"
+                                          " the VESK maintainers; see README.md.");
+    return {first, second};
+}
+
+FormDisclaim::FormDisclaim(QWidget* parent) : ChainWindow(parent)
+{
+    setObjectName("FormDisclaim");
+    setWindowTitle("VESK-Quendril");
+
+    auto* heading = new QLabel("DISCLAIMER", this);
+    heading->setObjectName("Label2");
+    heading->setAlignment(Qt::AlignCenter);
+    QFont headingFont = SerifFont(16);
+    headingFont.setBold(true);
+    heading->setFont(headingFont);
+
+    auto* source = new QLabel(this);
+    source->setObjectName("Picture2");
+    source->setPixmap(StartupArtwork());
+    source->hide();
+    auto* picture = MakeShadowTextPicture(this, source, paragraphs());
+
+    auto* version = new QLabel(VersionLabelText(ReadVersionLines()), this);
+    version->setObjectName("LbVer");
+    version->setTextFormat(Qt::PlainText);
+
+    auto* accept = button(this, "Command1", "&Accept");
+    auto* exit = button(this, "Command2", "E&xit");
+    auto* help = button(this, "ComHelp", "&Help");
+    accept->setDefault(true);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(version);
+    row->addStretch();
+    row->addWidget(accept);
+    row->addWidget(exit);
+    row->addWidget(help);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addWidget(picture, 1);
+    layout->addLayout(row);
+
+    connect(accept, &QPushButton::clicked, this, &FormDisclaim::acceptTerms);
+    connect(exit, &QPushButton::clicked, this, &FormDisclaim::exitProgram);
+    connect(help, &QPushButton::clicked, this, [] { ShowHelp(kHelpContext); });
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, [] { ShowHelp(kHelpContext); });
+}
+
+void FormDisclaim::acceptTerms()
+{
+    auto* next = new FormCost;
+    next->setAttribute(Qt::WA_DeleteOnClose);
+    next->load(this);
+}
+
+void FormDisclaim::exitProgram()
+{
+    // Closing any other way than by handing over ends the program.
+    close();
+}
+
+}  // namespace vesk
