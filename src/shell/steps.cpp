@@ -1,5 +1,9 @@
 #include "shell/steps.h"
 
+#include "compare/forminfo.h"
+#include "model/globals.h"
+#include "shell/editcases.h"
+
 #include <map>
 
 namespace vesk {
@@ -16,6 +20,15 @@ void InstallStepOpeners()
 {
     // Each step's window adds its opener here as it is built:
     //   SetStepOpener(StepSupports, [](QWidget* parent) { EditCases dlg(parent); dlg.exec(); });
+    SetStepOpener(StepInfo, [](QWidget* parent) {
+        G.AddMode = 0;  // the information center in browse mode
+        FormInfo dlg(parent);
+        dlg.exec();
+    });
+    SetStepOpener(StepSupports, [](QWidget* parent) {
+        EditCases dlg(parent);
+        dlg.exec();
+    });
 }
 
 void SetStepOpener(int code, StepOpener opener)

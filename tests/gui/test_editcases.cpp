@@ -1,0 +1,459 @@
+// The support list window: adding through the information center, the
+// update protocol around the performance and cost dialogs, deleting,
+// duplicating, support files, selection mode and the mouse rules.
+#include "compare/forminfo.h"
+#include "model/globals.h"
+#include "model/supportlist.h"
+#include "modal_helpers.h"
+#include "platform/filedialogs.h"
+#include "platform/msgbox.h"
+#include "platform/qtext.h"
+#include "shell/editcases.h"
+#include "shell/io/datafiles.h"
+#include "shell/io/defaults.h"
+#include "shell/io/supportfile.h"
+#include "shell/mainform.h"
+#include "shell/steps.h"
+#include "shell/supportdialogs.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+using namespace vesk;
+using namespace vesk::test;
+
+namespace {
+
+// Stands in for a performance or cost dialog: works on CurCase, commits it
+// on "&Ok".
+class StandIn : public QDialog {
+public:
+    StandIn(QWidget* parent, const QString& name) : QDialog(parent)
+    {
+        setObjectName(name);
+        G.CurCase = G.Cases[static_cast<std::size_t>(G.CurCaseNo)];
+        auto* ok = new QPushButton("&Ok", this);
+        auto* cancel = new QPushButton("&Cancel", this);
+        (new QHBoxLayout(this))->addWidget(ok);
+        layout()->addWidget(cancel);
+        connect(ok, &QPushButton::clicked, this, [this] {
+            G.CurCase.ActTpf += 1;
+            G.Cases[static_cast<std::size_t>(G.CurCaseNo)] = G.CurCase;
+            ++G.ChangeCount;
+            accept();
+        });
+        connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    }
+};
+
+class EditCasesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QDir data(QFileInfo(QString::fromUtf8(__FILE__)).absoluteDir().absoluteFilePath("../../data"));
+        for (const QString& f : data.entryList(QDir::Files))
+            ASSERT_TRUE(QFile::copy(data.filePath(f), dir_.filePath(f)));
+        ResetGlobals();
+        G.AppPath = ss(dir_.path());
+        G.EasternMines = -1;
+        ASSERT_FALSE(ReadConfig());
+        ASSERT_EQ(ReadDefaults(), 0);
+        MsgBoxTest::enable();
+        FileDialogTest::enable();
+        for (auto f : {SupportFamily::WoodCrib, SupportFamily::TimberPost, SupportFamily::ConcreteCrib,
+                       SupportFamily::FileDefined, SupportFamily::CableBolt}) {
+            SetPerformanceDialog(f, [this, f](QWidget* p) { run(p, PerformanceDialogName(f)); });
+            SetCostDialog(f, [this, f](QWidget* p) { run(p, CostDialogName(f)); });
+        }
+    }
+    void TearDown() override
+    {
+        EXPECT_EQ(DropModalAnswers(), 0) << "a window that was expected did not open";
+        ResetSupportDialogs();
+        MsgBoxTest::disable();
+        FileDialogTest::disable();
+        ResetGlobals();
+    }
+    void run(QWidget* parent, const char* name)
+    {
+        shown_ << name;
+        StandIn(parent, name).exec();
+    }
+
+    static void press(QWidget* w, const char* caption)
+    {
+        if (!ClickButton(w, caption)) {
+            ADD_FAILURE() << "no button " << caption << " in " << w->objectName().toStdString();
+            w->close();
+        }
+    }
+    // Answers the next modal windows with these buttons.
+    static void answer(std::initializer_list<const char*> captions)
+    {
+        for (const char* c : captions)
+            AnswerNextModal([c](QWidget* w) { press(w, c); });
+    }
+    // "&Add": the information center picks the type and names it; then the
+    // support's dialogs are answered.
+    void add(int type, const QString& name, std::initializer_list<const char*> dialogs = {})
+    {
+        AnswerNextModal([type, name](QWidget* w) {
+            for (QComboBox* list : w->findChildren<QComboBox*>())
+                if (const int at = list->findData(type); at >= 0) {
+                    list->setCurrentIndex(at);
+                    emit list->activated(at);
+                }
+            w->findChild<QLineEdit*>("Text1")->setText(name);
+            press(w, "Ok");
+        });
+        answer(dialogs);
+        click("ComAdd");
+    }
+
+    void open()
+    {
+        owned_ = std::make_unique<EditCases>();
+        d_ = owned_.get();
+        d_->show();
+    }
+    void click(const char* name)
+    {
+        auto* b = d_->findChild<QPushButton*>(name);
+        ASSERT_TRUE(b && b->isEnabled()) << name;
+        b->click();
+    }
+    QTreeWidget* list() const { return d_->findChild<QTreeWidget*>("ListView1"); }
+    QString rows() const
+    {
+        QStringList out;
+        for (int i = 0; i < list()->topLevelItemCount(); ++i)
+            out << list()->topLevelItem(i)->text(0) + "|" + list()->topLevelItem(i)->text(1);
+        return out.join(' ');
+    }
+    QString text(const char* name) const
+    {
+        auto* box = d_->findChild<QLineEdit*>(name);
+        return box ? box->text() : d_->findChild<QLabel*>(name)->text();
+    }
+    bool enabled(const char* name) const { return d_->findChild<QPushButton*>(name)->isEnabled(); }
+    static QStringList messages()
+    {
+        QStringList out;
+        for (const MsgBoxRecord& r : MsgBoxTest::shown())
+            out << r.title + ": " + r.text;
+        return out;
+    }
+    // Supports made from their templates, named A, B, ...; file-defined ones
+    // as if their model file had been read.
+    static void make(std::initializer_list<int16_t> types)
+    {
+        for (int16_t t : types) {
+            const int n = AppendSupport(t, std::string(1, static_cast<char>('A' + G.NumCases)));
+            if (t >= 7)
+                G.Cases[static_cast<std::size_t>(n)].SizeIdx = 0;
+        }
+    }
+    QPoint row(int i) const { return list()->visualItemRect(list()->topLevelItem(i)).center(); }
+    void mouseClick(QPoint at) { QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at); }
+    // A double-click as the platform delivers it: press, release, double
+    // click, release.
+    void doubleClick(QPoint at)
+    {
+        QWidget* vp = list()->viewport();
+        mouseClick(at);
+        QMouseEvent dbl(QEvent::MouseButtonDblClick, at, vp->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
+        QApplication::sendEvent(vp, &dbl);
+        if (vp->isVisible())
+            QTest::mouseRelease(vp, Qt::LeftButton, {}, at);
+    }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<EditCases> owned_;
+    EditCases* d_ = nullptr;  // the support list under test
+    QStringList shown_;
+};
+
+}  // namespace
+
+TEST_F(EditCasesTest, NextRefusesWhileASupportIsNotUpdated)
+{
+    make({1, 2});
+    open();
+    EXPECT_EQ(d_->windowTitle(), "Select Supports");
+    EXPECT_EQ(list()->headerItem()->text(0), "Support name");
+    EXPECT_EQ(rows(), "A|No B|No");
+    EXPECT_EQ(text("LbType"), "Timber posts");
+    click("ComDone");
+    EXPECT_EQ(messages(), QStringList("Attention: Some supports are not updated.  You must update all supports, by "
+                                      "pressing the Design and Costs button, before proceeding."));
+    EXPECT_TRUE(d_->isVisible());
+    G.Cases[1].Updated = G.Cases[2].Updated = 1;
+    click("ComDone");
+    EXPECT_EQ(G.NextStep, 4);
+    EXPECT_FALSE(d_->isVisible());
+}
+
+TEST_F(EditCasesTest, AddingRunsBothDialogsOfTheNewSupport)
+{
+    make({1});
+    open();
+    answer({"Cancel"});
+    click("ComAdd");
+    EXPECT_EQ(rows(), "A|No");
+    add(3, "North", {"Ok", "Ok"});
+    EXPECT_EQ(shown_.join(' '), "Concrete MatCrete");
+    EXPECT_EQ(rows(), "A|No North|Yes");
+    EXPECT_EQ(G.AddMode, 0);
+    EXPECT_EQ(text("LbType"), "Donut crib");
+    CaseRec expected = G.TypeDefaults[3];
+    expected.ActTpf += 2;
+    expected.Updated = 1;
+    EXPECT_EQ(G.Cases[2], expected);
+    EXPECT_EQ(G.DefCases[2], G.TypeDefaults[3]);
+
+    // Without a name the type's name; without dialogs no update.
+    ResetSupportDialogs();
+    add(2, "");
+    EXPECT_EQ(rows(), "A|No North|Yes Timber posts|No");
+}
+
+TEST_F(EditCasesTest, TenSupportsRefuseAddDuplicateAndOpen)
+{
+    for (int i = 0; i < 10; ++i)
+        make({1});
+    open();
+    for (const char* b : {"ComAdd", "ComDup", "ComOpen"})
+        click(b);
+    EXPECT_EQ(messages(), QStringList(3, "Attention: A maximum of 10 supports may be defined."));
+    EXPECT_TRUE(FileDialogTest::shown().isEmpty());
+}
+
+// A new file-defined support whose model file is missing, or of the other
+// layout, is removed again without the delete question.
+TEST_F(EditCasesTest, NewSupportWithABadModelFileIsRemoved)
+{
+    make({1, 2});
+    G.CurCaseNo = 1;
+    open();
+    QFile::remove(dir_.filePath("engcrib.dat"));
+    add(7, "Linked");
+    QFile::remove(dir_.filePath("cable.dat"));
+    QFile::copy(dir_.filePath("yieldcol.dat"), dir_.filePath("cable.dat"));
+    add(9, "Cables");
+    EXPECT_EQ(messages(), QStringList(2, "Error: Error reading .dat file, support cannot be added."));
+    EXPECT_TRUE(shown_.isEmpty());
+    EXPECT_EQ(rows(), "A|No B|No");
+    EXPECT_EQ(text("Text1"), "B");
+}
+
+TEST_F(EditCasesTest, DeletingSupportThreeOfFiveThenAll)
+{
+    make({1, 2, 3, 4, 5});
+    G.CurCaseNo = 3;
+    G.DesignCrit.SysCase = 5;
+    open();
+    MsgBoxTest::queue(vbNo);
+    click("ComDelete");
+    EXPECT_EQ(G.NumCases, 5);
+    EXPECT_EQ(messages(), QStringList("Attention: Are you sure you want to remove this item?"));
+    MsgBoxTest::queue(vbYes);
+    click("ComDelete");
+    EXPECT_EQ(rows(), "A|No B|No D|No E|No");
+    EXPECT_EQ(text("Text1"), "D");
+    EXPECT_EQ(G.CaseType[3], 4);
+    EXPECT_EQ(G.DesignCrit.SysCase, 4);
+    for (int i = 0; i < 4; ++i) {
+        MsgBoxTest::queue(vbYes);
+        click("ComDelete");
+    }
+    EXPECT_EQ(rows(), "");
+    EXPECT_EQ(G.DesignCrit.SysCase, 0) << "its support was removed";
+    EXPECT_EQ(text("Text1") + text("LbType"), "");
+    EXPECT_FALSE(enabled("ComDone"));
+}
+
+TEST_F(EditCasesTest, DuplicateBecomesTheLastCurrentSupportAndEnterRenamesIt)
+{
+    make({1, 4});
+    G.Cases[1].Updated = 1;
+    G.CurCaseNo = 1;
+    open();
+    click("ComDup");
+    EXPECT_EQ(rows(), "A|Yes B|No A|Yes");
+    EXPECT_EQ(G.Cases[3], G.Cases[1]);
+    EXPECT_EQ(G.DefCases[3], G.DefCases[1]);
+    EXPECT_EQ(list()->currentItem(), list()->topLevelItem(2));
+    auto* box = d_->findChild<QLineEdit*>("Text1");
+    EXPECT_EQ(d_->focusWidget(), box);
+    EXPECT_EQ(box->selectedText(), "A");
+    box->setText("A2");
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(rows(), "A|Yes B|No A2|Yes");
+    EXPECT_EQ(box->selectedText(), "A2");
+    EXPECT_TRUE(d_->isVisible());
+}
+
+// A support needs both dialogs committed to become updated, stays updated
+// when both are cancelled, and a dialog that does not exist counts nothing.
+TEST_F(EditCasesTest, UpdateProtocol)
+{
+    make({1, 2});
+    G.CurCaseNo = 1;
+    open();
+    const char* rounds[][2] = {{"Ok", "Cancel"}, {"Cancel", "Ok"}, {"Ok", "Ok"}, {"Cancel", "Cancel"}};
+    QStringList marks;
+    for (auto& r : rounds) {
+        answer({r[0], r[1]});
+        click("ComDesign");
+        marks << rows();
+    }
+    EXPECT_EQ(marks, QStringList({"A|No B|No", "A|No B|No", "A|Yes B|No", "A|Yes B|No"}));
+    EXPECT_EQ(shown_.count("MatCrib"), 4);
+
+    SetCostDialog(SupportFamily::TimberPost, nullptr);
+    mouseClick(row(1));
+    answer({"Ok"});
+    click("ComDesign");
+    EXPECT_EQ(rows(), "A|Yes B|No");
+}
+
+TEST_F(EditCasesTest, SelectionModeOpensOnlyThePerformanceDialogAndRefusesCableBolts)
+{
+    make({2, 3, 9});
+    G.CurCaseNo = 1;
+    G.SelectMode = -1;
+    open();
+    EXPECT_EQ(d_->windowTitle(), "Select Current Support");
+    EXPECT_TRUE(d_->findChild<QPushButton*>("ComPrev")->isHidden());
+    answer({"Ok"});
+    click("ComDesign");
+    EXPECT_EQ(shown_.join(' '), "PerfPost");
+    EXPECT_EQ(G.Cases[1].Updated, 0);
+
+    mouseClick(row(2));
+    EXPECT_EQ(messages(), QStringList("Attention: You cannot select cable bolts as the current support system.  "
+                                      "You must select a standing support type."));
+    click("ComDone");
+    EXPECT_EQ(G.CurCaseNo, 0);
+
+    // A double-click on a row selects it, with its curve in the model tables.
+    open();
+    doubleClick(row(1));
+    EXPECT_FALSE(d_->isVisible());
+    EXPECT_EQ(G.CurCaseNo, 2);
+    EXPECT_EQ(G.PerfConv(1, 0), 7);
+    open();
+    d_->close();
+    EXPECT_EQ(G.CurCaseNo, 0);
+}
+
+TEST_F(EditCasesTest, DoubleClickOnARowDesignsItAndBesideTheRowsDoesNothing)
+{
+    make({1, 2});
+    open();
+    mouseClick(row(0));
+    doubleClick(QPoint(list()->viewport()->width() / 2, list()->viewport()->height() - 5));
+    EXPECT_TRUE(shown_.isEmpty());
+    answer({"Ok", "Ok"});
+    doubleClick(row(1));
+    EXPECT_EQ(shown_.join(' '), "PerfPost MatPost");
+    EXPECT_EQ(rows(), "A|No B|Yes");
+}
+
+// After a project load every support's type data are read again, last to
+// first, and support 1 ends current.
+TEST_F(EditCasesTest, ActivationAfterAProjectLoad)
+{
+    make({7, 1, 9});
+    G.Cases[2].CribA = 0;
+    G.CurCaseNo = 3;
+    G.RecalcAll = -1;
+    open();
+    EXPECT_TRUE(QTest::qWaitFor([] { return G.RecalcAll == 0; }));
+    EXPECT_EQ(G.CurCaseNo, 1);
+    EXPECT_EQ(text("Text1"), "A");
+    EXPECT_GT(G.Cases[2].CribA, 0);
+    EXPECT_EQ(G.NumModels[9], 3);
+    EXPECT_EQ(G.PerfConv.maxRow(), G.NumModels[7]);
+}
+
+// A model file that fails for a support already in the list is reported by
+// name, and the support's dialogs do not open on partial curves.
+TEST_F(EditCasesTest, FailingModelFileOfAnExistingSupportKeepsItsDialogsClosed)
+{
+    make({1, 8});
+    open();
+    QFile f(dir_.filePath("yieldcol.dat"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write("3, 13, 0\r\nshort\r\n") > 0);
+    f.close();
+    mouseClick(row(1));
+    click("ComDesign");
+    EXPECT_EQ(messages(), QStringList(2, "Error: Error reading yieldcol.dat"));
+    EXPECT_TRUE(shown_.isEmpty());
+    click("ComDelete");  // without asking while the flag is set
+    EXPECT_EQ(rows(), "A|No");
+}
+
+// From the main window, a support of every shipped type is added, renamed,
+// duplicated, saved to a support file, opened again and deleted.
+TEST_F(EditCasesTest, EverySupportTypeMakesTheRoundTripFromTheMainWindow)
+{
+    const QString cwd = QDir::currentPath();
+    MainForm w;
+    w.formLoad();
+    w.navigationTimer()->stop();
+    ASSERT_TRUE(MsgBoxTest::shown().isEmpty());
+    InstallStepOpeners();
+    w.findChild<QAction*>("MenNew")->trigger();
+    AnswerNextModal([this](QWidget* list) {
+        d_ = qobject_cast<EditCases*>(list);
+        ASSERT_NE(d_, nullptr);
+        click("ComSave");
+        EXPECT_EQ(messages(), QStringList("Attention: Select support, then press Save."));
+        FileDialogTest::queue(dir_.filePath("missing.sup"));
+        click("ComOpen");
+        EXPECT_FALSE(QFileInfo::exists(dir_.filePath("missing.sup")));
+        MsgBoxTest::clear();
+        for (int t = 1; t <= G.NumTypes; ++t) {
+            SCOPED_TRACE(t);
+            add(t, "New", {"Ok", "Ok"});
+            EXPECT_EQ(G.Cases[1].SizeIdx, t >= 7 ? 0 : G.TypeDefaults[t].SizeIdx);
+            d_->findChild<QLineEdit*>("Text1")->setText("Renamed");
+            click("ComRename");
+            click("ComDup");
+            const QString path = dir_.filePath(QStringLiteral("type%1.sup").arg(t));
+            FileDialogTest::queue(path);
+            click("ComSave");
+            EXPECT_EQ(QFileInfo(path).size(), 8146);
+            FileDialogTest::queue(path);
+            click("ComOpen");
+            EXPECT_EQ(rows(), "Renamed|Yes Renamed|No Renamed|No");
+            EXPECT_EQ(G.CaseType[3], t);
+            EXPECT_EQ(G.Cases[3], G.Cases[2]);
+            EXPECT_EQ(G.DefCases[3], G.DefCases[1]);
+            EXPECT_FALSE(d_->modelFileError());
+            for (int i = 0; i < 3; ++i) {
+                MsgBoxTest::queue(vbYes);
+                click("ComDelete");
+            }
+        }
+        EXPECT_EQ(messages().size(), 3 * G.NumTypes);
+        add(9, "Last", {"Ok", "Ok"});
+        press(list, "Main Menu");
+    });
+    w.timerTick();
+    EXPECT_EQ(G.NextStep, 0);
+    EXPECT_EQ(w.findChild<QAction*>("MenCase(0)")->text(), "Last");
+    ClearStepOpeners();
+    QDir::setCurrent(cwd);
+}

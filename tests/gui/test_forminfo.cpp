@@ -1,0 +1,228 @@
+// The information center: its category lists, the hand-back of type and name
+// in add mode, browse mode, the windows it opens and its reading of
+// config.txt.
+#include "compare/forminfo.h"
+#include "model/globals.h"
+#include "platform/msgbox.h"
+#include "platform/qtext.h"
+#include "shell/io/datafiles.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace vesk;
+
+namespace {
+
+class FormInfoTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QDir data(QFileInfo(QString::fromUtf8(__FILE__)).absoluteDir().absoluteFilePath("../../data"));
+        for (const QString& f : data.entryList(QDir::Files))
+            ASSERT_TRUE(QFile::copy(data.filePath(f), dir_.filePath(f)));
+        ResetGlobals();
+        G.AppPath = ss(dir_.path());
+        ASSERT_FALSE(ReadConfig());
+        MsgBoxTest::enable();
+    }
+    void TearDown() override
+    {
+        FormInfo::resetInfoWindows();
+        MsgBoxTest::disable();
+        ResetGlobals();
+    }
+    // Test windows in place of the figure viewer and the loading display.
+    void plugWindows()
+    {
+        FormInfo::setFigureViewer(
+            [this](QWidget*, const QString& caption) { opened_ << QStringLiteral("%1 %2").arg(G.InfoType).arg(caption); });
+        FormInfo::setLoadingDisplay([this](QWidget*) { opened_ << QStringLiteral("%1 loading").arg(G.InfoType); });
+    }
+    void open(int addMode)
+    {
+        G.AddMode = static_cast<int16_t>(addMode);
+        d_ = std::make_unique<FormInfo>();
+        d_->show();
+        d_->activate();
+    }
+    QComboBox* combo(int i) const { return d_->findChild<QComboBox*>(QStringLiteral("Combo1(%1)").arg(i)); }
+    void pick(int type)
+    {
+        for (int i = 0; i < FormInfo::kCategories; ++i)
+            if (const int at = combo(i)->findData(type); at >= 0) {
+                combo(i)->setCurrentIndex(at);
+                emit combo(i)->activated(at);
+            }
+    }
+    QPushButton* button(const char* name) const { return d_->findChild<QPushButton*>(name); }
+    QLineEdit* name() const { return d_->findChild<QLineEdit*>("Text1"); }
+    QString selected() const { return d_->findChild<QLabel*>("LabSel")->text(); }
+    static QStringList messages()
+    {
+        QStringList out;
+        for (const MsgBoxRecord& r : MsgBoxTest::shown())
+            out << r.title + ": " + r.text;
+        return out;
+    }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<FormInfo> d_;
+    QStringList opened_;
+};
+
+}  // namespace
+
+TEST_F(FormInfoTest, CategoryListsInTheirOrderAndTheFirstTypeSelected)
+{
+    open(-1);
+    // From top to bottom, each list under its label, its types in code order.
+    const int order[] = {0, 2, 1, 3, 4, 5, 6};
+    const char* labels[] = {"Conventional Wood Supports", "Engineered Timber Supports", "Conventional Concrete Cribs",
+                            "Yieldable Concrete Supports", "Steel Supports", "Additional Supports", "Intrinsic Supports"};
+    const char* types[] = {"1 2", "7", "3 4 5 6", "8", "", "", "9"};
+    int lastY = -1;
+    for (int k = 0; k < 7; ++k) {
+        QComboBox* c = combo(order[k]);
+        auto* l = d_->findChild<QLabel*>(QStringLiteral("LbCat(%1)").arg(order[k]));
+        EXPECT_EQ(l->text(), labels[k]);
+        EXPECT_TRUE(lastY < l->y() && l->y() < c->y()) << labels[k];
+        lastY = c->y();
+        QStringList codes;
+        for (int i = 0; i < c->count(); ++i)
+            codes << QString::number(c->itemData(i).toInt());
+        EXPECT_EQ(codes.join(' '), types[k]);
+    }
+    EXPECT_EQ(combo(1)->itemText(0), "Donut crib");
+    EXPECT_EQ(G.InfoType, 1);
+    EXPECT_EQ(selected(), "Wood cribs");
+    EXPECT_EQ(name()->text(), "Wood cribs");
+}
+
+// Opening a list's drop-down or moving into it selects its entry, replacing
+// the name typed so far.
+TEST_F(FormInfoTest, DropDownAndFocusSelectTheListsEntry)
+{
+    open(-1);
+    QApplication::setActiveWindow(d_.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d_.get()));
+    name()->setText("typed");
+    combo(2)->showPopup();
+    combo(2)->hidePopup();
+    EXPECT_EQ(G.InfoType, 7);
+    EXPECT_EQ(name()->text(), "Engineered timber crib");
+    name()->setText("typed");
+    combo(6)->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(selected(), "Cable bolts");
+    EXPECT_EQ(name()->text(), "Cable bolts");
+}
+
+TEST_F(FormInfoTest, AddModeHandsBackTypeAndName)
+{
+    open(-1);
+    EXPECT_EQ(d_->windowTitle(), "Add Support to Analysis");
+    pick(8);
+    name()->setText("Column row");
+    button("ComDone")->click();
+    EXPECT_EQ(G.NewType, 8);
+    EXPECT_EQ(G.NewName, "Column row");
+
+    open(-1);
+    pick(4);
+    name()->setText("mine");
+    button("ComDefault")->click();
+    EXPECT_EQ(name()->text(), "4-point concrete crib");
+    EXPECT_EQ(d_->focusWidget(), name());
+    name()->clear();
+    button("ComDone")->click();
+    EXPECT_EQ(G.NewName, "4-point concrete crib");
+
+    for (bool byTitleBar : {false, true}) {
+        open(-1);
+        pick(4);
+        byTitleBar ? void(d_->close()) : button("ComMenu")->click();
+        EXPECT_EQ(G.NewType, -1);
+    }
+
+    open(-1);
+    G.InfoType = 0;
+    button("ComDone")->click();
+    EXPECT_EQ(messages(), QStringList("Attention: Select a support first, then press OK"));
+    EXPECT_TRUE(d_->isVisible());
+}
+
+TEST_F(FormInfoTest, BrowseModeHasOneClosingButtonInPlaceOfCancel)
+{
+    open(0);
+    EXPECT_EQ(d_->windowTitle(), "Secondary Support - Information Center");
+    for (const char* hidden : {"Text1", "LbName", "ComDefault", "ComMenu"})
+        EXPECT_TRUE(d_->findChild<QWidget*>(hidden)->isHidden()) << hidden;
+    for (bool byTitleBar : {false, true}) {
+        G.NextStep = 1;
+        byTitleBar ? void(d_->close()) : button("ComDone")->click();
+        EXPECT_EQ(G.NextStep, 0);
+        open(0);
+    }
+}
+
+TEST_F(FormInfoTest, WindowsOpenedFromHereAndTheNameReplacedAfterwards)
+{
+    open(-1);
+    pick(7);
+    for (const char* b : {"ComDes", "ComFail", "ComLab"})
+        EXPECT_FALSE(button(b)->isEnabled()) << b << " without its window";
+
+    plugWindows();
+    open(-1);
+    EXPECT_FALSE(button("ComFail")->isEnabled()) << "wood cribs have no loading models";
+    pick(7);
+    for (const char* b : {"ComFail", "ComDes", "ComLab"}) {
+        name()->setText("typed");
+        button(b)->click();
+        EXPECT_EQ(name()->text(), "Engineered timber crib") << b;
+    }
+    EXPECT_EQ(opened_, QStringList({"7 loading", "7 Design Information: Engineered timber crib",
+                                    "0 QUORL Testing Laboratory"}));
+    EXPECT_EQ(G.InfoType, 7);
+    EXPECT_EQ(selected(), "Engineered timber crib");
+    EXPECT_TRUE(button("ComFail")->isEnabled());
+}
+
+// Without config.txt the lists are reported and the buttons that need them
+// stay off; picking still works. A file that ends inside entry 8's loading
+// model has given that entry its model count but not the model:
+// "&Performance" stays off for it, and comes on for an entry read whole.
+TEST_F(FormInfoTest, ConfigErrorsLeavePerformanceOnlyForEntriesReadWhole)
+{
+    plugWindows();
+    QFile f(dir_.filePath("config.txt"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray whole = f.readAll();
+    f.close();
+    f.remove();
+    open(-1);
+    pick(9);
+    EXPECT_FALSE(button("ComDes")->isEnabled() || button("ComFail")->isEnabled() || button("ComLab")->isEnabled());
+    button("ComDone")->click();
+    EXPECT_EQ(G.NewType, 9);
+
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(whole.left(whole.indexOf("\nyieldcol.dat\r\n") + 15));
+    f.close();
+    open(0);
+    EXPECT_EQ(messages(), QStringList(2, "Error: Error reading config.txt"));
+    EXPECT_EQ(G.InfoTable(8, 4), 1);
+    pick(8);
+    EXPECT_FALSE(button("ComFail")->isEnabled());
+    pick(7);
+    EXPECT_TRUE(button("ComFail")->isEnabled());
+    EXPECT_FALSE(button("ComDes")->isEnabled());
+}
