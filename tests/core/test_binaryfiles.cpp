@@ -1,78 +1,34 @@
-// The binary files: project, support and curve library. Sizes and offsets of
-// their layouts, byte-exact round trips, what opening and saving set, files
-// refused whole, and saves that fail without harming the old file.
-#include "model/globals.h"
+// The binary files: project, support and curve library. Layouts, byte-exact round trips, what opening and saving
+// set, files refused whole, and saves that fail without harming the old file.
+#include "core_helpers.h"
 #include "shell/io/curvefile.h"
 #include "shell/io/projectfile.h"
 #include "shell/io/safesave.h"
 #include "shell/io/supportfile.h"
 
-#include <gtest/gtest.h>
-
 #include <csignal>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <tuple>
 
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace fs = std::filesystem;
 using namespace vesk;
 
 namespace {
-
-std::string slurp(const std::string& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void put(const std::string& p, const std::string& bytes) { std::ofstream(p, std::ios::binary) << bytes; }
-
-int16_t i16At(const std::string& s, std::size_t off)
-{
-    int16_t v;
-    std::memcpy(&v, s.data() + off, 2);
-    return v;
-}
-
-float f32At(const std::string& s, std::size_t off)
-{
-    float v;
-    std::memcpy(&v, s.data() + off, 4);
-    return v;
-}
 
 void setI16(std::string& s, std::size_t off, int16_t v) { std::memcpy(s.data() + off, &v, 2); }
 
 std::string padded(const std::string& s, std::size_t n) { return s + std::string(n - s.size(), ' '); }
 
-std::vector<std::string> entries(const std::string& dir)
-{
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir))
-        names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-// Runs fn as an unprivileged user when the tests run as root, for whom no
-// folder is write-protected.
+// Runs fn as an unprivileged user when the tests run as root, for whom no folder is write-protected.
 bool runUnprivileged(const std::function<bool()>& fn)
 {
     if (::geteuid() != 0)
         return fn();
     pid_t pid = ::fork();
-    if (pid == 0) {
-        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
-            ::_exit(2);
-        ::_exit(fn() ? 0 : 1);
-    }
+    if (pid == 0)
+        ::_exit(::setgid(65534) == 0 && ::setuid(65534) == 0 && fn() ? 0 : 1);
     int status = 0;
     ::waitpid(pid, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
@@ -107,62 +63,44 @@ std::string libraryFile(int16_t nextId, int16_t count, int16_t firstId)
     return w.take();
 }
 
-class BinaryFiles : public ::testing::Test {
+class BinaryFiles : public ScratchFolder {
 protected:
     void SetUp() override
     {
-        ResetGlobals();
+        ScratchFolder::SetUp();
         G.NumTypes = 8;
         G.MaxCurves = 50;
         G.GRCurves.resize(51);
-        char tmpl[] = "/tmp/vesk-files-XXXXXX";
-        dir = ::mkdtemp(tmpl);
-        fs::permissions(dir, fs::perms(0755));
-        G.AppPath = dir;
     }
-    void TearDown() override
-    {
-        fs::remove_all(dir);
-        ResetGlobals();
-    }
-    std::string at(const char* name) const { return dir + "/" + name; }
 
     // Two supports with distinct values, reserved bytes and no texts.
     static void twoSupports()
     {
         G.NumCases = 2;
-        G.CaseName[1] = "Crib A";
-        G.CaseType[1] = 1;
-        G.CaseName[2] = "Post B";
-        G.CaseType[2] = 2;
+        std::tie(G.CaseName[1], G.CaseType[1], G.CaseName[2], G.CaseType[2]) = std::tuple("Crib A", 1, "Post B", 2);
         G.Cases[1].SizeIdx = 3;
         G.Cases[1].Updated = 1;
         G.Cases[1].Reserved22[5] = 0xAB;
         G.DefCases[1].Rows = 2;
         G.Cases[2].PlotColor = 9;
     }
-
-    std::string dir;
 };
 
 }  // namespace
 
-// --- Saving through a temporary file ---
-
 TEST_F(BinaryFiles, SaveReplacesWholeFileAndKeepsModeAndLinks)
 {
     const std::string target = at("a.pro");
-    put(target, std::string(5000, 'x'));
+    Put(target, std::string(5000, 'x'));
     fs::permissions(target, fs::perms(0600));
     ASSERT_TRUE(SaveFileAtomically(target, std::string("short\0bytes", 11)));
-    EXPECT_EQ(slurp(target), std::string("short\0bytes", 11));  // no old tail
+    EXPECT_EQ(Slurp(target), std::string("short\0bytes", 11));  // no old tail
     EXPECT_EQ(fs::status(target).permissions(), fs::perms(0600));
-
     fs::create_symlink(target, at("link.pro"));
     ASSERT_TRUE(SaveFileAtomically(at("link.pro"), "via link"));
     EXPECT_TRUE(fs::is_symlink(at("link.pro")));
-    EXPECT_EQ(slurp(target), "via link");
-    EXPECT_EQ(entries(dir), (std::vector<std::string>{"a.pro", "link.pro"}));
+    EXPECT_EQ(Slurp(target), "via link");
+    EXPECT_EQ(Count(dir), 2);  // no temporary left
 }
 
 TEST_F(BinaryFiles, FailedSavesKeepTheOldFileAndLeaveNoTemporary)
@@ -171,25 +109,24 @@ TEST_F(BinaryFiles, FailedSavesKeepTheOldFileAndLeaveNoTemporary)
     EXPECT_FALSE(SaveFileAtomically(at("folder.pro"), "data"));
     EXPECT_TRUE(fs::is_directory(at("folder.pro")));
     EXPECT_FALSE(SaveFileAtomically(at("missing/a.pro"), "data"));
-    EXPECT_EQ(entries(dir), std::vector<std::string>{"folder.pro"});
+    EXPECT_EQ(Count(dir), 1);
 
-    // A write-protected folder holding the old file.
+    // A write-protected folder holding the old file, which alone would allow the write.
     const std::string old = at("ro/a.pro");
     fs::create_directory(at("ro"));
-    put(old, "old content");
-    fs::permissions(old, fs::perms(0666));  // the file alone would allow it
+    Put(old, "old content");
+    fs::permissions(old, fs::perms(0666));
     fs::permissions(at("ro"), fs::perms(0555));
     EXPECT_TRUE(runUnprivileged([&] { return !SaveFileAtomically(old, "new content"); }));
-    EXPECT_EQ(slurp(old), "old content");
-    EXPECT_EQ(entries(at("ro")), std::vector<std::string>{"a.pro"});
+    EXPECT_EQ(Slurp(old), "old content");
+    EXPECT_EQ(Count(at("ro")), 1);
     fs::permissions(at("ro"), fs::perms(0755));
 
     // A disk that fills up during the write (a file size limit here).
     auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit limit{};
     ::getrlimit(RLIMIT_FSIZE, &limit);
-    rlimit small = limit;
-    small.rlim_cur = 5;
+    const rlimit small{5, limit.rlim_max};
     ::setrlimit(RLIMIT_FSIZE, &small);
     std::error_code ec;
     const bool saved = SaveFileAtomically(old, "much longer content", &ec);
@@ -197,11 +134,9 @@ TEST_F(BinaryFiles, FailedSavesKeepTheOldFileAndLeaveNoTemporary)
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_FALSE(saved);
     EXPECT_EQ(ec, std::errc::file_too_large);
-    EXPECT_EQ(slurp(old), "old content");
-    EXPECT_EQ(entries(at("ro")), std::vector<std::string>{"a.pro"});
+    EXPECT_EQ(Slurp(old), "old content");
+    EXPECT_EQ(Count(at("ro")), 1);
 }
-
-// --- Project file ---
 
 TEST_F(BinaryFiles, ProjectLayoutSizesAndOffsets)
 {
@@ -211,8 +146,8 @@ TEST_F(BinaryFiles, ProjectLayoutSizesAndOffsets)
     G.ProjName = "Test Mine";
     std::string s = EncodeProject(ProjectFromGlobals());
     ASSERT_EQ(s.size(), 592u);
-    EXPECT_EQ(f32At(s, 28), 20.0f);
-    EXPECT_EQ(f32At(s, 144 + 6), 6.0f);
+    EXPECT_EQ(At<float>(s, 28), 20.0f);
+    EXPECT_EQ(At<float>(s, 144 + 6), 6.0f);
     EXPECT_EQ(s.substr(178, 32), padded("Main entry", 32));
     EXPECT_EQ(s.substr(528), padded("Test Mine", 64));
 
@@ -220,14 +155,14 @@ TEST_F(BinaryFiles, ProjectLayoutSizesAndOffsets)
     G.ProjName = std::string(70, 'x');  // cut to 64
     s = EncodeProject(ProjectFromGlobals());
     ASSERT_EQ(s.size(), 16884u);
-    EXPECT_EQ(i16At(s, 526), 2);
+    EXPECT_EQ(At<int16_t>(s, 526), 2);
     EXPECT_EQ(s.substr(528, 64), padded("Crib A", 64));
-    EXPECT_EQ(i16At(s, 592), 1);                             // type
-    EXPECT_EQ(i16At(s, 594), 3);                             // Cases(1).SizeIdx
+    EXPECT_EQ(At<int16_t>(s, 592), 1);                       // type
+    EXPECT_EQ(At<int16_t>(s, 594), 3);                       // Cases(1).SizeIdx
     EXPECT_EQ(static_cast<uint8_t>(s[594 + 22 + 5]), 0xAB);  // reserved bytes kept
-    EXPECT_EQ(i16At(s, 4634 + 42), 2);                       // DefCases(1).Rows
+    EXPECT_EQ(At<int16_t>(s, 4634 + 42), 2);                 // DefCases(1).Rows
     EXPECT_EQ(s.substr(8674, 64), padded("Post B", 64));
-    EXPECT_EQ(i16At(s, 8740 + 4038), 9);
+    EXPECT_EQ(At<int16_t>(s, 8740 + 4038), 9);
     EXPECT_EQ(s.substr(16820), std::string(64, 'x'));
 
     G.Cases[1].CabSeq[3] = "(0-4-4)";  // every later byte moves by 7
@@ -245,7 +180,6 @@ TEST_F(BinaryFiles, ProjectOpenedAndSavedAgainIsByteIdentical)
     G.ProjName = "Quarry \xe2\x82\xac";
     ASSERT_TRUE(SaveProjectFile(at("a.pro")).ok());
     const auto cases = G.Cases;
-
     ResetGlobals();
     G.NumTypes = 8;
     ASSERT_TRUE(OpenProjectFile(at("a.pro")).ok());
@@ -253,39 +187,44 @@ TEST_F(BinaryFiles, ProjectOpenedAndSavedAgainIsByteIdentical)
     EXPECT_EQ(G.CaseName[2], "Post B");
     EXPECT_TRUE(G.Cases == cases);
     ASSERT_TRUE(SaveProjectFile(at("b.pro")).ok());
-    EXPECT_EQ(slurp(at("b.pro")), slurp(at("a.pro")));
+    EXPECT_EQ(Slurp(at("b.pro")), Slurp(at("a.pro")));
 
     // The name at the end is optional, and an old tail after it is ignored.
-    const std::string full = slurp(at("a.pro"));
+    const std::string full = Slurp(at("a.pro"));
     for (std::size_t cut : {64u, 10u}) {
-        put(at("c.pro"), full.substr(0, full.size() - cut));
+        Put(at("c.pro"), full.substr(0, full.size() - cut));
         ASSERT_TRUE(OpenProjectFile(at("c.pro")).ok());
         EXPECT_EQ(G.ProjName, "");
     }
-    put(at("c.pro"), full + "stale tail");
+    Put(at("c.pro"), full + "stale tail");
     ASSERT_TRUE(OpenProjectFile(at("c.pro")).ok());
     EXPECT_EQ(G.ProjName, "Quarry \xe2\x82\xac");
 }
 
-TEST_F(BinaryFiles, ProjectOpenSetsWorkingValuesAndNavigation)
+TEST_F(BinaryFiles, ProjectOpenSetsWorkingValuesAndNewProjectKeepsCriteria)
 {
     twoSupports();
-    G.DesignCrit.Conv = 2.5f;
-    G.DesignCrit.Tpf = 30;
-    G.DesignCrit.EntryWid = 18;
-    G.DesignCrit.EntryHt = 84;
+    std::tie(G.DesignCrit.Conv, G.DesignCrit.Tpf, G.DesignCrit.EntryWid, G.DesignCrit.EntryHt) =
+        std::tuple(2.5f, 30.f, 18.f, 84.f);
     ASSERT_TRUE(SaveProjectFile(at("p.pro")).ok());
     ASSERT_TRUE(OpenProjectFile(at("p.pro")).ok());
     EXPECT_EQ(std::tie(G.DesignConv, G.DesignTpf, G.EntryWid, G.EntryHt), std::make_tuple(2.5f, 30.f, 18.f, 84.f));
-    EXPECT_EQ(G.ProjectPath, at("p.pro"));
     EXPECT_EQ(std::tie(G.CurCaseNo, G.CurType, G.DesignNow, G.RecalcAll, G.NextStep),
               std::make_tuple(int16_t(1), int16_t(1), int16_t(0), int16_t(-1), int16_t(3)));
-
     ASSERT_TRUE(SaveProjectFile(at("other.pro")).ok());  // a save keeps the path
     EXPECT_EQ(G.ProjectPath, at("p.pro"));
 
-    // Without supports the support list stays closed.
+    // A new project drops the supports and a current-system basis; criteria, curves, name and path stay.
+    std::tie(G.CurCaseNo, G.DesignCrit.Basis, G.NumCurves, G.ProjName) = std::tuple(2, 2, 1, "Mine");
     NewProject();
+    EXPECT_EQ(std::tie(G.NumCases, G.CurCaseNo, G.DesignCrit.Basis, G.DesignCrit.Tpf, G.NumCurves, G.ProjName,
+                       G.ProjectPath),
+              std::make_tuple(int16_t(0), int16_t(0), int16_t(0), 30.f, int16_t(1), std::string("Mine"), at("p.pro")));
+    G.DesignCrit.Basis = 1;
+    NewProject();
+    EXPECT_EQ(G.DesignCrit.Basis, 1);
+
+    // Without supports the support list stays closed.
     ASSERT_TRUE(SaveProjectFile(at("empty.pro")).ok());
     EXPECT_EQ(fs::file_size(at("empty.pro")), 592u);
     twoSupports();
@@ -346,11 +285,12 @@ TEST_F(BinaryFiles, ProjectsThatCannotBeReadWholeChangeNothing)
     G.ProjectPath = "/old/path.pro";
     const auto before = snapshot();
     for (const auto& [what, bytes] : bad) {
-        put(at("bad.pro"), bytes);
+        Put(at("bad.pro"), bytes);
         FileCommandResult r = OpenProjectFile(at("bad.pro"));
-        EXPECT_EQ(r.status, FileCommandStatus::ReadFailed) << what;
-        EXPECT_EQ(r.message, "Error reading bad.pro");
-        EXPECT_EQ(r.title, "Error");
+        EXPECT_EQ(std::tie(r.status, r.message, r.title),
+                  std::make_tuple(FileCommandStatus::ReadFailed, std::string("Error reading bad.pro"),
+                                  std::string("Error")))
+            << what;
         EXPECT_TRUE(snapshot() == before) << what;
     }
     EXPECT_EQ(OpenProjectFile(at("none.pro")).status, FileCommandStatus::NotFound);
@@ -362,57 +302,31 @@ TEST_F(BinaryFiles, FailedProjectSaveReportsAndKeepsTheOldFile)
 {
     twoSupports();
     ASSERT_TRUE(SaveProjectFile(at("keep.pro")).ok());
-    const std::string old = slurp(at("keep.pro"));
+    const std::string old = Slurp(at("keep.pro"));
     G.CaseName[1] = "\xe6\xbc\xa2";  // not in the Windows code page
     FileCommandResult r = SaveProjectFile(at("keep.pro"));
-    EXPECT_EQ(r.status, FileCommandStatus::WriteFailed);
-    EXPECT_EQ(r.message, "Error saving keep.pro");
-    EXPECT_EQ(slurp(at("keep.pro")), old);
-
-    G.CaseName[1] = "Fine";
-    fs::create_directory(at("folder.pro"));
-    EXPECT_EQ(SaveProjectFile(at("folder.pro")).message, "Error saving folder.pro");
+    EXPECT_EQ(std::tie(r.status, r.message),
+              std::make_tuple(FileCommandStatus::WriteFailed, std::string("Error saving keep.pro")));
+    EXPECT_EQ(Slurp(at("keep.pro")), old);
 }
-
-TEST_F(BinaryFiles, NewProjectKeepsCriteriaCurvesNameAndPath)
-{
-    twoSupports();
-    G.CurCaseNo = 2;
-    G.DesignCrit.Basis = 2;
-    G.DesignCrit.Tpf = 12;
-    G.NumCurves = 1;
-    G.ProjName = "Mine";
-    G.ProjectPath = "/w/a.pro";
-    NewProject();
-    EXPECT_EQ(std::tie(G.NumCases, G.CurCaseNo, G.DesignCrit.Basis),
-              std::make_tuple(int16_t(0), int16_t(0), int16_t(0)));
-    EXPECT_EQ(std::tie(G.DesignCrit.Tpf, G.NumCurves, G.ProjName, G.ProjectPath),
-              std::make_tuple(12.f, int16_t(1), std::string("Mine"), std::string("/w/a.pro")));
-    G.DesignCrit.Basis = 1;
-    NewProject();
-    EXPECT_EQ(G.DesignCrit.Basis, 1);
-}
-
-// --- Support file ---
 
 TEST_F(BinaryFiles, SupportSavedNotUpdatedOnFileAndClearedOnlyAfterASuccessfulWrite)
 {
     twoSupports();
     ASSERT_TRUE(SaveSupportFile(at("crib.sup"), 1).ok());
-    const std::string s = slurp(at("crib.sup"));
+    const std::string s = Slurp(at("crib.sup"));
     ASSERT_EQ(s.size(), 8146u);
     EXPECT_EQ(s.substr(0, 64), padded("Crib A", 64));
-    EXPECT_EQ(i16At(s, 64), 1);
-    EXPECT_EQ(i16At(s, 66), 3);      // SizeIdx
-    EXPECT_EQ(i16At(s, 66 + 8), 0);  // Updated, 1 in memory before the save
-    EXPECT_EQ(i16At(s, 4106 + 42), 2);
+    EXPECT_EQ(At<int16_t>(s, 64), 1);
+    EXPECT_EQ(At<int16_t>(s, 66), 3);      // SizeIdx
+    EXPECT_EQ(At<int16_t>(s, 66 + 8), 0);  // Updated, 1 in memory before the save
+    EXPECT_EQ(At<int16_t>(s, 4106 + 42), 2);
     EXPECT_EQ(G.Cases[1].Updated, 0);
 
     G.Cases[1].Updated = 1;
     fs::create_directory(at("dir.sup"));
     EXPECT_EQ(SaveSupportFile(at("dir.sup"), 1).message, "Error saving dir.sup");
     EXPECT_EQ(G.Cases[1].Updated, 1);
-
     FileCommandResult r = SaveSupportFile(at("crib.sup"), 0);
     EXPECT_EQ(std::tie(r.status, r.message),
               std::make_tuple(FileCommandStatus::Refused, std::string("Select support, then press Save.")));
@@ -425,21 +339,20 @@ TEST_F(BinaryFiles, OpenedSupportIsAppendedCurrentAndNotUpdated)
     G.Cases[2].CabSeq[7] = "(0-4-4)";
     G.Cases[2].Reserved14 = {1, 2};
     ASSERT_TRUE(SaveSupportFile(at("post.sup"), 2).ok());
-    put(at("post.sup"), slurp(at("post.sup")) + "old tail");  // left by an in-place save of a longer support
-
+    Put(at("post.sup"), Slurp(at("post.sup")) + "old tail");  // left by an in-place save of a longer support
     ASSERT_TRUE(OpenSupportFile(at("post.sup")).ok());
     EXPECT_EQ(std::tie(G.NumCases, G.CurCaseNo, G.CurType), std::make_tuple(int16_t(3), int16_t(3), int16_t(2)));
     EXPECT_EQ(G.CaseName[3], "Post B");
     EXPECT_TRUE(G.Cases[3] == G.Cases[2] && G.DefCases[3] == G.DefCases[2]);
     ASSERT_TRUE(SaveSupportFile(at("again.sup"), 3).ok());
-    EXPECT_EQ(slurp(at("again.sup")) + "old tail", slurp(at("post.sup")));
+    EXPECT_EQ(Slurp(at("again.sup")) + "old tail", Slurp(at("post.sup")));
 
     const auto before = snapshot();
-    std::string bad = slurp(at("again.sup"));
+    std::string bad = Slurp(at("again.sup"));
     setI16(bad, 64, 9);
-    put(at("bad.sup"), bad);
+    Put(at("bad.sup"), bad);
     EXPECT_EQ(OpenSupportFile(at("bad.sup")).message, "Error reading bad.sup");
-    put(at("bad.sup"), bad.substr(0, 8000));
+    Put(at("bad.sup"), bad.substr(0, 8000));
     EXPECT_EQ(OpenSupportFile(at("bad.sup")).status, FileCommandStatus::ReadFailed);
     EXPECT_EQ(OpenSupportFile(at("none.sup")).status, FileCommandStatus::NotFound);
     EXPECT_FALSE(fs::exists(at("none.sup")));
@@ -453,33 +366,30 @@ TEST_F(BinaryFiles, OpenedSupportIsAppendedCurrentAndNotUpdated)
     EXPECT_EQ(G.NumCases, 10);
 }
 
-// --- Curve library ---
-
 TEST_F(BinaryFiles, CurveLibraryOfFiftyIs17404BytesWithBlankFiller)
 {
     const std::string file = CurveFilePath();
     EXPECT_EQ(file, at("grcurves.bin"));
-    put(file, libraryFile(9, 2, 4));
+    Put(file, libraryFile(9, 2, 4));
     ASSERT_EQ(ReadCurves(), 0);
     EXPECT_EQ(G.DesignCurve, curve(4, 3));
     ASSERT_TRUE(SaveCurves(file).ok());
-    const std::string s = slurp(file);
+    const std::string s = Slurp(file);
     ASSERT_EQ(s.size(), 17404u);
     EXPECT_EQ(std::tie(s[0], s[2]), std::make_tuple('\x09', '\x02'));
     EXPECT_EQ(s.substr(4, 32), padded("Curve 4", 32));
-    EXPECT_EQ(i16At(s, 4 + 348 + 32), 5);
+    EXPECT_EQ(At<int16_t>(s, 4 + 348 + 32), 5);
     const std::size_t filler = 4 + 2 * 348;
     EXPECT_EQ(s.substr(filler, 34), std::string(32, ' ') + std::string(2, '\0'));
-    for (int slot : {0, 11})
-        EXPECT_EQ(std::make_tuple(f32At(s, filler + 108 + 4 * slot), f32At(s, filler + 156 + 4 * slot),
-                                  f32At(s, filler + 204 + 4 * slot)),
-                  std::make_tuple(0.f, 1.f, 1.f));  // load, spacing, width
+    for (int slot : {0, 11})  // load, spacing, width
+        EXPECT_EQ(std::make_tuple(At<float>(s, filler + 108 + 4 * slot), At<float>(s, filler + 156 + 4 * slot),
+                                  At<float>(s, filler + 204 + 4 * slot)),
+                  std::make_tuple(0.f, 1.f, 1.f));
     EXPECT_EQ(s.substr(s.size() - 348), s.substr(filler, 348));
     EXPECT_EQ(G.WorkCurve, BlankCurve());
-
     ASSERT_EQ(ReadCurves(), 0);
     ASSERT_TRUE(SaveCurves(file).ok());
-    EXPECT_EQ(slurp(file), s);
+    EXPECT_EQ(Slurp(file), s);
 }
 
 TEST_F(BinaryFiles, CurveLibraryStartUpReadingAndItsFailures)
@@ -488,27 +398,26 @@ TEST_F(BinaryFiles, CurveLibraryStartUpReadingAndItsFailures)
     EXPECT_EQ(ReadCurves(file), 0);  // created empty
     EXPECT_EQ(fs::file_size(file), 0u);
     EXPECT_EQ(std::tie(G.NumCurves, G.NextCurveId), std::make_tuple(int16_t(0), int16_t(1)));
-
-    put(file, libraryFile(0, -3, 1));
+    Put(file, libraryFile(0, -3, 1));
     ASSERT_EQ(ReadCurves(file), 0);
     EXPECT_EQ(std::tie(G.NumCurves, G.NextCurveId), std::make_tuple(int16_t(0), int16_t(1)));
 
     // A failure keeps the curves read before it and leaves the design curve.
     G.DesignCurve = curve(77, 2);
     std::string three = libraryFile(4, 3, 1);
-    put(file, three.substr(0, 4 + 2 * 348 + 100));
+    Put(file, three.substr(0, 4 + 2 * 348 + 100));
     EXPECT_EQ(ReadCurves(file), -1);
     EXPECT_EQ(G.NumCurves, 2);
     three[4 + 2 * 348 + 34] = 11;  // a curve of 11 points
-    put(file, three);
+    Put(file, three);
     EXPECT_EQ(ReadCurves(file), -1);
     EXPECT_EQ(G.NumCurves, 2);
     EXPECT_EQ(G.DesignCurve, curve(77, 2));
 
     // Reading again from the curve list: a failure empties the library.
     FileCommandResult r = ReloadCurves(file);
-    EXPECT_EQ(std::tie(r.status, r.message), std::make_tuple(FileCommandStatus::ReadFailed,
-                                                              std::string("Error reading grcurves.bin")));
+    EXPECT_EQ(std::tie(r.status, r.message),
+              std::make_tuple(FileCommandStatus::ReadFailed, std::string("Error reading grcurves.bin")));
     EXPECT_EQ(G.NumCurves, 0);
 }
 
@@ -516,12 +425,12 @@ TEST_F(BinaryFiles, MoreCurvesThanMaxCurvesAreAllKept)
 {
     const std::string file = at("grcurves.bin");
     G.MaxCurves = 5;
-    put(file, libraryFile(30, 7, 20));
+    Put(file, libraryFile(30, 7, 20));
     ASSERT_EQ(ReadCurves(file), 0);
     EXPECT_EQ(std::tie(G.NumCurves, G.MaxCurves), std::make_tuple(int16_t(7), int16_t(7)));
     EXPECT_EQ(G.GRCurves[7], curve(26, 3));
     ASSERT_TRUE(SaveCurves(file).ok());
-    EXPECT_EQ(slurp(file), libraryFile(30, 7, 20));
+    EXPECT_EQ(Slurp(file), libraryFile(30, 7, 20));
 
     G.MaxCurves = 5;  // the curve list's reload grows the library as well
     G.DesignCurve = {};
@@ -532,6 +441,6 @@ TEST_F(BinaryFiles, MoreCurvesThanMaxCurvesAreAllKept)
     // A failed save keeps the file and the library.
     G.GRCurves[1].Name = "\xe6\xbc\xa2";
     EXPECT_EQ(SaveCurves(file).message, "Error saving grcurves.bin");
-    EXPECT_EQ(slurp(file), libraryFile(30, 7, 20));
+    EXPECT_EQ(Slurp(file), libraryFile(30, 7, 20));
     EXPECT_EQ(G.NumCurves, 7);
 }

@@ -1,14 +1,9 @@
-// The curves built for timber posts and concrete cribs as model 1 of the
-// shared curve tables.
+// The curves built for timber posts and concrete cribs as model 1 of the shared curve tables.
+#include "core_helpers.h"
 #include "model/concretecurve.h"
-#include "model/globals.h"
 #include "model/postcurve.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
-#include <utility>
-#include <vector>
 
 using namespace vesk;
 
@@ -34,14 +29,11 @@ protected:
     static void expectModel1(const Points& pts)
     {
         const int n = static_cast<int>(pts.size());
-        ASSERT_EQ(G.PerfConv.maxRow(), 1);
-        ASSERT_EQ(G.PerfConv.maxCol(), n);
-        ASSERT_EQ(G.PerfLoad.maxRow(), 1);
+        ASSERT_EQ(std::make_tuple(G.PerfConv.maxRow(), G.PerfConv.maxCol(), G.PerfLoad.maxRow()),
+                  std::make_tuple(1, n, 1));
         EXPECT_EQ(G.PerfConv(1, 0), static_cast<float>(n));
-        for (int p = 1; p <= n; ++p) {
-            EXPECT_EQ(G.PerfConv(1, p), pts[static_cast<std::size_t>(p - 1)].first) << "point " << p;
-            EXPECT_EQ(G.PerfLoad(1, p), pts[static_cast<std::size_t>(p - 1)].second) << "point " << p;
-        }
+        for (int p = 1; p <= n; ++p)
+            EXPECT_EQ(std::make_pair(G.PerfConv(1, p), G.PerfLoad(1, p)), pts[static_cast<std::size_t>(p - 1)]) << p;
         for (int p = 0; p <= n; ++p)
             EXPECT_EQ(G.PerfConv(0, p) + G.PerfLoad(0, p) + G.PerfLoad(1, 0), 0.0f);
     }
@@ -55,13 +47,8 @@ protected:
     }
 };
 
-// ---- timber posts ------------------------------------------------------------
-//
-// A 6-in post of 1500 psi and 1400 ksi in an 84-in entry crushes:
-// Pc = 36 pi 1500 / 4 = 42411.504 lb (pi = 3.1415929), below
-// Pb = 0.3 E / (84 / (1.5 sqrt 12))² x 9 pi = 45440.9 lb, so Pf = 21.2057514
-// tons; the shortening is 1500 psi / 1.4e6 psi x 84 in = 0.09 in.
-
+// A 6-in post of 1500 psi and 1400 ksi in an 84-in entry crushes: Pc = 42411.504 lb below Pb = 45440.9 lb, so
+// Pf = 21.2057514 tons; the shortening is 1500 / 1.4e6 x 84 = 0.09 in.
 class PostCurve : public CurveBuilders {
 protected:
     void SetUp() override
@@ -78,16 +65,12 @@ TEST_F(PostCurve, WithoutCap)
     EXPECT_EQ(CalcPostCurve(), 0);
     expectModel1({{0, 0}, {0.0899999961f, 21.2057514f}, {0.13499999f, 0}});
     EXPECT_EQ(G.CurCase.NumPts, 3);
-
-    // 4 in thick and 120 in long it buckles: Fcr = 0.225 E D² / L² = 350 psi,
-    // Pb = 350 x 4 pi = 4398.23 lb against Pc = 18849.56 lb.
+    // 4 in thick and 120 in long it buckles: Fcr = 0.225 E D² / L² = 350 psi, Pb = 4398.23 lb below Pc.
     G.CurCase.Par[0] = 4;
     G.EntryHt = 120;
     EXPECT_EQ(CalcPostCurve(), 1);
     expectModel1({{0, 0}, {0.0299999993f, 2.19911504f}, {0.0449999981f, 0}});
-
-    // At 60 in and 1500 ksi, Fcr = 1500 psi = the strength: equal loads
-    // (18849.5586 lb) count as buckling.
+    // At 60 in and 1500 ksi, Fcr = the strength: equal loads (18849.5586 lb) count as buckling.
     G.CurCase.Par[2] = 1500;
     G.EntryHt = 60;
     EXPECT_EQ(CalcPostCurve(), 1);
@@ -96,29 +79,16 @@ TEST_F(PostCurve, WithoutCap)
 
 TEST_F(PostCurve, WithCap)
 {
-    // A 4-in cap of 1200 psi, 900 lb wood: a crib layer of two timbers of
-    // side a = 6 sqrt(pi) / 4 = 2.6586809 in, 26.6 in long, 4 in high:
-    // A = 33.929203, K = 21.981176, B = 15.6. Points 2-8 at 0.35 x 4 x
-    // (0.05 ... 1) in on that model; the post's Pf at 1.1 x 0.0857143 + 2 in
-    // (80 in free length); the cap carries more than Pf at point 8, so the
-    // secant 10.125529 beats the falling slope and is halved to 5.0627646.
+    // A 4-in cap of 1200 psi, 900 lb wood as a crib layer (A = 33.929203, K = 21.981176, B = 15.6); Pf at
+    // 1.1 x 0.0857143 + 2 in; the secant 10.125529 beats the falling slope and is halved.
     G.CurCase.Par = {6, 1500, 1400, 4, 1200, 900, 0, 0};
     EXPECT_EQ(CalcPostCurve(), 0);
-    expectModel1({{0, 0},
-                  {0.0700000003f, 12.0415602f},
-                  {0.140000001f, 16.593235f},
-                  {0.280000001f, 19.8269138f},
-                  {0.560000002f, 23.1166039f},
-                  {0.839999974f, 26.196661f},
-                  {1.12f, 29.2740593f},
-                  {1.39999998f, 32.3514252f},
-                  {2.09428573f, 21.2057514f},
-                  {6.28285694f, 0}});
+    expectModel1({{0, 0}, {0.0700000003f, 12.0415602f}, {0.140000001f, 16.593235f}, {0.280000001f, 19.8269138f},
+                  {0.560000002f, 23.1166039f}, {0.839999974f, 26.196661f}, {1.12f, 29.2740593f},
+                  {1.39999998f, 32.3514252f}, {2.09428573f, 21.2057514f}, {6.28285694f, 0}});
     EXPECT_EQ(G.CurCase.NumPts, 10);
     EXPECT_EQ(G.PerfB, 15.6000004f);
-
-    // A soft cap (500 psi, 400 lb): the rise from point 8 to Pf, 14.709227
-    // tons/in, is steeper than the secant; halved, 7.3546133.
+    // A soft cap (500 psi, 400 lb): the rise to Pf, 14.709227 tons/in, is steeper than the secant; halved.
     G.CurCase.Par[4] = 500;
     G.CurCase.Par[5] = 400;
     EXPECT_EQ(CalcPostCurve(), 0);
@@ -128,7 +98,6 @@ TEST_F(PostCurve, WithCap)
 
 TEST_F(PostCurve, FailuresLeaveNoCurve)
 {
-    // Each failure gives -1 with model 1 empty and NumPts as it was.
     struct Case {
         const char* what;
         float entryHt;
@@ -154,8 +123,6 @@ TEST_F(PostCurve, FailuresLeaveNoCurve)
     }
 }
 
-// ---- concrete cribs ----------------------------------------------------------
-
 class ConcreteCurve : public CurveBuilders {
 protected:
     void SetUp() override
@@ -170,31 +137,16 @@ protected:
 
 TEST_F(ConcreteCurve, SolidCrib)
 {
-    // 24 x 24 in, 4000 psi, 8 in of wood on every layer: stress
-    // (-0.00005 x 4000 + 1.2194) x 4000 - 200.64 = 3876.96 psi, peak
-    // 3876.96 / 2000 x 576 = 1116.5645 tons at c_p = 5.0677 in,
-    // K = P / sqrt(c_p) = 495.99622.
+    // 24 x 24 in, 4000 psi, 8 in of wood on every layer: 3876.96 psi, peak 1116.5645 tons at c_p = 5.0677 in.
     EXPECT_EQ(CalcConcreteCurve(), 0);
-    expectModel1({{0, 0},
-                  {0.202707991f, 223.312897f},
-                  {0.810831964f, 446.625793f},
-                  {2.53384995f, 789.530334f},
-                  {3.80077505f, 966.973206f},
-                  {5.06769991f, 1116.56445f},
-                  {5.57447004f, 0}});
+    expectModel1({{0, 0}, {0.202707991f, 223.312897f}, {0.810831964f, 446.625793f}, {2.53384995f, 789.530334f},
+                  {3.80077505f, 966.973206f}, {5.06769991f, 1116.56445f}, {5.57447004f, 0}});
     EXPECT_EQ(G.CurCase.NumPts, 7);
-
-    // Roof and floor only: 0.4185 x 4000 - 129.12 = 1544.88 psi, peak
-    // 444.92545 tons at the same convergences (to single-precision rounding).
+    // Roof and floor only: 1544.88 psi, peak 444.92545 tons at the same convergences.
     G.CurCase.Interlayer = 4;
     EXPECT_EQ(CalcConcreteCurve(), 0);
-    expectModel1({{0, 0},
-                  {0.202708006f, 88.9850922f},
-                  {0.810832024f, 177.970184f},
-                  {2.53384995f, 314.609802f},
-                  {3.80077505f, 385.316711f},
-                  {5.06769991f, 444.925446f},
-                  {5.57447004f, 0}});
+    expectModel1({{0, 0}, {0.202708006f, 88.9850922f}, {0.810832024f, 177.970184f}, {2.53384995f, 314.609802f},
+                  {3.80077505f, 385.316711f}, {5.06769991f, 444.925446f}, {5.57447004f, 0}});
 }
 
 TEST_F(ConcreteCurve, AreaAndPeakConvergenceRules)
@@ -202,10 +154,8 @@ TEST_F(ConcreteCurve, AreaAndPeakConvergenceRules)
     // No interlayer wood: c_p = -0.0571 is replaced by 1 in.
     G.CurCase.Par[6] = 0;
     EXPECT_EQ(CalcConcreteCurve(), 0);
-    EXPECT_EQ(G.PerfConv(1, 6), 1.0f);
-    EXPECT_EQ(G.PerfConv(1, 7), 1.1f);
-    // A donut crib's area, 0.7854 (30² - 10²), whichever diameter comes
-    // first; a four-point crib with every dimension 0: 500 in².
+    EXPECT_EQ(std::make_pair(G.PerfConv(1, 6), G.PerfConv(1, 7)), std::make_pair(1.0f, 1.1f));
+    // A donut crib's area, 0.7854 (30² - 10²), whichever diameter comes first; a four-point crib of zeros: 500 in².
     G.CaseType[2] = 3;
     for (auto [d0, d1] : {std::pair<float, float>{10, 30}, {30, 10}}) {
         G.CurCase.Par[0] = d0;
@@ -221,8 +171,8 @@ TEST_F(ConcreteCurve, AreaAndPeakConvergenceRules)
 
 TEST_F(ConcreteCurve, Failures)
 {
-    // Mended: 100 psi with wood on every layer gives a stress of -79.2 psi;
-    // no curve of negative loads. The same for a placement index outside 0..4.
+    // Mended: 100 psi with wood on every layer gives a negative stress; no curve of negative loads. The same for a
+    // placement outside 0..4.
     for (auto [strength, interlayer] : {std::pair<float, int16_t>{100, 0}, {4000, 5}, {4000, -1}}) {
         SetUp();
         G.CurCase.Par[5] = strength;
@@ -231,9 +181,7 @@ TEST_F(ConcreteCurve, Failures)
         expectNoCurve();
         EXPECT_EQ(G.CurCase.NumPts, 7);
     }
-
-    // Not a concrete crib, or no such support: -1, NumPts still 7, the
-    // tables untouched.
+    // Not a concrete crib, or no such support: the tables untouched.
     for (auto [caseNo, type] : {std::pair<int16_t, int16_t>{2, 2}, {2, 7}, {11, 5}, {-1, 5}}) {
         SetUp();
         G.CurCaseNo = caseNo;

@@ -1,27 +1,13 @@
-// Model-curve interpolation, the required load density, the library lookup
-// and the operating-point searches of curve-defined supports.
+// Model-curve interpolation, the required load density, the library lookup and the operating points of
+// curve-defined supports.
+#include "core_helpers.h"
 #include "model/curves.h"
-#include "model/globals.h"
-
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <tuple>
-#include <utility>
-#include <vector>
 
 using namespace vesk;
 
 namespace {
 
 using Points = std::vector<std::pair<float, float>>;
-
-::testing::AssertionResult WithinUlp(float got, float want)
-{
-    if (got == want || std::nextafter(want, got) == got)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << got << " is more than 1 ulp from " << want;
-}
 
 class Curves : public ::testing::Test {
 protected:
@@ -49,44 +35,38 @@ protected:
             std::tie(c.Conv[k], c.Intensity[k]) = slots[k];
         return c;
     }
-
-    static void useDesignCurve(const CurveRec& c)
+    static void useDesignCurve(const Points& slots)
     {
         G.DesignBasis = 1;
         G.GrcDefined = -1;
-        G.DesignCurve = c;
+        G.DesignCurve = grCurve(slots);
     }
 
     // A yielding support: rises, softens to 30 tons and rises again.
     static void setYieldingModel() { setModel(1, {{0.5f, 20}, {1.5f, 45}, {3, 60}, {4, 30}, {6, 70}}); }
 
-    // Falling, with constant end extensions; in a 16-ft entry 24, 24, 16,
-    // 9.6, 9.6 tons/ft.
-    static CurveRec fallingCurve() { return grCurve({{0, 1.5f}, {0.5f, 1.5f}, {2, 1.0f}, {5, 0.6f}, {12, 0.6f}}); }
+    // Falling; in a 16-ft entry 24, 24, 16, 9.6, 9.6 tons/ft.
+    static Points falling() { return {{0, 1.5f}, {0.5f, 1.5f}, {2, 1.0f}, {5, 0.6f}, {12, 0.6f}}; }
+
+    // CurrLoad, CurrConv, CurveMaxLoad, CurveMaxConv.
+    static auto results() { return std::make_tuple(G.CurrLoad, G.CurrConv, G.CurveMaxLoad, G.CurveMaxConv); }
 };
 
 TEST_F(Curves, IntersectionBesideAJump)
 {
-    // The support (1, 5)-(3, 9) passes 2 in at 7 tons/ft, below a
-    // requirement jumping there from 8 to 12: no meeting, though (2, 7) is
-    // within the jump's length of its lower end. Mended, in both orientations
-    // and with the roles swapped (a vertical drop of the support).
+    // Mended: the support (1, 5)-(3, 9) passes 2 in at 7 tons/ft, below a requirement jumping there from 8 to 12;
+    // no meeting in either orientation or with the roles swapped.
     EXPECT_FALSE(IntersectSegments(1, 5, 3, 9, 2, 8, 2, 12));
     EXPECT_FALSE(IntersectSegments(1, 5, 3, 9, 2, 12, 2, 8));
     EXPECT_FALSE(IntersectSegments(2, 8, 2, 12, 1, 5, 3, 9));
-    // A jump spanning 7, or ending on it (bounds inclusive), meets it at (2, 7).
-    for (float low : {6.0f, 7.0f}) {
-        auto p = IntersectSegments(1, 5, 3, 9, 2, low, 2, 12);
-        ASSERT_TRUE(p) << low;
-        EXPECT_EQ(p->conv, 2.0f);
-        EXPECT_EQ(p->tpf, 7.0f);
+    // A jump spanning 7, or ending on it, meets it at (2, 7); so does a vertical support drop 10 -> 4 across a
+    // requirement falling from 9 to 5.
+    for (auto [x1, y1, x2, y2, x3, y3, x4, y4] : {std::array<float, 8>{1, 5, 3, 9, 2, 6, 2, 12},
+                                                  {1, 5, 3, 9, 2, 7, 2, 12}, {2, 10, 2, 4, 1, 9, 3, 5}}) {
+        auto p = IntersectSegments(x1, y1, x2, y2, x3, y3, x4, y4);
+        ASSERT_TRUE(p) << y3;
+        EXPECT_EQ(std::make_tuple(p->conv, p->tpf), std::make_tuple(2.0f, 7.0f));
     }
-    // A vertical support drop 10 -> 4 at 2 in across a requirement falling
-    // from 9 at 1 in to 5 at 3 in: the requirement's value there, 7.
-    auto q = IntersectSegments(2, 10, 2, 4, 1, 9, 3, 5);
-    ASSERT_TRUE(q);
-    EXPECT_EQ(q->conv, 2.0f);
-    EXPECT_EQ(q->tpf, 7.0f);
     EXPECT_FALSE(IntersectSegments(0, 0, 2, 2, 0, 1, 2, 3));   // parallel
     EXPECT_FALSE(IntersectSegments(0, 0, 1, 1, 2, 0, 3, -1));  // lines meet at 1.5, beyond both
 }
@@ -97,20 +77,16 @@ TEST_F(Curves, LoadAtConvOffTheCurve)
     G.PerfConv(2, 0) = 0.4f;  // rounds to no points
     EXPECT_EQ(LoadAtConv(1, 2), -1.0f);
     EXPECT_EQ(G.PerfConv(2, 0), 0.0f);
-    EXPECT_EQ(G.CurrLoad + G.CurrConv + G.CurveMaxLoad + G.CurveMaxConv, 0.0f);
+    EXPECT_EQ(results(), std::make_tuple(0.f, 0.f, 0.f, 0.f));
 
     setYieldingModel();
     G.CurrLoad = G.CurveMaxConv = 5;
     EXPECT_EQ(LoadAtConv(-0.1f, 1), -1.0f);
     EXPECT_EQ(G.CurrLoad + G.CurveMaxConv, 0.0f);
-    // Beyond the end: the last point in CurrConv/CurrLoad, the highest
-    // load of the points before it in CurveMaxLoad.
+    // Beyond the end: the last point, and the highest load of the points before it.
     EXPECT_EQ(LoadAtConv(7, 1), -1.0f);
     EXPECT_EQ(LoadOnCurve(7, 1).spot, CurveSpot::BeyondEnd);
-    EXPECT_EQ(G.CurrConv, 6.0f);
-    EXPECT_EQ(G.CurrLoad, 70.0f);
-    EXPECT_EQ(G.CurveMaxLoad, 60.0f);
-    EXPECT_EQ(G.CurveMaxConv, 3.0f);
+    EXPECT_EQ(results(), std::make_tuple(70.f, 6.f, 60.f, 3.f));
     EXPECT_THROW(LoadAtConv(1, 4), IndexError);  // no model row 4
 }
 
@@ -118,62 +94,47 @@ TEST_F(Curves, LoadAtConvOnTheCurve)
 {
     setYieldingModel();
     G.CurrLoad = G.CurrConv = 99;
-    // Below the first point: on the line from the origin, CurrLoad/CurrConv kept.
+    // Below the first point: on the line from the origin, CurrLoad and CurrConv kept.
     EXPECT_EQ(LoadAtConv(0.25f, 1), 10.0f);
-    EXPECT_EQ(G.CurrLoad + G.CurrConv, 198.0f);
-    EXPECT_EQ(G.CurveMaxLoad, 10.0f);
-    EXPECT_EQ(G.CurveMaxConv, 0.25f);
+    EXPECT_EQ(results(), std::make_tuple(99.f, 99.f, 10.f, 0.25f));
     // On the falling segment: 60 + 0.5 x (30 - 60); the peak before it kept.
     EXPECT_EQ(LoadAtConv(3.5f, 1), 45.0f);
-    EXPECT_EQ(G.CurrLoad, 45.0f);
-    EXPECT_EQ(G.CurrConv, 3.5f);
-    EXPECT_EQ(G.CurveMaxLoad, 60.0f);
-    EXPECT_EQ(G.CurveMaxConv, 3.0f);
+    EXPECT_EQ(results(), std::make_tuple(45.f, 3.5f, 60.f, 3.f));
     // Past the old peak the load at conv is the peak.
     EXPECT_EQ(LoadAtConv(5.75f, 1), 65.0f);
-    EXPECT_EQ(G.CurveMaxLoad, 65.0f);
-    EXPECT_EQ(G.CurveMaxConv, 5.75f);
+    EXPECT_EQ(std::make_tuple(G.CurveMaxLoad, G.CurveMaxConv), std::make_tuple(65.f, 5.75f));
     // Two points at one convergence: the mean, unless an earlier segment holds it.
     setModel(2, {{2, 30}, {2, 10}, {3, 12}});
     EXPECT_EQ(LoadAtConv(2, 2), 20.0f);
     setModel(2, {{1, 10}, {2, 30}, {2, 10}, {3, 12}});
     EXPECT_EQ(LoadAtConv(2, 2), 30.0f);
-
-    // Mended: a curve of one point, asked at that point, gives its load
-    // (not 0) and sets the results like any point on the curve.
+    // Mended: a curve of one point, asked at that point, gives its load (not 0) and sets the results.
     setModel(1, {{2, 40}});
     EXPECT_EQ(LoadAtConv(2, 1), 40.0f);
     EXPECT_EQ(LoadOnCurve(2, 1).spot, CurveSpot::OnCurve);
-    EXPECT_EQ(G.CurrLoad, 40.0f);
-    EXPECT_EQ(G.CurrConv, 2.0f);
-    EXPECT_EQ(G.CurveMaxLoad, 40.0f);
-    EXPECT_EQ(G.CurveMaxConv, 2.0f);
+    EXPECT_EQ(results(), std::make_tuple(40.f, 2.f, 40.f, 2.f));
 }
 
-TEST_F(Curves, RequiredLoadDensity)
+TEST_F(Curves, RequiredLoadDensityAndCurveLookup)
 {
     G.DesignTpf = 11.5f;
-    G.DesignCurve = fallingCurve();
+    G.DesignCurve = grCurve(falling());
     G.DesignBasis = 1;  // no curve defined: the constant
     EXPECT_EQ(ReqTpfAtConv(1), 11.5f);
     G.DesignBasis = 0;
     G.GrcDefined = -1;  // another basis: the constant
     EXPECT_EQ(ReqTpfAtConv(1), 11.5f);
-
     G.DesignBasis = 1;
     EXPECT_EQ(ReqTpfAtConv(-1), 24.0f);         // below slot 0: its intensity
     EXPECT_EQ(ReqTpfAtConv(30), 0.6f * 16.0f);  // beyond the last slot: held
     EXPECT_EQ(ReqTpfAtConv(1.25f), 20.0f);      // halfway from 1.5 to 1.0 tons/ft²
     // A jump (two points at 3 in): at the jump, the segment before it.
-    useDesignCurve(grCurve({{0, 1.5f}, {3, 1.5f}, {3, 0.9f}, {20, 0.9f}}));
+    useDesignCurve({{0, 1.5f}, {3, 1.5f}, {3, 0.9f}, {20, 0.9f}});
     EXPECT_EQ(ReqTpfAtConv(3), 24.0f);
     EXPECT_EQ(ReqTpfAtConv(std::nextafter(3.0f, 4.0f)), 0.9f * 16.0f);
     G.DesignCurve.NumPts = 11;  // slot 12 does not exist
     EXPECT_THROW(ReqTpfAtConv(4), IndexError);
-}
 
-TEST_F(Curves, FindCurveById)
-{
     G.NumCurves = -2;
     EXPECT_EQ(FindCurve(1), -1);
     EXPECT_EQ(G.NumCurves, 0);
@@ -191,22 +152,18 @@ TEST_F(Curves, DesignPoint)
     G.DesignConv = 2.5f;
     G.DesignTpf = 1000;  // never reached
     EXPECT_EQ(FindOpPoint(60, 1, 1), -1);
-    EXPECT_EQ(G.DsnConv, 2.5f);
-    EXPECT_EQ(G.DsnLoad, 55.0f);  // 45 + 1 / 1.5 x 15
+    EXPECT_EQ(std::make_tuple(G.DsnConv, G.DsnLoad), std::make_tuple(2.5f, 55.0f));  // 45 + 1 / 1.5 x 15
 
-    // A curve ending at 3 in before a design convergence of 4: its last
-    // point with a load above 0, else a load of 1 at the first point.
+    // A curve ending at 3 in before a design convergence of 4: its last point with a load, else 1 at the first.
     G.DesignConv = 4;
     const std::pair<Points, std::pair<float, float>> ends[] = {
         {{{1, 10}, {2, 20}, {3, 25}}, {3, 25}}, {{{1, 10}, {2, 20}, {3, 0}}, {2, 20}}, {{{1, 0}, {2, 0}, {3, 0}}, {1, 1}}};
     for (const auto& [pts, want] : ends) {
         setModel(2, pts);
         FindOpPoint(60, 1, 2);
-        EXPECT_EQ(G.DsnConv, want.first);
-        EXPECT_EQ(G.DsnLoad, want.second);
+        EXPECT_EQ(std::make_pair(G.DsnConv, G.DsnLoad), want);
     }
-    // Two points at the design convergence: the larger load; of all the
-    // segments holding it, the last decides.
+    // Two points at the design convergence: the larger load; of all the segments holding it, the last decides.
     G.DesignConv = 2;
     setModel(2, {{1, 10}, {2, 5}, {2, 30}});
     FindOpPoint(60, 1, 2);
@@ -218,20 +175,16 @@ TEST_F(Curves, DesignPoint)
 
 TEST_F(Curves, OperatingPointUnderAConstantRequirement)
 {
-    // 60-in spacing, 1 row: f = 12 / 60, load densities 4, 9, 12, 6, 14
-    // tons/ft at 0.5, 1.5, 3, 4, 6 in. 10 tons/ft is first reached on the
-    // rise from 9 to 12, at 1.5 + 1 / 3 x 1.5 = 2 in, 10 / 0.2 = 50 tons;
-    // the later rise from 6 to 14 does not count.
+    // 60-in spacing: load densities 4, 9, 12, 6, 14 tons/ft. 10 is first reached on the rise from 9 to 12, at
+    // 2 in and 50 tons; the later rise from 6 to 14 does not count.
     setYieldingModel();
     G.DesignConv = 2.5f;
     G.DesignTpf = 10;
     EXPECT_EQ(FindOpPoint(60, 1, 1), 0);
-    EXPECT_EQ(G.CurrConv, 2.0f);
-    EXPECT_EQ(G.CurrTpf, 10.0f);
-    EXPECT_EQ(G.CurrLoad, 50.0f);
+    EXPECT_EQ(std::make_tuple(G.CurrConv, G.CurrTpf, G.CurrLoad), std::make_tuple(2.f, 10.f, 50.f));
 
-    // Not reached, or an error (spacing 0, rows x 12 beyond 16 bits, no such
-    // model): -1, the operating point kept, the design point set.
+    // Not reached, or an error (spacing 0, rows x 12 beyond 16 bits, no such model): -1, the operating point
+    // kept, the design point set.
     G.CurrConv = -3;
     for (auto [spacing, rows, m, tpf] : {std::tuple<float, int16_t, int16_t, float>{60, 1, 1, 15}, {0, 1, 1, 10},
                                          {60, 3000, 1, 10}, {60, 1, 7, 10}}) {
@@ -245,54 +198,47 @@ TEST_F(Curves, OperatingPointUnderAConstantRequirement)
 
 TEST_F(Curves, OperatingPointOnAGroundReactionCurve)
 {
-    // 36-in spacing, 1 row: f = 1/3, support load densities 6.67, 15, 20 at
-    // 0.5, 1.5, 3 in. The falling curve is 24 - 16/3 (c - 0.5) between 0.5
-    // and 2 in; the support's 15 + 10/3 (c - 1.5) meets it at c = 25/13 =
-    // 1.9230769 in, 16.410256 tons/ft, 49.230769 tons (by hand, in double).
+    // 36-in spacing: the support's 15 + 10/3 (c - 1.5) meets the falling 24 - 16/3 (c - 0.5) at c = 25/13 in,
+    // 16.410256 tons/ft, 49.230769 tons (by hand, in double).
     setYieldingModel();
     G.DesignConv = 2.5f;
-    useDesignCurve(fallingCurve());
+    useDesignCurve(falling());
     EXPECT_EQ(FindOpPoint(36, 1, 1), 0);
     EXPECT_TRUE(WithinUlp(G.CurrConv, 1.9230769f));
     EXPECT_TRUE(WithinUlp(G.CurrTpf, 16.410256f));
     EXPECT_NEAR(G.CurrLoad, 49.230769f, 1e-5f * 49.23f);
 
-    // FindGrcPoint finds the same against WorkCurve.
-    G.WorkCurve = fallingCurve();
+    // FindGrcPoint finds the same against WorkCurve, and passes errors to the caller.
+    G.WorkCurve = grCurve(falling());
     G.DesignBasis = 0;
     G.CurrConv = 0;
     EXPECT_EQ(FindGrcPoint(36, 1, 1), 0);
     EXPECT_TRUE(WithinUlp(G.CurrConv, 1.9230769f));
     EXPECT_TRUE(WithinUlp(G.CurrTpf, 16.410256f));
-    EXPECT_THROW(FindGrcPoint(0, 1, 1), ArithError);  // errors pass to the caller
+    EXPECT_THROW(FindGrcPoint(0, 1, 1), ArithError);
 
-    // No crossing: the support's load at the middle of WorkCurve's points,
-    // (0.5 + 5) / 2 = 2.75 in: 45 + 1.25 / 1.5 x 15 = 57.5 tons; the
-    // requirement there from the design criteria (DesignTpf), not WorkCurve.
+    // No crossing: the support's load at the middle of WorkCurve's points, 2.75 in: 57.5 tons; the requirement
+    // there from DesignTpf, not WorkCurve.
     G.DesignTpf = 7;
     EXPECT_EQ(FindGrcPoint(6000, 1, 1), -1);
-    EXPECT_EQ(G.CurrConv, 2.75f);
-    EXPECT_EQ(G.CurrLoad, 57.5f);
-    EXPECT_EQ(G.CurrTpf, 7.0f);
+    EXPECT_EQ(std::make_tuple(G.CurrConv, G.CurrLoad, G.CurrTpf), std::make_tuple(2.75f, 57.5f, 7.f));
 }
 
 TEST_F(Curves, OperatingPointNotTakenBesideAJump)
 {
-    // Mended end to end: the support (1, 5)-(3, 9) at 12-in spacing passes
-    // 7 tons/ft at 2 in, where the requirement jumps from 8 to 12, and ends
-    // at 9: the curves never meet. (1-ft entry: intensity = load density.)
+    // Mended end to end: the support (1, 5)-(3, 9) passes 7 tons/ft at 2 in, where the requirement jumps from 8
+    // to 12, and ends at 9: no meeting. (1-ft entry, 12-in spacing: intensity = load density = load.)
     setModel(1, {{1, 5}, {3, 9}});
     G.EntryWid = 1;
     G.DesignConv = 2;
-    useDesignCurve(grCurve({{0, 8}, {2, 8}, {2, 12}, {10, 12}}));
+    useDesignCurve({{0, 8}, {2, 8}, {2, 12}, {10, 12}});
     G.CurrConv = -3;
     EXPECT_EQ(FindOpPoint(12, 1, 1), -1);
     EXPECT_EQ(G.CurrConv, -3.0f);
     // A requirement dropping there from 8 to 6 holds the 7: (2, 7).
-    useDesignCurve(grCurve({{0, 8}, {2, 8}, {2, 6}, {10, 6}}));
+    useDesignCurve({{0, 8}, {2, 8}, {2, 6}, {10, 6}});
     EXPECT_EQ(FindOpPoint(12, 1, 1), 0);
-    EXPECT_EQ(G.CurrConv, 2.0f);
-    EXPECT_EQ(G.CurrTpf, 7.0f);
+    EXPECT_EQ(std::make_tuple(G.CurrConv, G.CurrTpf), std::make_tuple(2.f, 7.f));
 }
 
 }  // namespace

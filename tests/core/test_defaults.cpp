@@ -1,16 +1,9 @@
-// The defaults file and the support templates: the file path against the
-// built-in path, the two cost regions, and files that fail part-way.
-#include "model/globals.h"
+// The defaults file and the support templates: the file path against the built-in path, the two cost regions,
+// and files that fail part-way.
+#include "core_helpers.h"
 #include "shell/io/defaults.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <vector>
-
 using namespace vesk;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -30,32 +23,20 @@ int16_t Read(const std::vector<std::string>* lines, int16_t eastern)
     ResetGlobals();
     G.EasternMines = eastern;
     std::string bytes;
-    if (!lines)
-        return ReadDefaultsData("");
-    for (const auto& l : *lines)
+    for (const auto& l : lines ? *lines : std::vector<std::string>{})
         bytes += l + "\r\n";
     return ReadDefaultsData(bytes);
 }
 
-void ExpectSameDefaults(const GlobalState& a, const GlobalState& b)
+auto Defaults(const GlobalState& s)
 {
-    EXPECT_EQ(a.VersionText, b.VersionText);
-    EXPECT_EQ(a.VersionDate, b.VersionDate);
-    EXPECT_TRUE(a.DesignCrit == b.DesignCrit);
-    EXPECT_EQ(a.DesignTpf, b.DesignTpf);
-    EXPECT_EQ(a.EntryHt, b.EntryHt);
-    EXPECT_EQ(a.EntryWid, b.EntryWid);
-    EXPECT_EQ(a.SecFactor, b.SecFactor);
-    EXPECT_EQ(a.MaxCurves, b.MaxCurves);
-    EXPECT_TRUE(a.PlotSet == b.PlotSet);
-    for (int k = 1; k <= 8; ++k)
-        EXPECT_TRUE(a.TypeDefaults[k] == b.TypeDefaults[k]) << "template " << k;
+    return std::tie(s.VersionText, s.VersionDate, s.DesignCrit, s.DesignTpf, s.EntryHt, s.EntryWid, s.SecFactor,
+                    s.MaxCurves, s.PlotSet, s.TypeDefaults);
 }
 
 }  // namespace
 
-// The shipped file holds the built-in values; the only differences are the
-// fields it has no place for (named in its label lines).
+// The shipped file holds the built-in values, but for the fields it has no place for (named in its label lines).
 TEST(Defaults, ShippedFileHoldsTheBuiltInValues)
 {
     const auto lines = ShippedLines();
@@ -67,8 +48,7 @@ TEST(Defaults, ShippedFileHoldsTheBuiltInValues)
         GlobalState file = G;
         for (int k = 2; k <= 6; ++k) {
             CaseRec& f = file.TypeDefaults[k];
-            EXPECT_EQ(f.ActConv, 1.0f);
-            EXPECT_EQ(f.NumPts, k == 2 ? 10 : 7);
+            EXPECT_EQ(std::make_pair(f.ActConv, f.NumPts), std::make_pair(1.0f, int16_t(k == 2 ? 10 : 7)));
             f.ActConv = builtIn.TypeDefaults[k].ActConv;
             f.NumPts = builtIn.TypeDefaults[k].NumPts;
         }
@@ -77,15 +57,14 @@ TEST(Defaults, ShippedFileHoldsTheBuiltInValues)
         for (int k = 3; k <= 4; ++k)
             file.TypeDefaults[k].Par = builtIn.TypeDefaults[k].Par;
         file.TypeDefaults[8].Par[5] = builtIn.TypeDefaults[8].Par[5];
-        // Western shipping of 75: the file gives it to element 1 of templates
-        // 1..6, the built-in path to every element of every template.
+        // Western shipping of 75: the file gives it to element 1 of templates 1..6, the built-in path to all.
         for (int k = 1; k <= 8; ++k) {
             if (k <= 6) {
                 EXPECT_EQ(file.TypeDefaults[k].ShipCost[1], builtIn.TypeDefaults[k].ShipCost[1]) << k;
             }
             file.TypeDefaults[k].ShipCost = builtIn.TypeDefaults[k].ShipCost;
         }
-        ExpectSameDefaults(file, builtIn);
+        EXPECT_TRUE(Defaults(file) == Defaults(builtIn));
         // Typed costs start "not set" on both paths.
         for (const GlobalState* s : {static_cast<const GlobalState*>(&file), &builtIn})
             for (int k = 1; k <= 8; ++k)
@@ -109,11 +88,10 @@ TEST(Defaults, TheRegionPicksOneLineOfEachPairAndNeverParsesTheOther)
     lines[124] = "1.1, 2.2, 3.3, 4.4, 5.5";  // cable bolts, Eastern
     lines[126] = "x";
     ASSERT_EQ(Read(&lines, -1), 0);
-    GlobalState east = G;
-    EXPECT_EQ(east.TypeDefaults[1].ShipCost[1], 4);
-    EXPECT_EQ(east.TypeDefaults[8].CabMatCost()[20], 5.5f);
+    const GlobalState east = G;
+    EXPECT_EQ(std::make_pair(east.TypeDefaults[1].ShipCost[1], east.TypeDefaults[8].CabMatCost()[20]),
+              std::make_pair(4.f, 5.5f));
     EXPECT_EQ(Read(&lines, 0), -1);
-
     std::swap(lines[34], lines[36]);
     std::swap(lines[124], lines[126]);
     ASSERT_EQ(Read(&lines, 0), 0);
@@ -124,7 +102,7 @@ TEST(Defaults, TheRegionPicksOneLineOfEachPairAndNeverParsesTheOther)
         EXPECT_EQ(west.TypeDefaults[k].ShipCost[1], 75);
         west.TypeDefaults[k].ShipCost = east.TypeDefaults[k].ShipCost;
     }
-    ExpectSameDefaults(west, east);
+    EXPECT_TRUE(Defaults(west) == Defaults(east));
 }
 
 TEST(Defaults, AFileCutShortKeepsOnlyWhatTheBuiltInTablesDoNotName)
@@ -134,17 +112,14 @@ TEST(Defaults, AFileCutShortKeepsOnlyWhatTheBuiltInTablesDoNotName)
     lines[38] = "3.5, 4.5";           // wood crib loading and unloading costs
     lines.resize(100);
     ASSERT_EQ(Read(&lines, -1), -1);
-    EXPECT_EQ(G.DesignCrit.EntryHt, 96);
-    EXPECT_EQ(G.DesignCrit.Basis, 0);
-    EXPECT_EQ(G.EntryWid, 20);
-    EXPECT_EQ(G.DesignTpf, 16);
-    EXPECT_EQ(G.DesignBasis, 0);
-    EXPECT_EQ(G.TypeDefaults[2].NumPts, 2);
-    EXPECT_EQ(G.TypeDefaults[1].LoadCost[1], 3.5f);
-    EXPECT_EQ(G.TypeDefaults[1].UnloadCost[1], 4.5f);
+    EXPECT_EQ(std::make_tuple(G.DesignCrit.EntryHt, G.EntryWid, G.DesignTpf), std::make_tuple(96.f, 20.f, 16.f));
+    EXPECT_EQ(std::tie(G.DesignCrit.Basis, G.DesignBasis, G.TypeDefaults[2].NumPts),
+              std::make_tuple(int16_t(0), int16_t(0), int16_t(2)));
+    EXPECT_EQ(std::make_pair(G.TypeDefaults[1].LoadCost[1], G.TypeDefaults[1].UnloadCost[1]),
+              std::make_pair(3.5f, 4.5f));
 }
 
-TEST(Defaults, BadValuesAreReadErrors)
+TEST(Defaults, BadValuesAreReadErrorsAndPostFootprintsAreFilled)
 {
     const std::pair<int, const char*> bad[] = {
         {7, "96, 0, 16, 2, 0"},       // an entry width of 0 would divide by zero
@@ -159,18 +134,13 @@ TEST(Defaults, BadValuesAreReadErrors)
         EXPECT_EQ(Read(&lines, -1), -1) << text;
         EXPECT_EQ(G.DesignCrit.TpfPerWid, 0.8f);
     }
-}
 
-TEST(Defaults, PostFootprintAndHeightReduction)
-{
     auto lines = ShippedLines();
     lines[46] = "2, 1000, 1000, 0, -3";  // a zero footprint
     lines[56] = "1, 6, 12, 24, 4";       // height reduction 6
     ASSERT_EQ(Read(&lines, -1), 0);
     const CaseRec& post = G.TypeDefaults[2];
-    EXPECT_EQ(post.PlanWid[1], 10);
-    EXPECT_EQ(post.PlanLen[1], 20);
-    EXPECT_EQ(post.RoofArea[1], 200);
-    EXPECT_EQ(post.FloorArea[1], 200);
-    EXPECT_EQ(post.HtAdj[1], -6);
+    EXPECT_EQ(
+        std::vector<float>({post.PlanWid[1], post.PlanLen[1], post.RoofArea[1], post.FloorArea[1], post.HtAdj[1]}),
+              std::vector<float>({10, 20, 200, 200, -6}));
 }

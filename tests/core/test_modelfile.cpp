@@ -1,18 +1,13 @@
-// Model data files: full and curves-only reads, the height factor, the cost
-// regions and every failure.
-#include "model/globals.h"
+// Model data files: full and curves-only reads, the height factor, the cost regions and every failure.
+#include "core_helpers.h"
 #include "shell/io/datafiles.h"
 #include "shell/io/modelfile.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-
 using namespace vesk;
-namespace fs = std::filesystem;
 
 namespace {
+
+using Floats = std::vector<float>;
 
 std::string Header(int models, int maxPts, int cable)
 {
@@ -38,16 +33,12 @@ std::string Cable(const std::string& refLen)
            refLen + "\r\n3, 0.6\r\n0.1, 5.2\r\n0.6, 26.4\r\n2.1, 29.3\r\n";
 }
 
-// Type 7 is a standing type (crib.dat), type 8 cable bolts (cable.dat); the
-// support being read is Cases(1).
-class ModelFile : public ::testing::Test {
+// Type 7 is a standing type (crib.dat), type 8 cable bolts (cable.dat); the support being read is Cases(1).
+class ModelFile : public ScratchFolder {
 protected:
     void SetUp() override
     {
-        ResetGlobals();
-        dir_ = fs::temp_directory_path() / ("vesk-modelfile-" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-        G.AppPath = dir_.string();
+        ScratchFolder::SetUp();
         SetBuiltInTypes();
         G.NumTypes = 8;
         G.TypeCat = {0, 1, 1, 2, 2, 2, 2, 3, 7};
@@ -59,18 +50,11 @@ protected:
         G.CurCaseNo = 1;
         newSupport();
     }
-    void TearDown() override
-    {
-        fs::remove_all(dir_);
-        ResetGlobals();
-    }
-    void write(const char* name, const std::string& bytes) { std::ofstream(dir_ / name, std::ios::binary) << bytes; }
     static void newSupport()
     {
         G.Cases[1] = CaseRec{};
         G.Cases[1].SizeIdx = -1;
     }
-    fs::path dir_;
 };
 
 }  // namespace
@@ -85,33 +69,23 @@ TEST(HeightFactor, ScalesPerFootOfHeightWithinLimits)
 
 TEST_F(ModelFile, FullReadFillsEachModelsElementAndTheDefaults)
 {
-    write("crib.dat", Header(2, 4, 0) + Standing("Small, 30 in", 3) + Standing("Large", 4, "0, 0.5, 0.0625"));
+    Put(at("crib.dat"), Header(2, 4, 0) + Standing("Small, 30 in", 3) + Standing("Large", 4, "0, 0.5, 0.0625"));
     ASSERT_TRUE(LoadModelFile(7));
     const CaseRec& r = G.Cases[1];
-    EXPECT_EQ(r.SizeIdx, 0);
-    EXPECT_EQ(G.NumModels[7], 2);
+    EXPECT_EQ(std::tie(r.SizeIdx, G.NumModels[7]), std::make_tuple(int16_t(0), int16_t(2)));
     EXPECT_EQ(G.ModelName(7, 1), "Small, 30 in");
-    EXPECT_EQ(G.ModelYMax[2], 150);
-    EXPECT_EQ(G.ModelXMax[2], 12);
-    const float got[][9] = {
-        {r.MinHt[2], r.MaxHt[2], r.RoofArea[2], r.FloorArea[2], r.PlanWid[2], r.PlanLen[2]},
-        {r.UnitCost[2], r.PieceQty[2], r.PcsPerFt[2], r.FabrCost[2], r.FixCost[2], r.LoadCost[2], r.UnloadCost[2],
-         r.ShipCost[2]},
-        {r.PkgWid[2], r.PkgLen[2], r.HtAdj[2], r.SecWid[2], r.SecLen[2], r.SecThick[2], r.PackFactor[2]},
-        {r.PieceTime[2], r.FixTime[2], r.UnitWt[2], r.FixWt[2], r.SecWt[2], r.Yield[2]}};
-    const float file[][9] = {{36, 144, 648, 640, 36, 30},
-                             {0.65f, 9, 6, 0.6f, 1, 6, 7, 12},  // the Eastern line
-                             {36, 30, 3, 36, 6, 4, 0.5f},
-                             {0.8f, 6, 36, 1, 12, -10}};
-    for (int line = 0; line < 4; ++line)
-        for (int v = 0; v < 9; ++v)
-            EXPECT_EQ(got[line][v], file[line][v]) << line << "/" << v;
-    EXPECT_EQ(r.Avail[1], 1);
-    EXPECT_EQ(r.CostBasis[2], 0);
-    EXPECT_EQ(r.TimeBasis[2], 1);
-    EXPECT_EQ(r.WtBasis[2], 2);
-    EXPECT_EQ(r.NoFixPiece[2], 3);
-    EXPECT_EQ(r.UnitCost[3], 0);
+    EXPECT_EQ(std::make_pair(G.ModelYMax[2], G.ModelXMax[2]), std::make_pair(150.f, 12.f));
+    EXPECT_EQ(Floats({r.MinHt[2], r.MaxHt[2], r.RoofArea[2], r.FloorArea[2], r.PlanWid[2], r.PlanLen[2]}),
+              Floats({36, 144, 648, 640, 36, 30}));
+    EXPECT_EQ(Floats({r.UnitCost[2], r.PieceQty[2], r.PcsPerFt[2], r.FabrCost[2], r.FixCost[2], r.LoadCost[2],
+                      r.UnloadCost[2], r.ShipCost[2]}),
+              Floats({0.65f, 9, 6, 0.6f, 1, 6, 7, 12}));  // the Eastern line
+    EXPECT_EQ(Floats({r.PkgWid[2], r.PkgLen[2], r.HtAdj[2], r.SecWid[2], r.SecLen[2], r.SecThick[2], r.PackFactor[2]}),
+              Floats({36, 30, 3, 36, 6, 4, 0.5f}));
+    EXPECT_EQ(Floats({r.PieceTime[2], r.FixTime[2], r.UnitWt[2], r.FixWt[2], r.SecWt[2], r.Yield[2], r.UnitCost[3]}),
+              Floats({0.8f, 6, 36, 1, 12, -10, 0}));
+    EXPECT_EQ(std::vector<int>({r.Avail[1], r.CostBasis[2], r.TimeBasis[2], r.WtBasis[2], r.NoFixPiece[2]}),
+              std::vector<int>({1, 0, 1, 2, 3}));
     EXPECT_EQ(G.PerfConv.maxCol(), 4);
     EXPECT_EQ(G.PerfConv(1, 0), 3);
     EXPECT_EQ(G.PerfLoad(2, 4), 40);  // 0.5 + 0.0625 * 8 ft = 1
@@ -120,29 +94,27 @@ TEST_F(ModelFile, FullReadFillsEachModelsElementAndTheDefaults)
 
 TEST_F(ModelFile, WesternRegionTakesTheSecondCostLineAndNeverParsesTheFirst)
 {
-    write("crib.dat", Header(1, 2, 0) + Standing("M", 2, "1, 0, 0.125", "Eastern prices on request"));
+    Put(at("crib.dat"), Header(1, 2, 0) + Standing("M", 2, "1, 0, 0.125", "Eastern prices on request"));
     EXPECT_FALSE(LoadModelFile(7));
     G.EasternMines = 0;
     newSupport();
     ASSERT_TRUE(LoadModelFile(7));
-    EXPECT_EQ(G.Cases[1].CostBasis[1], 2);
-    EXPECT_EQ(G.Cases[1].ShipCost[1], 70);
-
-    write("cable.dat", Header(1, 3, 1) + Cable("48"));
+    EXPECT_EQ(std::make_pair(G.Cases[1].CostBasis[1], G.Cases[1].ShipCost[1]), std::make_pair(int16_t(2), 70.f));
+    Put(at("cable.dat"), Header(1, 3, 1) + Cable("48"));
     newSupport();
     ASSERT_TRUE(LoadModelFile(8));
-    EXPECT_EQ(G.Cases[1].CabCoatCost()[1], 1.7f);
-    EXPECT_EQ(G.Cases[1].ShipCost[1], 55);
+    EXPECT_EQ(std::make_pair(G.Cases[1].CabCoatCost()[1], G.Cases[1].ShipCost[1]), std::make_pair(1.7f, 55.f));
 }
 
 TEST_F(ModelFile, SelectingAgainAfterAHeightChangeRescalesOnlyTheCurves)
 {
-    write("crib.dat", Header(2, 4, 0) + Standing("A", 3) + Standing("B", 4));
+    Put(at("crib.dat"), Header(2, 4, 0) + Standing("A", 3) + Standing("B", 4));
     ASSERT_TRUE(LoadModelFile(7));
     G.Cases[1].SizeIdx = 1;
     const CaseRec added = G.Cases[1];
+    // Factor 0.125 per ft: 1.25, 2.5 kept at 2, 0.25 raised to 0.5.
     for (auto [height, load] : {std::pair{120.0f, 50.0f}, {240.0f, 80.0f}, {24.0f, 20.0f}}) {
-        G.EntryHt = height;  // factor 0.125 per ft: 1.25, 2.5 kept at 2, 0.25 raised to 0.5
+        G.EntryHt = height;
         ASSERT_TRUE(LoadModelFile(7));
         EXPECT_FLOAT_EQ(G.PerfLoad(2, 4), load) << height;
     }
@@ -151,18 +123,15 @@ TEST_F(ModelFile, SelectingAgainAfterAHeightChangeRescalesOnlyTheCurves)
 
 TEST_F(ModelFile, CableLayoutKeepsLoadsAndDefaultsTheReferenceLength)
 {
-    write("cable.dat", Header(2, 3, 1) + Cable("48") + Cable("0"));
+    Put(at("cable.dat"), Header(2, 3, 1) + Cable("48") + Cable("0"));
     G.EntryHt = 300;
     ASSERT_TRUE(LoadModelFile(8));
     const CaseRec& r = G.Cases[1];
-    const float got[] = {r.UnitCost[2], r.CabCoatCost()[2], r.FabrCost[2], r.FixCost[2], r.LoadCost[2],
-                         r.UnloadCost[2], r.ShipCost[2], r.PkgWid[2], r.PkgLen[2], r.PieceTime[2],
-                         r.FixTime[2], r.UnitWt[2], r.CabRefLen()[1], r.CabRefLen()[2], r.Yield[2]};
-    const float file[] = {1.05f, 1.6f, 6.5f, 0.5f, 12, 11, 20, 6, 7, 0.6f, 6, 0.74f, 48, 60, 0.6f};
-    for (std::size_t v = 0; v < std::size(file); ++v)
-        EXPECT_EQ(got[v], file[v]) << v;
-    EXPECT_EQ(r.Avail[2], -1);
-    EXPECT_EQ(r.CabPerPkg()[2], 25);
+    EXPECT_EQ(Floats({r.UnitCost[2], r.CabCoatCost()[2], r.FabrCost[2], r.FixCost[2], r.LoadCost[2], r.UnloadCost[2],
+                      r.ShipCost[2], r.PkgWid[2], r.PkgLen[2], r.PieceTime[2], r.FixTime[2], r.UnitWt[2],
+                      r.CabRefLen()[1], r.CabRefLen()[2], r.Yield[2]}),
+              Floats({1.05f, 1.6f, 6.5f, 0.5f, 12, 11, 20, 6, 7, 0.6f, 6, 0.74f, 48, 60, 0.6f}));
+    EXPECT_EQ(std::make_pair(r.Avail[2], r.CabPerPkg()[2]), std::make_pair(int16_t(-1), int16_t(25)));
     EXPECT_EQ(G.PerfLoad(2, 3), 29.3f);  // not scaled
     G.Cases[1].SizeIdx = 1;
     ASSERT_TRUE(LoadModelFile(8));
@@ -173,27 +142,17 @@ TEST_F(ModelFile, TwentyModelsAreReadTwentyOneRefused)
     std::string file = Header(20, 3, 0);
     for (int m = 1; m <= 20; ++m)
         file += Standing("Model " + std::to_string(m), 3);
-    write("crib.dat", file);
+    Put(at("crib.dat"), file);
     ASSERT_TRUE(LoadModelFile(7));
     EXPECT_EQ(G.ModelName(7, 20), "Model 20");
     EXPECT_EQ(G.Cases[1].ShipCost[20], 12);
-    write("crib.dat", Header(21, 3, 0) + file.substr(file.find("\r\n") + 2) + Standing("Model 21", 3));
+    Put(at("crib.dat"), Header(21, 3, 0) + file.substr(file.find("\r\n") + 2) + Standing("Model 21", 3));
     newSupport();
     EXPECT_FALSE(LoadModelFile(7));
     EXPECT_EQ(G.Cases[1].SizeIdx, -1);  // refused at the header
 }
 
-TEST_F(ModelFile, LayoutAgainstTheCategoryIsRefusedBeforeAnyModel)
-{
-    write("crib.dat", Header(1, 3, 1) + Cable("60"));
-    write("cable.dat", Header(1, 3, 0) + Standing("A", 3));
-    EXPECT_FALSE(LoadModelFile(7));
-    EXPECT_FALSE(LoadModelFile(8));
-    EXPECT_EQ(G.NumModels[7] + G.NumModels[8], 0);
-    EXPECT_EQ(G.PerfConv.maxRow(), -1);
-}
-
-TEST_F(ModelFile, CountsBeyondTheirRangesAndDamagedFilesAreReadErrors)
+TEST_F(ModelFile, CountsBeyondTheirRangesDamagedFilesAndWrongLayoutsAreReadErrors)
 {
     const std::pair<std::string, int16_t> bad[] = {
         {Header(0, 3, 0), -1},                                       // no models
@@ -208,19 +167,29 @@ TEST_F(ModelFile, CountsBeyondTheirRangesAndDamagedFilesAreReadErrors)
     for (const auto& [bytes, sizeIdx] : bad) {
         G.Cases[1] = CaseRec{};
         G.Cases[1].SizeIdx = sizeIdx;
-        write("crib.dat", bytes);
+        Put(at("crib.dat"), bytes);
         EXPECT_FALSE(LoadModelFile(7)) << bytes.substr(0, 40);
     }
-    fs::remove(dir_ / "crib.dat");
+    fs::remove(at("crib.dat"));
     EXPECT_FALSE(LoadModelFile(7));
+
+    // A layout against the category is refused before any model.
+    G.NumModels.assign(9, 0);
+    G.PerfConv.redim(-1, 0);
+    Put(at("crib.dat"), Header(1, 3, 1) + Cable("60"));
+    Put(at("cable.dat"), Header(1, 3, 0) + Standing("A", 3));
+    EXPECT_FALSE(LoadModelFile(7));
+    EXPECT_FALSE(LoadModelFile(8));
+    EXPECT_EQ(G.NumModels[7] + G.NumModels[8], 0);
+    EXPECT_EQ(G.PerfConv.maxRow(), -1);
 }
 
 TEST_F(ModelFile, LoadingModelsAreReadWithoutHeightFactor)
 {
-    write("load.dat", Header(1, 3, 0) + Standing("A", 3, "0, 2, 0"));
+    Put(at("load.dat"), Header(1, 3, 0) + Standing("A", 3, "0, 2, 0"));
     ModelFileRead how;
     how.type = 7;
     how.scaleByHeight = false;
-    ASSERT_TRUE(ReadModelFile((dir_ / "load.dat").string(), how));
+    ASSERT_TRUE(ReadModelFile(at("load.dat"), how));
     EXPECT_EQ(G.PerfLoad(1, 3), 30);
 }

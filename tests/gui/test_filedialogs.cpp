@@ -1,3 +1,4 @@
+// File dialogs: filters and start paths, the scripted queue, and the real dialogs.
 #include "modal_helpers.h"
 #include "platform/filedialogs.h"
 
@@ -13,42 +14,38 @@ using namespace vesk;
 
 namespace {
 
-void Touch(const QString& path)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("x");
-}
+const char* const kProjectFilter = "Project files (*.pro)|*.pro|All files (*.*)|*.*";
 
-// Types a name as the user would: QFileDialog::selectFile leaves the name box
-// alone while it has the focus.
-void TypeFileName(QFileDialog* dlg, const QString& name)
-{
-    auto* box = dlg->findChild<QLineEdit*>("fileNameEdit");
-    ASSERT_NE(box, nullptr);
-    box->setText(name);
-}
+// A folder holding north.pro and README.
+class FileDialogReal : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        for (const char* name : {"north.pro", "README"}) {
+            QFile f(dir_.filePath(name));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write("x");
+        }
+    }
+    void TearDown() override { EXPECT_EQ(test::DropModalAnswers(), 0) << "a queued answer found no dialog"; }
+    QTemporaryDir dir_;
+};
 
 }  // namespace
 
-TEST(FileDialogFilter, ConvertsPairsToQtForm)
+TEST(FileDialogFilter, ConvertsPairsToQtFormAndStartsFromFolderAndName)
 {
-    EXPECT_EQ(ConvertVbFilter("Project files (*.pro)|*.pro|All files (*.*)|*.*"),
-              "Project files (*.pro);;All files (*)");
+    EXPECT_EQ(ConvertVbFilter(kProjectFilter), "Project files (*.pro);;All files (*)");
     EXPECT_EQ(ConvertVbFilter("Bitmap files (*.bmp)|*.bmp|Metafiles (*.wmf)|*.wmf|All files (*.*)|*.*"),
               "Bitmap files (*.bmp);;Metafiles (*.wmf);;All files (*)");
-    // The patterns of the entry count, not those its description shows.
+    // The entry's patterns count, not those its description shows; blanks around the parts go.
     EXPECT_EQ(ConvertVbFilter("Support files (*.pro)|*.sup"), "Support files (*.sup)");
-    // Several patterns; a description without patterns; blanks around the parts.
     EXPECT_EQ(ConvertVbFilter("Pictures|*.bmp;*.wmf"), "Pictures (*.bmp *.wmf)");
     EXPECT_EQ(ConvertVbFilter(" Text files (*.txt) | *.txt |"), "Text files (*.txt)");
-    // A description without its pattern part admits every file.
-    EXPECT_EQ(ConvertVbFilter("Everything"), "Everything (*)");
+    EXPECT_EQ(ConvertVbFilter("Everything"), "Everything (*)");  // no pattern part: every file
     EXPECT_EQ(ConvertVbFilter(""), "");
-}
 
-TEST(FileDialogFilter, StartPathFromFolderAndProposedName)
-{
     EXPECT_EQ(DialogStartPath("/app", "/app/*.pro"), "/app");
     EXPECT_EQ(DialogStartPath("", "/data/mine/north.pro"), "/data/mine/north.pro");
     EXPECT_EQ(DialogStartPath("/data", "north.pro"), "/data/north.pro");
@@ -62,38 +59,28 @@ TEST(FileDialogScripted, QueueAnswersInOrderThenCancelsAndRecordsCalls)
     FileDialogTest::enable();
     FileDialogTest::queue("/tmp/a.pro");
     FileDialogTest::queue("/tmp/b.sup");
-    EXPECT_EQ(GetSaveFileName(nullptr, "Save project", "Project files (*.pro)|*.pro|All files (*.*)|*.*", {},
-                              "/app/*.pro"),
-              "/tmp/a.pro");
-    EXPECT_EQ(GetOpenFileName(nullptr, "Open support", "Support files (*.sup)|*.sup|All files (*.*)|*.*", "/app"),
-              "/tmp/b.sup");
+    EXPECT_EQ(GetSaveFileName(nullptr, "Save project", kProjectFilter, {}, "/app/*.pro"), "/tmp/a.pro");
+    EXPECT_EQ(GetOpenFileName(nullptr, "Open support", "Support files (*.sup)|*.sup", "/app"), "/tmp/b.sup");
     EXPECT_EQ(FileDialogTest::pending(), 0);
     EXPECT_EQ(GetFolder(nullptr, "Bitmap folder", "/app/bmp"), "");
 
     const QList<FileDialogRecord> shown = FileDialogTest::shown();
+    FileDialogTest::clear();
+    EXPECT_TRUE(FileDialogTest::shown().isEmpty());
+    FileDialogTest::disable();
     ASSERT_EQ(shown.size(), 3);
     EXPECT_EQ(shown[0].kind, FileDialogRecord::Save);
-    EXPECT_EQ(shown[0].title, "Save project");
-    EXPECT_EQ(shown[0].filter, "Project files (*.pro)|*.pro|All files (*.*)|*.*");
-    EXPECT_EQ(shown[0].proposedName, "/app/*.pro");
+    EXPECT_EQ(shown[0].title + "|" + shown[0].filter + "|" + shown[0].proposedName,
+              QString("Save project|") + kProjectFilter + "|/app/*.pro");
     EXPECT_EQ(shown[1].kind, FileDialogRecord::Open);
     EXPECT_EQ(shown[1].initialDir, "/app");
     EXPECT_EQ(shown[2].kind, FileDialogRecord::Folder);
     EXPECT_EQ(shown[2].initialDir, "/app/bmp");
     EXPECT_TRUE(shown[2].filter.isEmpty());
-
-    FileDialogTest::clear();
-    EXPECT_TRUE(FileDialogTest::shown().isEmpty());
-    FileDialogTest::disable();
 }
 
-TEST(FileDialogReal, OpenShowsConvertedFiltersInProposedFolder)
+TEST_F(FileDialogReal, OpenShowsConvertedFiltersInProposedFolder)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    Touch(dir.filePath("north.pro"));
-    Touch(dir.filePath("README"));
-
     QStringList filters;
     QString folder;
     test::AnswerNextModal([&](QWidget* w) {
@@ -101,23 +88,18 @@ TEST(FileDialogReal, OpenShowsConvertedFiltersInProposedFolder)
         ASSERT_NE(dlg, nullptr);
         filters = dlg->nameFilters();
         folder = dlg->directory().absolutePath();
-        TypeFileName(dlg, "north.pro");
+        // Typed as the user would: selectFile leaves the name box alone while it has the focus.
+        dlg->findChild<QLineEdit*>("fileNameEdit")->setText("north.pro");
         static_cast<QDialog*>(dlg)->accept();
     });
-    const QString chosen = GetOpenFileName(nullptr, "Open project", "Project files (*.pro)|*.pro|All files (*.*)|*.*",
-                                           {}, dir.filePath("*.pro"));
-    EXPECT_EQ(test::DropModalAnswers(), 0);
-    EXPECT_EQ(chosen, dir.filePath("north.pro"));
+    EXPECT_EQ(GetOpenFileName(nullptr, "Open project", kProjectFilter, {}, dir_.filePath("*.pro")),
+              dir_.filePath("north.pro"));
     EXPECT_EQ(filters, QStringList({"Project files (*.pro)", "All files (*)"}));
-    EXPECT_EQ(folder, QDir(dir.path()).absolutePath());
+    EXPECT_EQ(folder, QDir(dir_.path()).absolutePath());
 }
 
-TEST(FileDialogReal, SaveAsksBeforeReplacingAFile)
+TEST_F(FileDialogReal, SaveAsksBeforeReplacingAFile)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    Touch(dir.filePath("north.pro"));
-
     QString question;
     test::AnswerNextModal([](QWidget* w) {
         auto* dlg = qobject_cast<QFileDialog*>(w);
@@ -130,9 +112,7 @@ TEST(FileDialogReal, SaveAsksBeforeReplacingAFile)
             question = box->text();
         EXPECT_TRUE(test::ClickButton(w, "Yes"));
     });
-    const QString chosen = GetSaveFileName(nullptr, "Save project", "Project files (*.pro)|*.pro|All files (*.*)|*.*",
-                                           {}, dir.filePath("north.pro"));
-    EXPECT_EQ(test::DropModalAnswers(), 0);
-    EXPECT_EQ(chosen, dir.filePath("north.pro"));
+    EXPECT_EQ(GetSaveFileName(nullptr, "Save project", kProjectFilter, {}, dir_.filePath("north.pro")),
+              dir_.filePath("north.pro"));
     EXPECT_TRUE(question.contains("north.pro")) << question.toStdString();
 }

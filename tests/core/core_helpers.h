@@ -1,0 +1,70 @@
+// Helpers of the core tests: file bytes, fields at byte offsets, closeness in ulps, a scratch program folder.
+#pragma once
+
+#include "model/globals.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include <stdlib.h>
+
+namespace vesk {
+
+namespace fs = std::filesystem;
+
+inline std::string Slurp(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+inline void Put(const fs::path& p, const std::string& bytes) { std::ofstream(p, std::ios::binary) << bytes; }
+
+inline long Count(const fs::path& dir) { return std::distance(fs::directory_iterator(dir), fs::directory_iterator()); }
+
+// The value of type T stored at byte `off` of s.
+template <class T>
+T At(const std::string& s, std::size_t off)
+{
+    T v;
+    std::memcpy(&v, s.data() + off, sizeof v);
+    return v;
+}
+
+inline ::testing::AssertionResult WithinUlp(float got, float want)
+{
+    if (got == want || std::nextafter(want, got) == got)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << got << " is more than 1 ulp from " << want;
+}
+
+// Globals reset around each test, with a fresh folder as the program folder.
+class ScratchFolder : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetGlobals();
+        char tmpl[] = "/tmp/vesk-test-XXXXXX";
+        dir = ::mkdtemp(tmpl);
+        fs::permissions(dir, fs::perms(0755));
+        G.AppPath = dir;
+    }
+    void TearDown() override
+    {
+        fs::remove_all(dir);
+        ResetGlobals();
+    }
+    std::string at(const std::string& name) const { return dir + "/" + name; }
+    std::string dir;
+};
+
+}  // namespace vesk
