@@ -1,6 +1,7 @@
 #include "compare/forminfo.h"
 
 #include "model/globals.h"
+#include "platform/controls.h"
 #include "platform/help.h"
 #include "platform/msgbox.h"
 #include "platform/qtext.h"
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -76,21 +76,6 @@ public:
     }
 };
 
-QPushButton* button(QWidget* parent, const QString& name, const char* caption)
-{
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
-QLabel* label(QWidget* parent, const QString& name, const char* caption)
-{
-    auto* l = new QLabel(QString::fromUtf8(caption), parent);
-    l->setObjectName(name);
-    return l;
-}
-
 QString typeName(int t)
 {
     return t >= 0 && t < static_cast<int>(G.SupTypeName.size()) ? qs(G.SupTypeName[static_cast<std::size_t>(t)])
@@ -129,7 +114,7 @@ FormInfo::FormInfo(QWidget* parent) : QDialog(parent)
         list->onDropDown = [this, i] { select(i); };
         list->installEventFilter(this);
         combo_[static_cast<std::size_t>(i)] = list;
-        auto* caption = label(typeFrame, QStringLiteral("LbCat(%1)").arg(i), place.label);
+        auto* caption = MakeLabel(typeFrame, QStringLiteral("LbCat(%1)").arg(i), place.label);
         caption->setBuddy(list);
         typeLayout->addWidget(caption);
         typeLayout->addWidget(list);
@@ -139,18 +124,18 @@ FormInfo::FormInfo(QWidget* parent) : QDialog(parent)
     // The selected type and, in add mode, the new support's name.
     auto* selFrame = new QGroupBox("Selected Support", this);
     selFrame->setObjectName("FrameSelected");
-    labSel_ = label(selFrame, "LabSel", "");
+    labSel_ = MakeLabel(selFrame, "LabSel", "");
     labSel_->setFrameShape(QFrame::Panel);
     labSel_->setFrameShadow(QFrame::Sunken);
     labSel_->setMinimumWidth(240);
-    lbName_ = label(selFrame, "LbName", "Description/Name");
+    lbName_ = MakeLabel(selFrame, "LbName", "Description/Name");
     text1_ = new QLineEdit(selFrame);
     text1_->setObjectName("Text1");
     RestrictToAnsi(text1_);
     lbName_->setBuddy(text1_);
-    comDefault_ = button(selFrame, "ComDefault", "Default &Name");
+    comDefault_ = MakeButton(selFrame, "ComDefault", "Default &Name");
     auto* selLayout = new QGridLayout(selFrame);
-    selLayout->addWidget(label(selFrame, "LbSupportType", "Support type"), 0, 0);
+    selLayout->addWidget(MakeLabel(selFrame, "LbSupportType", "Support type"), 0, 0);
     selLayout->addWidget(labSel_, 0, 1, 1, 2);
     selLayout->addWidget(lbName_, 1, 0);
     selLayout->addWidget(text1_, 1, 1);
@@ -160,17 +145,17 @@ FormInfo::FormInfo(QWidget* parent) : QDialog(parent)
     // The information on the selected type.
     auto* infoFrame = new QGroupBox("Design/Performance Information", this);
     infoFrame->setObjectName("FrameInfo");
-    comDes_ = button(infoFrame, "ComDes", "&Design Information");
-    comFail_ = button(infoFrame, "ComFail", "&Performance");
-    comLab_ = button(infoFrame, "ComLab", "QUORL Testing &Lab");
+    comDes_ = MakeButton(infoFrame, "ComDes", "&Design Information");
+    comFail_ = MakeButton(infoFrame, "ComFail", "&Performance");
+    comLab_ = MakeButton(infoFrame, "ComLab", "QUORL Testing &Lab");
     auto* infoLayout = new QVBoxLayout(infoFrame);
     infoLayout->addWidget(comDes_);
     infoLayout->addWidget(comFail_);
     infoLayout->addWidget(comLab_);
 
-    comHelp_ = button(this, "ComHelp", "&Help");
-    comMenu_ = button(this, "ComMenu", "&Cancel");
-    comDone_ = button(this, "ComDone", "&Ok");
+    comHelp_ = MakeButton(this, "ComHelp", "&Help");
+    comMenu_ = MakeButton(this, "ComMenu", "&Cancel");
+    comDone_ = MakeButton(this, "ComDone", "&Ok");
     auto* buttons = new QGridLayout;
     buttons->addWidget(comHelp_, 0, 0);
     buttons->setColumnStretch(1, 1);
@@ -214,8 +199,7 @@ FormInfo::FormInfo(QWidget* parent) : QDialog(parent)
     connect(comDone_, &QPushButton::clicked, this, &FormInfo::okClicked);
     connect(comMenu_, &QPushButton::clicked, this, &FormInfo::cancelClicked);
     connect(comHelp_, &QPushButton::clicked, this, [this] { ShowHelp(helpContext()); });
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-    connect(f1, &QShortcut::activated, this, [this] { ShowHelp(helpContext()); });
+    InstallHelpKey(this, [this] { return helpContext(); });
     // Enter in the name box selects its text again and does nothing else.
     connect(text1_, &QLineEdit::returnPressed, this, [this] { SelectAllText(text1_); });
     InstallSelectOnFocus(this);

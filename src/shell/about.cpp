@@ -1,6 +1,7 @@
 #include "shell/about.h"
 
 #include "model/globals.h"
+#include "platform/controls.h"
 #include "platform/help.h"
 #include "platform/qtext.h"
 #include "shell/startup.h"
@@ -9,7 +10,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace vesk {
@@ -17,14 +17,6 @@ namespace vesk {
 namespace {
 
 constexpr int kHelpContext = 257;
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption)
-{
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 }  // namespace
 
@@ -66,8 +58,8 @@ About::About(QWidget* parent) : QDialog(parent)
     box->setPlainText(text());
     box->setMinimumHeight(150);
 
-    auto* ok = button(this, "ComOk", "&Ok");
-    auto* help = button(this, "ComHelp", "&Help");
+    auto* ok = MakeButton(this, "ComOk", "&Ok");
+    auto* help = MakeButton(this, "ComHelp", "&Help");
     ok->setDefault(true);
     auto* row = new QHBoxLayout;
     row->addStretch();
@@ -80,8 +72,7 @@ About::About(QWidget* parent) : QDialog(parent)
 
     connect(ok, &QPushButton::clicked, this, &About::accept);
     connect(help, &QPushButton::clicked, this, [] { ShowHelp(kHelpContext); });
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-    connect(f1, &QShortcut::activated, this, [] { ShowHelp(kHelpContext); });
+    InstallHelpKey(this, kHelpContext);
 }
 
 }  // namespace vesk

@@ -2,6 +2,7 @@
 
 #include "model/globals.h"
 #include "platform/filedialogs.h"
+#include "platform/controls.h"
 #include "platform/help.h"
 #include "platform/msgbox.h"
 #include "platform/qtext.h"
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace vesk {
@@ -25,21 +25,6 @@ namespace vesk {
 namespace {
 
 constexpr int kHelpContext = 259;
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption)
-{
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-QLabel* label(QWidget* parent, const char* name, const char* caption)
-{
-    auto* l = new QLabel(QString::fromUtf8(caption), parent);
-    l->setObjectName(QString::fromLatin1(name));
-    return l;
-}
 
 }  // namespace
 
@@ -58,28 +43,28 @@ BMPath::BMPath(QWidget* parent) : QDialog(parent)
     dir_ = new QLineEdit(frame);
     dir_->setObjectName("Dir1");
     dir_->setReadOnly(true);
-    browse_ = button(frame, "ComBrowse", "&Browse...");
-    path_ = label(frame, "LbPath", "");
+    browse_ = MakeButton(frame, "ComBrowse", "&Browse...");
+    path_ = MakeLabel(frame, "LbPath", "");
     path_->setFrameShape(QFrame::Panel);
     path_->setFrameShadow(QFrame::Sunken);
     path_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     path_->setMinimumWidth(360);
 
     auto* grid = new QGridLayout(frame);
-    grid->addWidget(label(frame, "Label1", "Drive"), 0, 0);
+    grid->addWidget(MakeLabel(frame, "Label1", "Drive"), 0, 0);
     grid->addWidget(drive_, 0, 1, 1, 2);
-    grid->addWidget(label(frame, "Label2", "Folder/directory"), 1, 0);
+    grid->addWidget(MakeLabel(frame, "Label2", "Folder/directory"), 1, 0);
     grid->addWidget(dir_, 1, 1);
     grid->addWidget(browse_, 1, 2);
-    grid->addWidget(label(frame, "Label3", "Selected path"), 2, 0);
+    grid->addWidget(MakeLabel(frame, "Label3", "Selected path"), 2, 0);
     grid->addWidget(path_, 2, 1, 1, 2);
     grid->setColumnStretch(1, 1);
 
     auto* buttons = new QHBoxLayout;
-    auto* def = button(this, "ComDefault", "&Default");
-    auto* ok = button(this, "ComOk", "&Ok");
-    auto* cancel = button(this, "ComCancel", "&Cancel");
-    auto* help = button(this, "ComHelp", "&Help");
+    auto* def = MakeButton(this, "ComDefault", "&Default");
+    auto* ok = MakeButton(this, "ComOk", "&Ok");
+    auto* cancel = MakeButton(this, "ComCancel", "&Cancel");
+    auto* help = MakeButton(this, "ComHelp", "&Help");
     buttons->addWidget(def);
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -95,8 +80,7 @@ BMPath::BMPath(QWidget* parent) : QDialog(parent)
     connect(ok, &QPushButton::clicked, this, &BMPath::accept);
     connect(cancel, &QPushButton::clicked, this, &BMPath::reject);
     connect(help, &QPushButton::clicked, this, [] { ShowHelp(kHelpContext); });
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-    connect(f1, &QShortcut::activated, this, [] { ShowHelp(kHelpContext); });
+    InstallHelpKey(this, kHelpContext);
 
     // The folder in force; failing that the program's folder as the settings
     // name it, then as the platform reports it.

@@ -5,6 +5,7 @@
 #include "model/supportedit.h"
 #include "model/supportlist.h"
 #include "platform/filedialogs.h"
+#include "platform/controls.h"
 #include "platform/help.h"
 #include "platform/msgbox.h"
 #include "platform/qtext.h"
@@ -23,7 +24,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -41,21 +41,6 @@ constexpr const char* kNotUpdatedText =
     "button, before proceeding.";
 constexpr const char* kNoCableText =
     "You cannot select cable bolts as the current support system.  You must select a standing support type.";
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption)
-{
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-QLabel* label(QWidget* parent, const char* name, const char* caption)
-{
-    auto* l = new QLabel(QString::fromUtf8(caption), parent);
-    l->setObjectName(QString::fromLatin1(name));
-    return l;
-}
 
 QString typeName(int t)
 {
@@ -144,37 +129,37 @@ EditCases::EditCases(QWidget* parent) : QDialog(parent)
     text1_ = new QLineEdit(frame);
     text1_->setObjectName("Text1");
     RestrictToAnsi(text1_);
-    lbType_ = label(frame, "LbType", "");
+    lbType_ = MakeLabel(frame, "LbType", "");
     lbType_->setFrameShape(QFrame::Panel);
     lbType_->setFrameShadow(QFrame::Sunken);
-    auto* lbName = label(frame, "LbName", "Description/Name");
+    auto* lbName = MakeLabel(frame, "LbName", "Description/Name");
     lbName->setBuddy(text1_);
 
     auto* frameLayout = new QGridLayout(frame);
-    frameLayout->addWidget(label(frame, "LbList", "Supports Selected for Analysis"), 0, 0, 1, 2);
+    frameLayout->addWidget(MakeLabel(frame, "LbList", "Supports Selected for Analysis"), 0, 0, 1, 2);
     frameLayout->addWidget(list_, 1, 0, 1, 2);
     frameLayout->addWidget(lbName, 2, 0);
     frameLayout->addWidget(text1_, 2, 1);
-    frameLayout->addWidget(label(frame, "LbSupportType", "Support Type"), 3, 0);
+    frameLayout->addWidget(MakeLabel(frame, "LbSupportType", "Support Type"), 3, 0);
     frameLayout->addWidget(lbType_, 3, 1);
     frameLayout->setColumnStretch(1, 1);
 
-    comAdd_ = button(this, "ComAdd", "&Add");
-    comDup_ = button(this, "ComDup", "D&uplicate");
-    comRename_ = button(this, "ComRename", "&Rename");
-    comDelete_ = button(this, "ComDelete", "D&elete");
-    comDesign_ = button(this, "ComDesign", "&Design && Costs");
-    comOpen_ = button(this, "ComOpen", "&Open");
-    comSave_ = button(this, "ComSave", "&Save");
+    comAdd_ = MakeButton(this, "ComAdd", "&Add");
+    comDup_ = MakeButton(this, "ComDup", "D&uplicate");
+    comRename_ = MakeButton(this, "ComRename", "&Rename");
+    comDelete_ = MakeButton(this, "ComDelete", "D&elete");
+    comDesign_ = MakeButton(this, "ComDesign", "&Design && Costs");
+    comOpen_ = MakeButton(this, "ComOpen", "&Open");
+    comSave_ = MakeButton(this, "ComSave", "&Save");
     auto* side = new QVBoxLayout;
     for (QPushButton* b : {comAdd_, comDup_, comRename_, comDelete_, comDesign_, comOpen_, comSave_})
         side->addWidget(b);
     side->addStretch();
 
-    comPrev_ = button(this, "ComPrev", "Design &Criteria");
-    comCancel_ = button(this, "ComCancel", selectMode_ ? "&Cancel" : "&Main Menu");
-    comDone_ = button(this, "ComDone", selectMode_ ? "&Ok" : "&Next");
-    comHelp_ = button(this, "ComHelp", "&Help");
+    comPrev_ = MakeButton(this, "ComPrev", "Design &Criteria");
+    comCancel_ = MakeButton(this, "ComCancel", selectMode_ ? "&Cancel" : "&Main Menu");
+    comDone_ = MakeButton(this, "ComDone", selectMode_ ? "&Ok" : "&Next");
+    comHelp_ = MakeButton(this, "ComHelp", "&Help");
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(comPrev_);
     bottom->addStretch();
@@ -201,8 +186,7 @@ EditCases::EditCases(QWidget* parent) : QDialog(parent)
     connect(comCancel_, &QPushButton::clicked, this, &EditCases::cancelClicked);
     connect(comPrev_, &QPushButton::clicked, this, &EditCases::criteriaClicked);
     connect(comHelp_, &QPushButton::clicked, this, [] { ShowHelp(kHelpContext); });
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-    connect(f1, &QShortcut::activated, this, [] { ShowHelp(kHelpContext); });
+    InstallHelpKey(this, kHelpContext);
     connect(text1_, &QLineEdit::returnPressed, this, [this] {
         renameSupport();
         SelectAllText(text1_);

@@ -2,6 +2,7 @@
 
 #include "model/globals.h"
 #include "platform/fonts.h"
+#include "platform/controls.h"
 #include "platform/help.h"
 #include "shell/formdisclaim.h"
 #include "shell/instruct.h"
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace vesk {
@@ -22,14 +22,6 @@ namespace vesk {
 namespace {
 
 constexpr int kHelpContext = 266;
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption)
-{
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 }  // namespace
 
@@ -75,9 +67,9 @@ FormCost::FormCost(QWidget* parent) : ChainWindow(parent)
     region->addButton(east_);
     region->addButton(west_);
 
-    auto* ok = button(this, "Command1", "&Ok");
-    auto* exit = button(this, "Command2", "E&xit");
-    auto* help = button(this, "ComHelp", "&Help");
+    auto* ok = MakeButton(this, "Command1", "&Ok");
+    auto* exit = MakeButton(this, "Command2", "E&xit");
+    auto* help = MakeButton(this, "ComHelp", "&Help");
     ok->setDefault(true);
 
     auto* options = new QHBoxLayout;
@@ -101,8 +93,7 @@ FormCost::FormCost(QWidget* parent) : ChainWindow(parent)
     connect(ok, &QPushButton::clicked, this, &FormCost::commit);
     connect(exit, &QPushButton::clicked, this, &FormCost::close);
     connect(help, &QPushButton::clicked, this, [] { ShowHelp(kHelpContext); });
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-    connect(f1, &QShortcut::activated, this, [] { ShowHelp(kHelpContext); });
+    InstallHelpKey(this, kHelpContext);
 
     readSettings();
 }

@@ -1,6 +1,7 @@
 #include "shell/formdisclaim.h"
 
 #include "platform/fonts.h"
+#include "platform/controls.h"
 #include "platform/help.h"
 #include "shell/formcost.h"
 
@@ -9,7 +10,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -19,14 +19,6 @@ namespace vesk {
 namespace {
 
 constexpr int kHelpContext = 271;
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption)
-{
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 double screenDpi(const QWidget* w)
 {
@@ -107,9 +99,9 @@ FormDisclaim::FormDisclaim(QWidget* parent) : ChainWindow(parent)
     version->setObjectName("LbVer");
     version->setTextFormat(Qt::PlainText);
 
-    auto* accept = button(this, "Command1", "&Accept");
-    auto* exit = button(this, "Command2", "E&xit");
-    auto* help = button(this, "ComHelp", "&Help");
+    auto* accept = MakeButton(this, "Command1", "&Accept");
+    auto* exit = MakeButton(this, "Command2", "E&xit");
+    auto* help = MakeButton(this, "ComHelp", "&Help");
     accept->setDefault(true);
 
     auto* row = new QHBoxLayout;
@@ -126,8 +118,7 @@ FormDisclaim::FormDisclaim(QWidget* parent) : ChainWindow(parent)
     connect(accept, &QPushButton::clicked, this, &FormDisclaim::acceptTerms);
     connect(exit, &QPushButton::clicked, this, &FormDisclaim::exitProgram);
     connect(help, &QPushButton::clicked, this, [] { ShowHelp(kHelpContext); });
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-    connect(f1, &QShortcut::activated, this, [] { ShowHelp(kHelpContext); });
+    InstallHelpKey(this, kHelpContext);
 }
 
 void FormDisclaim::acceptTerms()

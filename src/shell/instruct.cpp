@@ -1,12 +1,12 @@
 #include "shell/instruct.h"
 
+#include "platform/controls.h"
 #include "platform/help.h"
 #include "shell/mainform.h"
 
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -16,14 +16,6 @@ namespace vesk {
 namespace {
 
 constexpr int kHelpContext = 284;
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption)
-{
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 }  // namespace
 
@@ -58,8 +50,8 @@ Instruct::Instruct(QWidget* parent) : ChainWindow(parent)
                                 static_cast<int>(std::ceil(measure.y() + measure.lineHeight()))));
     pic->setDrawing(&Instruct::draw);
 
-    auto* nextButton = button(this, "Command1", "&Next");
-    auto* help = button(this, "ComHelp", "&Help");
+    auto* nextButton = MakeButton(this, "Command1", "&Next");
+    auto* help = MakeButton(this, "ComHelp", "&Help");
     nextButton->setDefault(true);
 
     auto* row = new QHBoxLayout;
@@ -72,8 +64,7 @@ Instruct::Instruct(QWidget* parent) : ChainWindow(parent)
 
     connect(nextButton, &QPushButton::clicked, this, &Instruct::next);
     connect(help, &QPushButton::clicked, this, [] { ShowHelp(kHelpContext); });
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-    connect(f1, &QShortcut::activated, this, [] { ShowHelp(kHelpContext); });
+    InstallHelpKey(this, kHelpContext);
 }
 
 void Instruct::load(QWidget* previous)

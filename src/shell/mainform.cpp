@@ -2,6 +2,7 @@
 
 #include "model/globals.h"
 #include "platform/filedialogs.h"
+#include "platform/controls.h"
 #include "platform/help.h"
 #include "platform/msgbox.h"
 #include "platform/qtext.h"
@@ -25,7 +26,6 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPointer>
-#include <QShortcut>
 #include <QTimer>
 
 #include <cmath>
@@ -94,8 +94,7 @@ MainForm::MainForm(QWidget* parent) : QMainWindow(parent)
 
     buildMenus();
 
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-    connect(f1, &QShortcut::activated, this, [] { ShowHelp(kHelpContext); });
+    InstallHelpKey(this, kHelpContext);
 
 #ifndef QT_NO_SESSIONMANAGER
     // When the desktop session ends, the window closes without the question

@@ -1,6 +1,7 @@
 #include "shell/projectname.h"
 
 #include "model/globals.h"
+#include "platform/controls.h"
 #include "platform/help.h"
 #include "platform/msgbox.h"
 #include "platform/qtext.h"
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace vesk {
@@ -20,14 +20,6 @@ namespace vesk {
 namespace {
 
 constexpr int kHelpContext = 301;
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption)
-{
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 }  // namespace
 
@@ -55,11 +47,11 @@ ProjectName::ProjectName(QWidget* parent) : QDialog(parent)
     default_->setFrameShadow(QFrame::Sunken);
     default_->setTextFormat(Qt::PlainText);
 
-    auto* save = button(this, "ComSave", "&Save as default");
-    auto* use = button(this, "ComUse", "&Use default");
-    auto* ok = button(this, "ComDone", "&Ok");
-    auto* cancel = button(this, "ComCancel", "&Cancel");
-    auto* help = button(this, "ComHelp", "&Help");
+    auto* save = MakeButton(this, "ComSave", "&Save as default");
+    auto* use = MakeButton(this, "ComUse", "&Use default");
+    auto* ok = MakeButton(this, "ComDone", "&Ok");
+    auto* cancel = MakeButton(this, "ComCancel", "&Cancel");
+    auto* help = MakeButton(this, "ComHelp", "&Help");
 
     auto* grid = new QGridLayout;
     grid->addWidget(nameLabel, 0, 0);
@@ -84,8 +76,7 @@ ProjectName::ProjectName(QWidget* parent) : QDialog(parent)
     connect(ok, &QPushButton::clicked, this, &ProjectName::accept);
     connect(cancel, &QPushButton::clicked, this, &ProjectName::reject);
     connect(help, &QPushButton::clicked, this, [] { ShowHelp(kHelpContext); });
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-    connect(f1, &QShortcut::activated, this, [] { ShowHelp(kHelpContext); });
+    InstallHelpKey(this, kHelpContext);
 
     // Names are stored in the files' code page.
     RestrictToAnsi(name_);
