@@ -140,16 +140,7 @@ FileCommandResult ReloadCurves(const std::string& path)
 FileCommandResult SaveCurves(const std::string& path)
 {
     G.WorkCurve = BlankCurve();
-    std::string bytes;
-    try {
-        bytes = EncodeCurves();
-    } catch (const WriteError& e) {
-        return WriteFailure(path, e.what());
-    }
-    std::error_code ec;
-    if (!SaveFileAtomically(path, bytes, &ec))
-        return WriteFailure(path, ec.message());
-    return {};
+    return SaveEncoded(path, [] { return EncodeCurves(); });
 }
 
 }  // namespace vesk

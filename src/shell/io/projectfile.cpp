@@ -109,16 +109,7 @@ void TakeOverProject(ProjectData&& p, const std::string& path)
 
 FileCommandResult SaveProjectFile(const std::string& path)
 {
-    std::string bytes;
-    try {
-        bytes = EncodeProject(ProjectFromGlobals());
-    } catch (const WriteError& e) {
-        return WriteFailure(path, e.what());
-    }
-    std::error_code ec;
-    if (!SaveFileAtomically(path, bytes, &ec))
-        return WriteFailure(path, ec.message());
-    return {};
+    return SaveEncoded(path, [] { return EncodeProject(ProjectFromGlobals()); });
 }
 
 FileCommandResult OpenProjectFile(const std::string& path)

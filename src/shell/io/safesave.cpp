@@ -1,5 +1,7 @@
 #include "shell/io/safesave.h"
 
+#include "model/binstream.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <random>
@@ -180,6 +182,20 @@ std::string TrimTrailingBlanks(std::string s)
 {
     s.erase(s.find_last_not_of(' ') + 1);
     return s;
+}
+
+FileCommandResult SaveEncoded(const std::string& path, const std::function<std::string()>& encode)
+{
+    std::string bytes;
+    try {
+        bytes = encode();
+    } catch (const WriteError& e) {
+        return WriteFailure(path, e.what());
+    }
+    std::error_code ec;
+    if (!SaveFileAtomically(path, bytes, &ec))
+        return WriteFailure(path, ec.message());
+    return {};
 }
 
 }  // namespace vesk

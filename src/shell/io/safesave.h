@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -50,6 +51,10 @@ struct FileCommandResult {
 // names the file without its folder.
 FileCommandResult ReadFailure(const std::string& path, const std::string& detail);
 FileCommandResult WriteFailure(const std::string& path, const std::string& detail);
+
+// Encodes a file's contents and saves them through SaveFileAtomically; a text
+// the file cannot hold or a failed write is reported as "Error saving <name>".
+FileCommandResult SaveEncoded(const std::string& path, const std::function<std::string()>& encode);
 
 // The name of the file without its folder.
 std::string FileNameOf(const std::string& path);

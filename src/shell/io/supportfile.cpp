@@ -57,15 +57,8 @@ FileCommandResult SaveSupportFile(const std::string& path, int caseNo)
         return {FileCommandStatus::Refused, kSelectSupportText, "Attention", "no current support"};
     SupportBlock b{G.CaseName[caseNo], G.CaseType[caseNo], G.Cases[caseNo], G.DefCases[caseNo]};
     b.Rec.Updated = 0;  // a support read from a file must be designed again
-    std::string bytes;
-    try {
-        bytes = EncodeSupport(b);
-    } catch (const WriteError& e) {
-        return WriteFailure(path, e.what());
-    }
-    std::error_code ec;
-    if (!SaveFileAtomically(path, bytes, &ec))
-        return WriteFailure(path, ec.message());
+    if (auto r = SaveEncoded(path, [&] { return EncodeSupport(b); }); !r.ok())
+        return r;
     G.Cases[caseNo].Updated = 0;
     return {};
 }
