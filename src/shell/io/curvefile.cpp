@@ -1,9 +1,9 @@
 #include "shell/io/curvefile.h"
 
 #include "model/globals.h"
+#include "shell/io/textfile.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -48,12 +48,7 @@ void takeOver(const CurveLibrary& lib)
 
 }  // namespace
 
-std::string CurveFilePath()
-{
-    if (G.AppPath.empty())
-        return kCurveFileName;
-    return (std::filesystem::path(G.AppPath) / kCurveFileName).string();
-}
+std::string CurveFilePath() { return AppFilePath(kCurveFileName); }
 
 CurveRec BlankCurve()
 {
