@@ -28,22 +28,16 @@ std::string InfoConfig(const std::string& entry7Models = "1\r\n3, 2\r\nlink.dat\
     return s;
 }
 
-class InfoLists : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ResetGlobals();
-        ASSERT_FALSE(ReadConfigFrom(InfoConfig()));
-    }
-    void TearDown() override { ResetGlobals(); }
-};
-
 }  // namespace
 
-TEST_F(InfoLists, FiguresModelsAndPhotos)
+// Entry 1's figures and entry 7's loading model with its photo steps reach the
+// lists. A file that ends inside entry 7's model leaves the entries before it
+// complete and entry 7 not, though its model count was read.
+TEST(InfoLists, FiguresModelsAndPhotosAndTheEntriesReadWhole)
 {
-    InfoListsRead r = ReadInfoListsFrom(InfoConfig());
-    ASSERT_TRUE(r.ok);
+    ResetGlobals();
+    ASSERT_FALSE(ReadConfigFrom(InfoConfig()));
+    ASSERT_TRUE(ReadInfoListsFrom(InfoConfig()).ok);
     EXPECT_EQ(G.InfoTable(1, 0), 11);
     EXPECT_EQ(G.InfoTable(1, 2), 2);
     EXPECT_EQ(G.FigFile[1], "fig2.bmp");
@@ -55,15 +49,13 @@ TEST_F(InfoLists, FiguresModelsAndPhotos)
     EXPECT_EQ(G.FotoConv[1], 1.5f);
     EXPECT_EQ(G.FotoFile[0], "step1.bmp");
     EXPECT_EQ(G.FotoFile[1], "step2.bmp");
-}
 
-// A file that ends inside entry 7's loading model: the entries before it are
-// complete; entry 7 is not, though its model count was read.
-TEST_F(InfoLists, CutShortMarksOnlyTheEntriesReadWhole)
-{
-    InfoListsRead r = ReadInfoListsFrom(InfoConfig("1\r\n3, 2\r\nlink.dat\r\n"));
-    EXPECT_FALSE(r.ok);
-    EXPECT_TRUE(r.complete(6));
-    EXPECT_FALSE(r.complete(7));
+    ResetGlobals();
+    ASSERT_FALSE(ReadConfigFrom(InfoConfig()));
+    const InfoListsRead cut = ReadInfoListsFrom(InfoConfig("1\r\n3, 2\r\nlink.dat\r\n"));
+    EXPECT_FALSE(cut.ok);
+    EXPECT_TRUE(cut.complete(6));
+    EXPECT_FALSE(cut.complete(7));
     EXPECT_EQ(G.InfoTable(7, 4), 1);
+    ResetGlobals();
 }

@@ -1,27 +1,34 @@
-// A temporary program folder for window tests: G.AppPath points at it once
-// used, and the shipped data files that a test needs are copied into it.
+// A temporary program folder for window tests, and the fixture that the
+// window tests share: fresh globals, the folder as G.AppPath, scripted message
+// boxes and file dialogs, no step windows, and all of it put back afterwards.
 #pragma once
 
 #include "model/globals.h"
+#include "platform/filedialogs.h"
+#include "platform/help.h"
+#include "platform/msgbox.h"
 #include "platform/qtext.h"
+#include "shell/startup.h"
+#include "shell/steps.h"
+
+#include "modal_helpers.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTemporaryDir>
-
-#include <filesystem>
+#include <gtest/gtest.h>
 
 namespace vesk::test {
 
-inline QString ShippedDataFolder()
-{
-    namespace fs = std::filesystem;
-    return QString::fromStdString((fs::path(__FILE__).parent_path().parent_path().parent_path() / "data").string());
-}
+inline QString ShippedDataFolder() { return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../../data"; }
 
 // The start-up data files that the main window reads.
 inline const QStringList kStartupFiles = {"wooddat.txt", "config.txt", "defaults.txt", "defname.txt"};
+
+// Every shipped data file (the help folder aside).
+inline QStringList ShippedDataFiles() { return QDir(ShippedDataFolder()).entryList(QDir::Files); }
 
 class ProgramFolder {
 public:
@@ -32,12 +39,14 @@ public:
     QString path() const { return dir_.path(); }
     QString file(const QString& name) const { return dir_.filePath(name); }
 
-    // Copies shipped files (or folders, such as "help") into the folder.
+    // Copies shipped data files into the folder, over any there.
     bool copy(const QStringList& names) const
     {
-        for (const QString& name : names)
-            if (!copyEntry(ShippedDataFolder() + "/" + name, dir_.filePath(name)))
+        for (const QString& name : names) {
+            QFile::remove(file(name));
+            if (!QFile::copy(ShippedDataFolder() + "/" + name, file(name)))
                 return false;
+        }
         return true;
     }
 
@@ -54,21 +63,48 @@ public:
     }
 
 private:
-    static bool copyEntry(const QString& from, const QString& to)
+    QTemporaryDir dir_;
+};
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
     {
-        if (QFileInfo(from).isDir()) {
-            if (!QDir().mkpath(to))
-                return false;
-            for (const QString& entry : QDir(from).entryList(QDir::AllEntries | QDir::NoDotAndDotDot))
-                if (!copyEntry(from + "/" + entry, to + "/" + entry))
-                    return false;
-            return true;
-        }
-        QFile::remove(to);
-        return QFile::copy(from, to);
+        ResetGlobals();
+        ASSERT_TRUE(folder_.isValid());
+        folder_.use();
+        cwd_ = QDir::currentPath();
+        MsgBoxTest::enable();
+        FileDialogTest::enable();
+        ClearStepOpeners();
+        SetEndProgramHook([this] { ++ended_; });
+    }
+    void TearDown() override
+    {
+        EXPECT_EQ(DropModalAnswers(), 0) << "a modal window that was expected did not come up";
+        EXPECT_EQ(MsgBoxTest::pending(), 0) << "a message box that was expected did not come up";
+        EXPECT_EQ(FileDialogTest::pending(), 0) << "a file dialog that was expected did not come up";
+        MsgBoxTest::disable();
+        FileDialogTest::disable();
+        ClearStepOpeners();
+        SetEndProgramHook({});
+        CloseHelpWindow();
+        QDir::setCurrent(cwd_);
+        ResetGlobals();
     }
 
-    QTemporaryDir dir_;
+    // The message boxes shown so far, as "title: text".
+    static QStringList messages()
+    {
+        QStringList out;
+        for (const MsgBoxRecord& r : MsgBoxTest::shown())
+            out << r.title + ": " + r.text;
+        return out;
+    }
+
+    ProgramFolder folder_;
+    QString cwd_;
+    int ended_ = 0;
 };
 
 }  // namespace vesk::test

@@ -1,75 +1,37 @@
-// The support list window: adding through the information center, the
-// update protocol around the performance and cost dialogs, deleting,
-// duplicating, support files, selection mode and the mouse rules.
-#include "compare/forminfo.h"
-#include "model/globals.h"
+// The support list window: adding, the update protocol around the performance and cost dialogs,
+// deleting, duplicating, support files, selection mode and the mouse rules.
 #include "model/supportlist.h"
-#include "modal_helpers.h"
-#include "platform/filedialogs.h"
-#include "platform/msgbox.h"
-#include "platform/qtext.h"
 #include "shell/editcases.h"
 #include "shell/io/datafiles.h"
 #include "shell/io/defaults.h"
-#include "shell/io/supportfile.h"
 #include "shell/mainform.h"
-#include "shell/steps.h"
 #include "shell/supportdialogs.h"
+
+#include "program_folder.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
-#include <QHBoxLayout>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTreeWidget>
-#include <gtest/gtest.h>
 
 using namespace vesk;
 using namespace vesk::test;
 
 namespace {
 
-// Stands in for a performance or cost dialog: works on CurCase, commits it
-// on "&Ok".
-class StandIn : public QDialog {
-public:
-    StandIn(QWidget* parent, const QString& name) : QDialog(parent)
-    {
-        setObjectName(name);
-        G.CurCase = G.Cases[static_cast<std::size_t>(G.CurCaseNo)];
-        auto* ok = new QPushButton("&Ok", this);
-        auto* cancel = new QPushButton("&Cancel", this);
-        (new QHBoxLayout(this))->addWidget(ok);
-        layout()->addWidget(cancel);
-        connect(ok, &QPushButton::clicked, this, [this] {
-            G.CurCase.ActTpf += 1;
-            G.Cases[static_cast<std::size_t>(G.CurCaseNo)] = G.CurCase;
-            ++G.ChangeCount;
-            accept();
-        });
-        connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    }
-};
-
-class EditCasesTest : public ::testing::Test {
+class EditCasesTest : public WindowTest {
 protected:
     void SetUp() override
     {
-        QDir data(QFileInfo(QString::fromUtf8(__FILE__)).absoluteDir().absoluteFilePath("../../data"));
-        for (const QString& f : data.entryList(QDir::Files))
-            ASSERT_TRUE(QFile::copy(data.filePath(f), dir_.filePath(f)));
-        ResetGlobals();
-        G.AppPath = ss(dir_.path());
-        G.EasternMines = -1;
+        WindowTest::SetUp();
+        ASSERT_TRUE(folder_.copy(ShippedDataFiles()));
         ASSERT_FALSE(ReadConfig());
         ASSERT_EQ(ReadDefaults(), 0);
-        MsgBoxTest::enable();
-        FileDialogTest::enable();
         for (auto f : {SupportFamily::WoodCrib, SupportFamily::TimberPost, SupportFamily::ConcreteCrib,
                        SupportFamily::FileDefined, SupportFamily::CableBolt}) {
             SetPerformanceDialog(f, [this, f](QWidget* p) { run(p, PerformanceDialogName(f)); });
@@ -78,16 +40,25 @@ protected:
     }
     void TearDown() override
     {
-        EXPECT_EQ(DropModalAnswers(), 0) << "a window that was expected did not open";
         ResetSupportDialogs();
-        MsgBoxTest::disable();
-        FileDialogTest::disable();
-        ResetGlobals();
+        WindowTest::TearDown();
     }
+    // Stands in for a performance or cost dialog: works on CurCase, commits it on "OK".
     void run(QWidget* parent, const char* name)
     {
         shown_ << name;
-        StandIn(parent, name).exec();
+        G.CurCase = G.Cases[static_cast<std::size_t>(G.CurCaseNo)];
+        QDialog dlg(parent);
+        dlg.setObjectName(name);
+        auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dlg);
+        QObject::connect(box, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
+        QObject::connect(box, &QDialogButtonBox::accepted, &dlg, [&dlg] {
+            G.CurCase.ActTpf += 1;
+            G.Cases[static_cast<std::size_t>(G.CurCaseNo)] = G.CurCase;
+            ++G.ChangeCount;
+            dlg.accept();
+        });
+        dlg.exec();
     }
 
     static void press(QWidget* w, const char* caption)
@@ -103,8 +74,7 @@ protected:
         for (const char* c : captions)
             AnswerNextModal([c](QWidget* w) { press(w, c); });
     }
-    // "&Add": the information center picks the type and names it; then the
-    // support's dialogs are answered.
+    // "&Add": the information center picks and names the type, then the support's dialogs answer.
     void add(int type, const QString& name, std::initializer_list<const char*> dialogs = {})
     {
         AnswerNextModal([type, name](QWidget* w) {
@@ -145,16 +115,7 @@ protected:
         auto* box = d_->findChild<QLineEdit*>(name);
         return box ? box->text() : d_->findChild<QLabel*>(name)->text();
     }
-    bool enabled(const char* name) const { return d_->findChild<QPushButton*>(name)->isEnabled(); }
-    static QStringList messages()
-    {
-        QStringList out;
-        for (const MsgBoxRecord& r : MsgBoxTest::shown())
-            out << r.title + ": " + r.text;
-        return out;
-    }
-    // Supports made from their templates, named A, B, ...; file-defined ones
-    // as if their model file had been read.
+    // Supports A, B, ... from their templates; file-defined ones as if their model file was read.
     static void make(std::initializer_list<int16_t> types)
     {
         for (int16_t t : types) {
@@ -165,8 +126,7 @@ protected:
     }
     QPoint row(int i) const { return list()->visualItemRect(list()->topLevelItem(i)).center(); }
     void mouseClick(QPoint at) { QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at); }
-    // A double-click as the platform delivers it: press, release, double
-    // click, release.
+    // A double-click as the platform delivers it: press, release, double click, release.
     void doubleClick(QPoint at)
     {
         QWidget* vp = list()->viewport();
@@ -177,31 +137,12 @@ protected:
             QTest::mouseRelease(vp, Qt::LeftButton, {}, at);
     }
 
-    QTemporaryDir dir_;
     std::unique_ptr<EditCases> owned_;
     EditCases* d_ = nullptr;  // the support list under test
     QStringList shown_;
 };
 
 }  // namespace
-
-TEST_F(EditCasesTest, NextRefusesWhileASupportIsNotUpdated)
-{
-    make({1, 2});
-    open();
-    EXPECT_EQ(d_->windowTitle(), "Select Supports");
-    EXPECT_EQ(list()->headerItem()->text(0), "Support name");
-    EXPECT_EQ(rows(), "A|No B|No");
-    EXPECT_EQ(text("LbType"), "Timber posts");
-    click("ComDone");
-    EXPECT_EQ(messages(), QStringList("Attention: Some supports are not updated.  You must update all supports, by "
-                                      "pressing the Design and Costs button, before proceeding."));
-    EXPECT_TRUE(d_->isVisible());
-    G.Cases[1].Updated = G.Cases[2].Updated = 1;
-    click("ComDone");
-    EXPECT_EQ(G.NextStep, 4);
-    EXPECT_FALSE(d_->isVisible());
-}
 
 TEST_F(EditCasesTest, AddingRunsBothDialogsOfTheNewSupport)
 {
@@ -220,11 +161,6 @@ TEST_F(EditCasesTest, AddingRunsBothDialogsOfTheNewSupport)
     expected.Updated = 1;
     EXPECT_EQ(G.Cases[2], expected);
     EXPECT_EQ(G.DefCases[2], G.TypeDefaults[3]);
-
-    // Without a name the type's name; without dialogs no update.
-    ResetSupportDialogs();
-    add(2, "");
-    EXPECT_EQ(rows(), "A|No North|Yes Timber posts|No");
 }
 
 TEST_F(EditCasesTest, TenSupportsRefuseAddDuplicateAndOpen)
@@ -238,17 +174,16 @@ TEST_F(EditCasesTest, TenSupportsRefuseAddDuplicateAndOpen)
     EXPECT_TRUE(FileDialogTest::shown().isEmpty());
 }
 
-// A new file-defined support whose model file is missing, or of the other
-// layout, is removed again without the delete question.
+// A new file-defined support whose model file is missing or of the other layout is removed unasked.
 TEST_F(EditCasesTest, NewSupportWithABadModelFileIsRemoved)
 {
     make({1, 2});
     G.CurCaseNo = 1;
     open();
-    QFile::remove(dir_.filePath("engcrib.dat"));
+    QFile::remove(folder_.file("engcrib.dat"));
     add(7, "Linked");
-    QFile::remove(dir_.filePath("cable.dat"));
-    QFile::copy(dir_.filePath("yieldcol.dat"), dir_.filePath("cable.dat"));
+    QFile::remove(folder_.file("cable.dat"));
+    QFile::copy(folder_.file("yieldcol.dat"), folder_.file("cable.dat"));
     add(9, "Cables");
     EXPECT_EQ(messages(), QStringList(2, "Error: Error reading .dat file, support cannot be added."));
     EXPECT_TRUE(shown_.isEmpty());
@@ -279,10 +214,12 @@ TEST_F(EditCasesTest, DeletingSupportThreeOfFiveThenAll)
     EXPECT_EQ(rows(), "");
     EXPECT_EQ(G.DesignCrit.SysCase, 0) << "its support was removed";
     EXPECT_EQ(text("Text1") + text("LbType"), "");
-    EXPECT_FALSE(enabled("ComDone"));
+    EXPECT_FALSE(d_->findChild<QPushButton*>("ComDone")->isEnabled());
 }
 
-TEST_F(EditCasesTest, DuplicateBecomesTheLastCurrentSupportAndEnterRenamesIt)
+// A duplicate becomes the last, current support; Enter in the name box
+// renames it. "Next" waits until every support is updated.
+TEST_F(EditCasesTest, DuplicateRenameAndNext)
 {
     make({1, 4});
     G.Cases[1].Updated = 1;
@@ -294,20 +231,27 @@ TEST_F(EditCasesTest, DuplicateBecomesTheLastCurrentSupportAndEnterRenamesIt)
     EXPECT_EQ(G.DefCases[3], G.DefCases[1]);
     EXPECT_EQ(list()->currentItem(), list()->topLevelItem(2));
     auto* box = d_->findChild<QLineEdit*>("Text1");
-    EXPECT_EQ(d_->focusWidget(), box);
     EXPECT_EQ(box->selectedText(), "A");
     box->setText("A2");
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_EQ(rows(), "A|Yes B|No A2|Yes");
-    EXPECT_EQ(box->selectedText(), "A2");
     EXPECT_TRUE(d_->isVisible());
+
+    click("ComDone");
+    EXPECT_EQ(messages(), QStringList("Attention: Some supports are not updated.  You must update all supports, by "
+                                      "pressing the Design and Costs button, before proceeding."));
+    EXPECT_TRUE(d_->isVisible());
+    G.Cases[2].Updated = 1;
+    click("ComDone");
+    EXPECT_EQ(G.NextStep, 4);
+    EXPECT_FALSE(d_->isVisible());
 }
 
-// A support needs both dialogs committed to become updated, stays updated
-// when both are cancelled, and a dialog that does not exist counts nothing.
-TEST_F(EditCasesTest, UpdateProtocol)
+// A support needs both dialogs committed to become updated, stays so when both are cancelled, and a
+// dialog that does not exist counts nothing. A double-click designs its row's support.
+TEST_F(EditCasesTest, UpdateProtocolAndDoubleClicks)
 {
-    make({1, 2});
+    make({1, 2, 2});
     G.CurCaseNo = 1;
     open();
     const char* rounds[][2] = {{"Ok", "Cancel"}, {"Cancel", "Ok"}, {"Ok", "Ok"}, {"Cancel", "Cancel"}};
@@ -315,16 +259,24 @@ TEST_F(EditCasesTest, UpdateProtocol)
     for (auto& r : rounds) {
         answer({r[0], r[1]});
         click("ComDesign");
-        marks << rows();
+        marks << list()->topLevelItem(0)->text(1);
     }
-    EXPECT_EQ(marks, QStringList({"A|No B|No", "A|No B|No", "A|Yes B|No", "A|Yes B|No"}));
+    EXPECT_EQ(marks, QStringList({"No", "No", "Yes", "Yes"}));
     EXPECT_EQ(shown_.count("MatCrib"), 4);
 
+    const QPoint beside(list()->viewport()->width() / 2, list()->viewport()->height() - 5);
+    ASSERT_EQ(list()->itemAt(beside), nullptr);
+    doubleClick(beside);
+    EXPECT_EQ(shown_.size(), 8);
+    answer({"Ok", "Ok"});
+    doubleClick(row(1));
+    EXPECT_EQ(shown_.mid(8).join(' '), "PerfPost MatPost");
+
     SetCostDialog(SupportFamily::TimberPost, nullptr);
-    mouseClick(row(1));
+    mouseClick(row(2));
     answer({"Ok"});
     click("ComDesign");
-    EXPECT_EQ(rows(), "A|Yes B|No");
+    EXPECT_EQ(rows(), "A|Yes B|Yes C|No");
 }
 
 TEST_F(EditCasesTest, SelectionModeOpensOnlyThePerformanceDialogAndRefusesCableBolts)
@@ -334,7 +286,6 @@ TEST_F(EditCasesTest, SelectionModeOpensOnlyThePerformanceDialogAndRefusesCableB
     G.SelectMode = -1;
     open();
     EXPECT_EQ(d_->windowTitle(), "Select Current Support");
-    EXPECT_TRUE(d_->findChild<QPushButton*>("ComPrev")->isHidden());
     answer({"Ok"});
     click("ComDesign");
     EXPECT_EQ(shown_.join(' '), "PerfPost");
@@ -357,21 +308,7 @@ TEST_F(EditCasesTest, SelectionModeOpensOnlyThePerformanceDialogAndRefusesCableB
     EXPECT_EQ(G.CurCaseNo, 0);
 }
 
-TEST_F(EditCasesTest, DoubleClickOnARowDesignsItAndBesideTheRowsDoesNothing)
-{
-    make({1, 2});
-    open();
-    mouseClick(row(0));
-    doubleClick(QPoint(list()->viewport()->width() / 2, list()->viewport()->height() - 5));
-    EXPECT_TRUE(shown_.isEmpty());
-    answer({"Ok", "Ok"});
-    doubleClick(row(1));
-    EXPECT_EQ(shown_.join(' '), "PerfPost MatPost");
-    EXPECT_EQ(rows(), "A|No B|Yes");
-}
-
-// After a project load every support's type data are read again, last to
-// first, and support 1 ends current.
+// After a project load every support's type data are read again, last to first; support 1 ends current.
 TEST_F(EditCasesTest, ActivationAfterAProjectLoad)
 {
     make({7, 1, 9});
@@ -387,15 +324,12 @@ TEST_F(EditCasesTest, ActivationAfterAProjectLoad)
     EXPECT_EQ(G.PerfConv.maxRow(), G.NumModels[7]);
 }
 
-// A model file that fails for a support already in the list is reported by
-// name, and the support's dialogs do not open on partial curves.
+// A model file failing for a listed support is reported by name; its dialogs stay closed.
 TEST_F(EditCasesTest, FailingModelFileOfAnExistingSupportKeepsItsDialogsClosed)
 {
     make({1, 8});
     open();
-    QFile f(dir_.filePath("yieldcol.dat"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write("3, 13, 0\r\nshort\r\n") > 0);
-    f.close();
+    ASSERT_TRUE(folder_.write("yieldcol.dat", "3, 13, 0\r\nshort\r\n"));
     mouseClick(row(1));
     click("ComDesign");
     EXPECT_EQ(messages(), QStringList(2, "Error: Error reading yieldcol.dat"));
@@ -404,11 +338,9 @@ TEST_F(EditCasesTest, FailingModelFileOfAnExistingSupportKeepsItsDialogsClosed)
     EXPECT_EQ(rows(), "A|No");
 }
 
-// From the main window, a support of every shipped type is added, renamed,
-// duplicated, saved to a support file, opened again and deleted.
+// From the main window, a support of every type is added, renamed, duplicated, saved, opened and deleted.
 TEST_F(EditCasesTest, EverySupportTypeMakesTheRoundTripFromTheMainWindow)
 {
-    const QString cwd = QDir::currentPath();
     MainForm w;
     w.formLoad();
     w.navigationTimer()->stop();
@@ -420,9 +352,9 @@ TEST_F(EditCasesTest, EverySupportTypeMakesTheRoundTripFromTheMainWindow)
         ASSERT_NE(d_, nullptr);
         click("ComSave");
         EXPECT_EQ(messages(), QStringList("Attention: Select support, then press Save."));
-        FileDialogTest::queue(dir_.filePath("missing.sup"));
+        FileDialogTest::queue(folder_.file("missing.sup"));
         click("ComOpen");
-        EXPECT_FALSE(QFileInfo::exists(dir_.filePath("missing.sup")));
+        EXPECT_FALSE(QFileInfo::exists(folder_.file("missing.sup")));
         MsgBoxTest::clear();
         for (int t = 1; t <= G.NumTypes; ++t) {
             SCOPED_TRACE(t);
@@ -431,7 +363,7 @@ TEST_F(EditCasesTest, EverySupportTypeMakesTheRoundTripFromTheMainWindow)
             d_->findChild<QLineEdit*>("Text1")->setText("Renamed");
             click("ComRename");
             click("ComDup");
-            const QString path = dir_.filePath(QStringLiteral("type%1.sup").arg(t));
+            const QString path = folder_.file(QStringLiteral("type%1.sup").arg(t));
             FileDialogTest::queue(path);
             click("ComSave");
             EXPECT_EQ(QFileInfo(path).size(), 8146);
@@ -454,6 +386,4 @@ TEST_F(EditCasesTest, EverySupportTypeMakesTheRoundTripFromTheMainWindow)
     w.timerTick();
     EXPECT_EQ(G.NextStep, 0);
     EXPECT_EQ(w.findChild<QAction*>("MenCase(0)")->text(), "Last");
-    ClearStepOpeners();
-    QDir::setCurrent(cwd);
 }

@@ -1,15 +1,8 @@
-// The start-up chain (disclaimer, cost note, program-flow note) and the text
-// laid out in its pictures.
-#include "model/globals.h"
-#include "platform/help.h"
-#include "platform/msgbox.h"
-#include "platform/qtext.h"
+// The start-up chain (disclaimer, cost note, program-flow note) and the text laid out in its pictures.
 #include "shell/formcost.h"
 #include "shell/formdisclaim.h"
 #include "shell/instruct.h"
 #include "shell/mainform.h"
-#include "shell/startup.h"
-#include "shell/steps.h"
 
 #include "program_folder.h"
 
@@ -18,38 +11,26 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 using namespace vesk;
-using vesk::test::ProgramFolder;
 
 namespace {
 
-// ---- Text layout ------------------------------------------------------------------
-
-TEST(CentredText, LinesBreakAfterTheLastBlankWithinReach)
+TEST(CentredText, PiecesEndAtTheLastBlankWithinReachOrAfterAFullLine)
 {
+    // The blank that ends a piece stays with it; one in a piece's first position does not count.
     EXPECT_EQ(CutIntoLines("abc def", 7), QStringList({"abc def"}));
-    // "aaa bbb ccc": with 6 per line the first piece reaches "aaa bb" and
-    // ends at its blank, which stays with it.
     EXPECT_EQ(CutIntoLines("aaa bbb ccc", 6), QStringList({"aaa ", "bbb ", "ccc"}));
     EXPECT_EQ(CutIntoLines("aaa bbb ccc", 8), QStringList({"aaa bbb ", "ccc"}));
-    // A blank in the first position of a piece does not count.
     EXPECT_EQ(CutIntoLines(" abcdefg", 4), QStringList({" abc", "defg"}));
-}
-
-TEST(CentredText, RunWithoutBlankIsCutAfterAFullLine)
-{
     EXPECT_EQ(CutIntoLines("abcdefghij", 4), QStringList({"abcd", "efgh", "ij"}));
     EXPECT_EQ(CutIntoLines("ab cdefghijkl", 4), QStringList({"ab ", "cdef", "ghij", "kl"}));
-}
 
-TEST(CentredText, EveryCharacterIsPrintedOnceInOrder)
-{
+    // Every character is printed once, in order.
     const QString text = FormDisclaim::paragraphs().join(' ');
     for (int L : {1, 7, 40, 53, 68, 200}) {
         const QStringList lines = CutIntoLines(text, L);
@@ -59,8 +40,11 @@ TEST(CentredText, EveryCharacterIsPrintedOnceInOrder)
     }
 }
 
-TEST(CentredText, LinesAreCentredWithTheOffset)
+TEST(CentredText, LinesAreCentredWithTheOffsetAndShadowedInBlack)
 {
+    EXPECT_EQ(StartupPointSize(96), 12);   // 15 twips per pixel
+    EXPECT_EQ(StartupPointSize(120), 10);  // 12: a large-font screen
+
     PicturePrinter pic(nullptr, 501, StartupFont(96));
     const int e = static_cast<int>(std::nearbyint(pic.textWidth("e")));
     EXPECT_EQ(CharsPerLine(pic), 480 / e);
@@ -68,88 +52,56 @@ TEST(CentredText, LinesAreCentredWithTheOffset)
     ASSERT_GT(pic.printed().size(), 2);
     qreal y = 0;
     for (const auto& line : pic.printed()) {
-        const long w = std::lround(pic.textWidth(line.text));
-        EXPECT_EQ(line.x, (501 - w) / 2 + 3) << line.text.toStdString();
+        EXPECT_EQ(line.x, (501 - std::lround(pic.textWidth(line.text))) / 2 + 3) << line.text.toStdString();
         EXPECT_EQ(line.y, y);
         y += pic.lineHeight();
     }
-}
 
-TEST(CentredText, ShadowPassPrecedesTheYellowText)
-{
+    // A black pass 2 px down and right precedes the yellow one; a blank line precedes each paragraph.
     const QStringList paragraphs = FormDisclaim::paragraphs();
-    PicturePrinter pic(nullptr, 560, StartupFont(96));
-    PrintShadowText(pic, paragraphs);
-    const auto& all = pic.printed();
+    PicturePrinter shadowed(nullptr, 560, StartupFont(96));
+    PrintShadowText(shadowed, paragraphs);
+    const auto& all = shadowed.printed();
     ASSERT_EQ(all.size() % 2, 0);
     const qsizetype n = all.size() / 2;
+    QStringList printed;
     for (qsizetype i = 0; i < n; ++i) {
-        const auto& shadow = all[i];
         const auto& text = all[n + i];
-        EXPECT_EQ(shadow.color, QColor(Qt::black));
+        EXPECT_EQ(std::make_tuple(all[i].color, all[i].text, all[i].x, all[i].y),
+                  std::make_tuple(QColor(Qt::black), text.text, text.x + 2, text.y + 2));
         EXPECT_EQ(text.color, QColor(255, 255, 0));
-        EXPECT_EQ(shadow.text, text.text);
-        EXPECT_EQ(shadow.x, text.x + 2);
-        EXPECT_EQ(shadow.y, text.y + 2);
+        printed << text.text;
     }
-    // Each pass: a blank line, paragraph 1, a blank line, paragraph 2.
     EXPECT_EQ(all[n].text, " ");
     EXPECT_EQ(all[n].y, 0);
-    QStringList printed;
-    for (qsizetype i = n; i < all.size(); ++i)
-        printed << all[i].text;
     EXPECT_EQ(printed.join(QString()), " " + paragraphs[0] + " " + paragraphs[1]);
 }
 
-TEST(CentredText, LargeFontScreensGetTheSmallerText)
-{
-    EXPECT_EQ(StartupPointSize(96), 12);   // 15 twips per pixel
-    EXPECT_EQ(StartupPointSize(72), 12);   // 20
-    EXPECT_EQ(StartupPointSize(120), 10);  // 12
-    EXPECT_EQ(StartupPointSize(144), 10);
-}
-
+// The title bold and centred, headings bold at the width of "W", items plain at three times that;
+// the program-flow note adds two empty lines and a bold hint.
 TEST(Outline, HeadingsAndItemsStandAtTheirIndents)
 {
     PicturePrinter pic(nullptr, 700, OutlineFont());
     Instruct::print(pic);
     const auto& lines = pic.printed();
     ASSERT_EQ(lines.size(), 18);
-    QFont bold = OutlineFont();
-    bold.setBold(true);
-    const qreal w = std::nearbyint(PicturePrinter(nullptr, 0, bold).textWidth("W"));
-    EXPECT_EQ(lines[0].text, "General Procedure for Support Design and Evaluation");
-    EXPECT_TRUE(lines[0].bold);
-    EXPECT_DOUBLE_EQ(lines[0].x, (700 - PicturePrinter(nullptr, 0, bold).textWidth(lines[0].text)) / 2);
-    EXPECT_EQ(lines[2].text, "1. Define Design Criteria");
-    EXPECT_TRUE(lines[2].bold);
-    EXPECT_EQ(lines[2].x, w);
-    EXPECT_EQ(lines[3].text, "- Required roof support capacity");
-    EXPECT_FALSE(lines[3].bold);
-    EXPECT_EQ(lines[3].x, 3 * w);
-    // The program-flow note adds two empty lines and the bold hint.
-    EXPECT_EQ(lines[15].text, " ");
-    EXPECT_EQ(lines[16].text, " ");
+    QFont font = OutlineFont();
+    font.setBold(true);
+    const PicturePrinter bold(nullptr, 0, font);
+    const qreal w = std::nearbyint(bold.textWidth("W"));
+    const auto line = [&](int i) { return std::make_tuple(lines[i].text, lines[i].bold, lines[i].x); };
+    EXPECT_EQ(line(0), std::make_tuple(QString("General Procedure for Support Design and Evaluation"), true,
+                                       (700 - bold.textWidth(lines[0].text)) / 2));
+    EXPECT_EQ(line(2), std::make_tuple(QString("1. Define Design Criteria"), true, w));
+    EXPECT_EQ(line(3), std::make_tuple(QString("- Required roof support capacity"), false, 3 * w));
     EXPECT_EQ(lines[17].text, "Use the \"Next\" buttons to follow the above steps");
     EXPECT_TRUE(lines[17].bold);
     for (qsizetype i = 1; i < lines.size(); ++i)
         EXPECT_GT(lines[i].y, lines[i - 1].y);
 }
 
-// ---- The windows -------------------------------------------------------------------
-
-class StartupWindows : public ::testing::Test {
+class StartupWindows : public test::WindowTest {
 protected:
-    void SetUp() override
-    {
-        ResetGlobals();
-        ASSERT_TRUE(folder_.isValid());
-        folder_.use();
-        cwd_ = QDir::currentPath();
-        MsgBoxTest::enable();
-        ClearStepOpeners();
-        SetEndProgramHook([this] { ++ended_; });
-    }
     void TearDown() override
     {
         QList<QPointer<QWidget>> windows;
@@ -157,11 +109,7 @@ protected:
             if (qobject_cast<ChainWindow*>(w) || qobject_cast<MainForm*>(w))
                 windows << w;
         qDeleteAll(windows);
-        MsgBoxTest::disable();
-        SetEndProgramHook({});
-        CloseHelpWindow();
-        QDir::setCurrent(cwd_);
-        ResetGlobals();
+        WindowTest::TearDown();
     }
 
     // The visible windows of the chain and the main window.
@@ -188,10 +136,7 @@ protected:
         ASSERT_NE(b, nullptr) << name;
         b->click();
     }
-
-    ProgramFolder folder_;
-    QString cwd_;
-    int ended_ = 0;
+    static QString version(const FormDisclaim& w) { return w.findChild<QLabel*>("LbVer")->text(); }
 };
 
 TEST_F(StartupWindows, ChainLeadsFromTheDisclaimerToTheMainWindow)
@@ -202,9 +147,8 @@ TEST_F(StartupWindows, ChainLeadsFromTheDisclaimerToTheMainWindow)
     QObject::connect(qApp, &QGuiApplication::lastWindowClosed, &guard, [&] { ++lastClosed; });
     ASSERT_TRUE(QApplication::quitOnLastWindowClosed());
 
-    // The chain runs in the program's own event loop, where closing the last
-    // window would end it: each window must close its predecessor only once
-    // it is shown itself.
+    // In the program's own event loop closing the last window would end it: each window must
+    // close its predecessor only once it is shown itself.
     QStringList seen;
     QTimer::singleShot(0, qApp, [&] {
         auto* disclaimer = new FormDisclaim;
@@ -229,8 +173,6 @@ TEST_F(StartupWindows, ChainLeadsFromTheDisclaimerToTheMainWindow)
     EXPECT_EQ(lastClosed, 0);
     EXPECT_EQ(ended_, 0);
     EXPECT_TRUE(MsgBoxTest::shown().isEmpty());
-    EXPECT_EQ(G.EasternMines, -1);
-    EXPECT_EQ(folder_.read("bmpath.txt"), (folder_.path() + "\r\n0,0\r\n").toUtf8());
     auto* main = openWindow<MainForm>();
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(main->navigationTimer()->isActive());
@@ -238,24 +180,18 @@ TEST_F(StartupWindows, ChainLeadsFromTheDisclaimerToTheMainWindow)
     EXPECT_EQ(G.NextStep, StepNone);
 }
 
-TEST_F(StartupWindows, DisclaimerShowsTheVersionAndTheText)
+TEST_F(StartupWindows, DisclaimerShowsTheVersionOfDefaultsAndTheTextOnThePicture)
 {
+    // Without defaults.txt, or with one too short for the date, the built-in version lines stand.
+    EXPECT_EQ(version(FormDisclaim()), "Version 2.3.2\nSeptember 1, 2004");
+    ASSERT_TRUE(folder_.write("defaults.txt", "label\r\nlabel\r\n4.1\r\nVersion date\r\n"));
+    EXPECT_EQ(version(FormDisclaim()), "Version 2.3.2\nSeptember 1, 2004");
+    EXPECT_EQ(G.VersionText, "4.1");
+
     ASSERT_TRUE(folder_.copy({"defaults.txt", "startup.svg"}));
     FormDisclaim w;
-    EXPECT_EQ(w.windowTitle(), "VESK-Quendril");
-    EXPECT_EQ(w.findChild<QLabel*>("Label2")->text(), "DISCLAIMER");
-    EXPECT_EQ(w.findChild<QLabel*>("LbVer")->text(), "Version 2.3\nMay 1, 2001");
+    EXPECT_EQ(version(w), "Version 2.3\nMay 1, 2001");
     EXPECT_FALSE(w.findChild<QLabel*>("Picture2")->pixmap().isNull());
-    EXPECT_TRUE(w.findChild<QLabel*>("Picture2")->isHidden());
-
-    const QStringList p = FormDisclaim::paragraphs();
-    ASSERT_EQ(p.size(), 2);
-    EXPECT_TRUE(p[0].startsWith("This QZR/QUORL developed software is provided \"as is\" without warranty of any kind "
-                                "including express"));
-    EXPECT_TRUE(p[0].endsWith("this software in whole or in part."));
-    EXPECT_TRUE(p[1].endsWith("can be directed to the VESK maintainers; see README.md."));
-
-    // The yellow text shows on the picture.
     w.show();
     auto* picture = w.findChild<PictureBox*>("Picture1");
     ASSERT_NE(picture, nullptr);
@@ -267,18 +203,6 @@ TEST_F(StartupWindows, DisclaimerShowsTheVersionAndTheText)
             yellow += c.red() > 200 && c.green() > 200 && c.blue() < 80;
         }
     EXPECT_GT(yellow, 500);
-}
-
-TEST_F(StartupWindows, VersionFallsBackWhenDefaultsAreShort)
-{
-    {
-        FormDisclaim w;
-        EXPECT_EQ(w.findChild<QLabel*>("LbVer")->text(), "Version 2.3.2\nSeptember 1, 2004");
-    }
-    ASSERT_TRUE(folder_.write("defaults.txt", "label\r\nlabel\r\n4.1\r\nVersion date\r\n"));
-    FormDisclaim w;
-    EXPECT_EQ(w.findChild<QLabel*>("LbVer")->text(), "Version 2.3.2\nSeptember 1, 2004");
-    EXPECT_EQ(G.VersionText, "4.1");
 }
 
 TEST_F(StartupWindows, ExitEndsTheProgram)
@@ -296,49 +220,44 @@ TEST_F(StartupWindows, ExitEndsTheProgram)
     EXPECT_FALSE(QFileInfo::exists(folder_.file("bmpath.txt")));
 }
 
-TEST_F(StartupWindows, CostNoteWithoutSettingsProposesEasternAndEnglish)
+// The cost note proposes bmpath.txt's region and units, else the program's folder, Eastern U.S. and
+// English units, keeping what a file cut short gave. "Continue" stores the region chosen.
+TEST_F(StartupWindows, CostNoteProposesTheSettingsAndStoresTheRegionChosen)
 {
-    G.MetricUnits = -1;
-    FormCost w;
-    EXPECT_EQ(w.findChild<QLabel*>("Label2")->text(), "A Note on Cost Estimates");
-    EXPECT_TRUE(w.findChild<QRadioButton*>("OptEast")->isChecked());
-    EXPECT_EQ(G.MetricUnits, 0);
-    EXPECT_EQ(G.BmpPath, G.AppPath);
-    w.show();
-    click(&w, "Command1");
-    EXPECT_EQ(G.EasternMines, -1);
-    EXPECT_EQ(folder_.read("bmpath.txt"), (folder_.path() + "\r\n0,0\r\n").toUtf8());
-}
+    const QByteArray app = folder_.path().toUtf8();
+    const struct {
+        QByteArray file;
+        bool east;
+        int16_t metric;
+        QByteArray folder, stored;
+    } cases[] = {
+        {{}, true, 0, app, app + "\r\n0,0\r\n"},
+        {"/srv/figures\r\n", true, 0, "/srv/figures", "/srv/figures\r\n0,0\r\n"},
+        {"/srv/figures\r\n1,1\r\n", false, -1, "/srv/figures", "/srv/figures\r\n1,1\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
+        QFile::remove(folder_.file("bmpath.txt"));
+        if (!c.file.isEmpty()) {
+            ASSERT_TRUE(folder_.write("bmpath.txt", c.file));
+        }
+        G.MetricUnits = c.metric != 0 ? 0 : -1;  // for the window to replace
+        FormCost w;
+        EXPECT_EQ(w.findChild<QRadioButton*>("OptEast")->isChecked(), c.east);
+        EXPECT_EQ(G.MetricUnits, c.metric);
+        EXPECT_EQ(G.BmpPath, c.folder.toStdString());
+        w.show();
+        click(&w, "Command1");
+        EXPECT_EQ(G.EasternMines, c.east ? -1 : 0);
+        EXPECT_EQ(folder_.read("bmpath.txt"), c.stored);
+    }
 
-TEST_F(StartupWindows, CostNoteTakesRegionAndUnitsFromTheSettings)
-{
-    ASSERT_TRUE(folder_.write("bmpath.txt", "/srv/figures\r\n1,1\r\n"));
-    FormCost w;
-    EXPECT_TRUE(w.findChild<QRadioButton*>("OptWest")->isChecked());
-    EXPECT_EQ(G.MetricUnits, -1);
-    EXPECT_EQ(G.BmpPath, "/srv/figures");
-    w.show();
-    click(&w, "Command1");
-    EXPECT_EQ(G.EasternMines, 0);
-    EXPECT_EQ(folder_.read("bmpath.txt"), QByteArray("/srv/figures\r\n1,1\r\n"));
-
-    // The region chosen is what counts.
     FormCost again;
     again.show();
     again.findChild<QRadioButton*>("OptEast")->click();
     click(&again, "Command1");
     EXPECT_EQ(G.EasternMines, -1);
     EXPECT_EQ(folder_.read("bmpath.txt"), QByteArray("/srv/figures\r\n0,1\r\n"));
-}
-
-TEST_F(StartupWindows, CostNoteKeepsWhatWasReadBeforeAFailure)
-{
-    ASSERT_TRUE(folder_.write("bmpath.txt", "/srv/figures\r\n"));
-    G.MetricUnits = -1;
-    FormCost w;
-    EXPECT_EQ(G.BmpPath, "/srv/figures");
-    EXPECT_TRUE(w.findChild<QRadioButton*>("OptEast")->isChecked());
-    EXPECT_EQ(G.MetricUnits, 0);
 }
 
 }  // namespace
