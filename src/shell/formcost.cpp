@@ -1,7 +1,6 @@
 #include "shell/formcost.h"
 
 #include "model/globals.h"
-#include "platform/fonts.h"
 #include "platform/controls.h"
 #include "platform/help.h"
 #include "shell/formdisclaim.h"
@@ -41,18 +40,8 @@ FormCost::FormCost(QWidget* parent) : ChainWindow(parent)
     setObjectName("FormCost");
     setWindowTitle("VESK-Quendril");
 
-    auto* heading = new QLabel("A Note on Cost Estimates", this);
-    heading->setObjectName("Label2");
-    heading->setAlignment(Qt::AlignCenter);
-    QFont headingFont = SerifFont(16);
-    headingFont.setBold(true);
-    heading->setFont(headingFont);
-
-    auto* source = new QLabel(this);
-    source->setObjectName("Picture2");
-    source->setPixmap(StartupArtwork());
-    source->hide();
-    auto* picture = MakeShadowTextPicture(this, source, paragraphs());
+    auto* heading = MakeNoteHeading(this, "A Note on Cost Estimates");
+    auto* picture = MakeShadowTextPicture(this, paragraphs());
 
     auto* prompt = new QLabel("Shipping costs and availability are different for eastern and western portions of the "
                               "U.S.  Select the region in which the supports are being evaluated: ",

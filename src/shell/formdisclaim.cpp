@@ -28,8 +28,21 @@ double screenDpi(const QWidget* w)
 
 }  // namespace
 
-PictureBox* MakeShadowTextPicture(QWidget* parent, QLabel* source, const QStringList& paragraphs)
+QLabel* MakeNoteHeading(QWidget* parent, const QString& text)
 {
+    auto* heading = MakeLabel(parent, "Label2", text);
+    heading->setAlignment(Qt::AlignCenter);
+    QFont headingFont = SerifFont(16);
+    headingFont.setBold(true);
+    heading->setFont(headingFont);
+    return heading;
+}
+
+PictureBox* MakeShadowTextPicture(QWidget* parent, const QStringList& paragraphs)
+{
+    auto* source = MakeLabel(parent, "Picture2", QString());
+    source->setPixmap(StartupArtwork());
+    source->hide();
     auto* picture = new PictureBox(parent);
     picture->setObjectName("Picture1");
     const QFont font = StartupFont(screenDpi(parent));
@@ -82,18 +95,8 @@ FormDisclaim::FormDisclaim(QWidget* parent) : ChainWindow(parent)
     setObjectName("FormDisclaim");
     setWindowTitle("VESK-Quendril");
 
-    auto* heading = new QLabel("DISCLAIMER", this);
-    heading->setObjectName("Label2");
-    heading->setAlignment(Qt::AlignCenter);
-    QFont headingFont = SerifFont(16);
-    headingFont.setBold(true);
-    heading->setFont(headingFont);
-
-    auto* source = new QLabel(this);
-    source->setObjectName("Picture2");
-    source->setPixmap(StartupArtwork());
-    source->hide();
-    auto* picture = MakeShadowTextPicture(this, source, paragraphs());
+    auto* heading = MakeNoteHeading(this, "DISCLAIMER");
+    auto* picture = MakeShadowTextPicture(this, paragraphs());
 
     auto* version = new QLabel(VersionLabelText(ReadVersionLines()), this);
     version->setObjectName("LbVer");

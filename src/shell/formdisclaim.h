@@ -21,9 +21,12 @@ private:
     void exitProgram();
 };
 
-// The picture of the disclaimer and the cost note: the artwork of the hidden
-// picture `source` copied centred, the paragraphs printed over it with their
-// shadow. Sized to hold the text.
-PictureBox* MakeShadowTextPicture(QWidget* parent, QLabel* source, const QStringList& paragraphs);
+// The heading of the disclaimer and the cost note (`Label2`).
+QLabel* MakeNoteHeading(QWidget* parent, const QString& text);
+
+// The picture of the disclaimer and the cost note: the artwork, held in the
+// hidden picture `Picture2`, copied centred into `Picture1`, the paragraphs
+// printed over it with their shadow. Sized to hold the text.
+PictureBox* MakeShadowTextPicture(QWidget* parent, const QStringList& paragraphs);
 
 }  // namespace vesk
