@@ -1,5 +1,5 @@
 // The bitmap-path settings over arbitrary bytes.
-#include "shell/io/datafiles.h"
+#include "files/datafiles.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 // The defaults reader over arbitrary bytes, in either cost region.
 #include "model/globals.h"
-#include "shell/io/defaults.h"
+#include "files/defaults.h"
 
 #include <cstdlib>
 

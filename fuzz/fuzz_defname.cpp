@@ -1,6 +1,6 @@
 // The default project name over arbitrary bytes.
 #include "model/globals.h"
-#include "shell/io/datafiles.h"
+#include "files/datafiles.h"
 
 #include <cstdlib>
 

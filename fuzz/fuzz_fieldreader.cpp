@@ -1,6 +1,6 @@
 // Drives the field reader with a script of reads over arbitrary bytes: the
 // first bytes choose the reads, the rest is the file.
-#include "shell/io/fieldreader.h"
+#include "files/fieldreader.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

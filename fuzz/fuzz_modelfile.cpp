@@ -2,7 +2,7 @@
 // both layouts, in either region, at several entry heights. The first byte
 // chooses the reading; the rest is the file.
 #include "model/globals.h"
-#include "shell/io/modelfile.h"
+#include "files/modelfile.h"
 
 #include <cstdlib>
 

@@ -23,6 +23,7 @@ int main(int argc, char** argv)
     vesk::G.AppPath = QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     vesk::InstallStepOpeners();
+    vesk::SetProgramFolderSource([] { return QString::fromStdString(vesk::G.AppPath); });
 
     // --show opens one window by itself, for looking at it (screenshots):
     // disclaimer, cost, instruct, main or about. Without it the program

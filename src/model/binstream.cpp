@@ -1,6 +1,6 @@
 #include "model/binstream.h"
 
-#include "platform/plain/encoding.h"
+#include "model/encoding.h"
 
 #include <bit>
 

@@ -1,6 +1,5 @@
 #include "platform/help.h"
 
-#include "model/globals.h"
 #include "platform/qtext.h"
 
 #include <QApplication>
@@ -58,6 +57,12 @@ HelpWindow* EnsureWindow()
     return g_window;
 }
 
+std::function<QString()>& ProgramFolder()
+{
+    static std::function<QString()> source;
+    return source;
+}
+
 void Present(HelpWindow* w)
 {
     w->followActiveModal();
@@ -76,9 +81,13 @@ void Present(HelpWindow* w)
 
 }  // namespace
 
+void SetProgramFolderSource(std::function<QString()> source) { ProgramFolder() = std::move(source); }
+
 QString HelpBookFolder(const QString& book)
 {
-    return QDir::cleanPath(QDir(qs(G.AppPath)).absoluteFilePath(QStringLiteral("help/") + book));
+    const auto& source = ProgramFolder();
+    const QString folder = source ? source() : QCoreApplication::applicationDirPath();
+    return QDir::cleanPath(QDir(folder).absoluteFilePath(QStringLiteral("help/") + book));
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)

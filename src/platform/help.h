@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QList>
+
+#include <functional>
 #include <QString>
 #include <QWidget>
 
@@ -19,6 +21,10 @@ namespace vesk {
 
 inline constexpr const char* kProgramHelp = "instr";      // the program's own topics
 inline constexpr const char* kReferenceHelp = "supports";  // reference and bibliography
+
+// Where the help books are: the program gives a source of its folder once at
+// start-up (the folder may change while it runs, so it is asked each time).
+void SetProgramFolderSource(std::function<QString()> source);
 
 // The folder of a help book under the program's folder.
 QString HelpBookFolder(const QString& book);

@@ -1,6 +1,6 @@
 #include "platform/selectall.h"
 
-#include "platform/plain/encoding.h"
+#include "model/encoding.h"
 
 #include <QEvent>
 #include <QLineEdit>

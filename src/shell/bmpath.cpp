@@ -6,7 +6,7 @@
 #include "platform/help.h"
 #include "platform/msgbox.h"
 #include "platform/qtext.h"
-#include "shell/io/datafiles.h"
+#include "files/datafiles.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

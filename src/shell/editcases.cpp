@@ -1,6 +1,6 @@
 #include "shell/editcases.h"
 
-#include "compare/forminfo.h"
+#include "shell/forminfo.h"
 #include "model/globals.h"
 #include "model/supportedit.h"
 #include "model/supportlist.h"
@@ -10,8 +10,8 @@
 #include "platform/msgbox.h"
 #include "platform/qtext.h"
 #include "platform/selectall.h"
-#include "shell/io/supportfile.h"
-#include "shell/io/typedata.h"
+#include "files/supportfile.h"
+#include "files/typedata.h"
 #include "shell/steps.h"
 #include "shell/supportdialogs.h"
 

@@ -5,8 +5,8 @@
 #include "platform/help.h"
 #include "shell/formdisclaim.h"
 #include "shell/instruct.h"
-#include "shell/io/datafiles.h"
-#include "shell/io/textfile.h"
+#include "files/datafiles.h"
+#include "files/textfile.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

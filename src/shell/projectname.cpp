@@ -6,7 +6,7 @@
 #include "platform/msgbox.h"
 #include "platform/qtext.h"
 #include "platform/selectall.h"
-#include "shell/io/datafiles.h"
+#include "files/datafiles.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

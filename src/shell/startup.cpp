@@ -4,8 +4,8 @@
 #include "platform/fonts.h"
 #include "platform/help.h"
 #include "platform/qtext.h"
-#include "shell/io/fieldreader.h"
-#include "shell/io/textfile.h"
+#include "files/fieldreader.h"
+#include "files/textfile.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

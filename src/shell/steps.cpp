@@ -1,6 +1,6 @@
 #include "shell/steps.h"
 
-#include "compare/forminfo.h"
+#include "shell/forminfo.h"
 #include "model/globals.h"
 #include "shell/editcases.h"
 

@@ -1,10 +1,10 @@
 // The binary files: project, support and curve library. Layouts, byte-exact round trips, what opening and saving
 // set, files refused whole, and saves that fail without harming the old file.
 #include "core_helpers.h"
-#include "shell/io/curvefile.h"
-#include "shell/io/projectfile.h"
-#include "shell/io/safesave.h"
-#include "shell/io/supportfile.h"
+#include "files/curvefile.h"
+#include "files/projectfile.h"
+#include "files/safesave.h"
+#include "files/supportfile.h"
 
 #include <csignal>
 #include <functional>

@@ -1,6 +1,6 @@
 // Species, type catalogue, bitmap folder and default name files.
 #include "core_helpers.h"
-#include "shell/io/datafiles.h"
+#include "files/datafiles.h"
 
 using namespace vesk;
 

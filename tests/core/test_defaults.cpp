@@ -1,7 +1,7 @@
 // The defaults file and the support templates: the file path against the built-in path, the two cost regions,
 // and files that fail part-way.
 #include "core_helpers.h"
-#include "shell/io/defaults.h"
+#include "files/defaults.h"
 
 using namespace vesk;
 

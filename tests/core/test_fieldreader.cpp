@@ -1,7 +1,7 @@
 // The sequential field reader and the text file writer under every data file.
 #include "core_helpers.h"
-#include "shell/io/fieldreader.h"
-#include "shell/io/textfile.h"
+#include "files/fieldreader.h"
+#include "files/textfile.h"
 
 using namespace vesk;
 

@@ -1,7 +1,7 @@
 // The information lists that the information center reads from config.txt.
 #include "model/globals.h"
-#include "shell/io/datafiles.h"
-#include "shell/io/infolists.h"
+#include "files/datafiles.h"
+#include "files/infolists.h"
 
 #include <gtest/gtest.h>
 

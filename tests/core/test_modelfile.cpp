@@ -1,7 +1,7 @@
 // Model data files: full and curves-only reads, the height factor, the cost regions and every failure.
 #include "core_helpers.h"
-#include "shell/io/datafiles.h"
-#include "shell/io/modelfile.h"
+#include "files/datafiles.h"
+#include "files/modelfile.h"
 
 using namespace vesk;
 

@@ -1,9 +1,9 @@
 // The data files shipped in data/: each is read by its own reader without error, and the catalogue's model files
 // hold plausible supports. Nothing is written there.
 #include "core_helpers.h"
-#include "shell/io/datafiles.h"
-#include "shell/io/defaults.h"
-#include "shell/io/modelfile.h"
+#include "files/datafiles.h"
+#include "files/defaults.h"
+#include "files/modelfile.h"
 
 #include <set>
 

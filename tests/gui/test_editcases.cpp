@@ -2,8 +2,8 @@
 // deleting, duplicating, support files, selection mode and the mouse rules.
 #include "model/supportlist.h"
 #include "shell/editcases.h"
-#include "shell/io/datafiles.h"
-#include "shell/io/defaults.h"
+#include "files/datafiles.h"
+#include "files/defaults.h"
 #include "shell/mainform.h"
 #include "shell/supportdialogs.h"
 

@@ -1,7 +1,7 @@
 // The information center: its category lists, the hand-back of type and name in add mode, browse
 // mode, the windows it opens and its reading of config.txt.
-#include "compare/forminfo.h"
-#include "shell/io/datafiles.h"
+#include "shell/forminfo.h"
+#include "files/datafiles.h"
 
 #include "program_folder.h"
 

@@ -1,5 +1,5 @@
 // The main window: menus, load sequence, navigation, comparison check, project commands and exit.
-#include "shell/io/projectfile.h"
+#include "files/projectfile.h"
 #include "shell/mainform.h"
 
 #include "program_folder.h"

@@ -2,7 +2,7 @@
 #include "model/globals.h"
 #include "platform/msgbox.h"
 #include "platform/qtext.h"
-#include "shell/io/datafiles.h"
+#include "files/datafiles.h"
 #include "shell/projectname.h"
 
 #include <QLabel>

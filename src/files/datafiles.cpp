@@ -1,7 +1,7 @@
-#include "shell/io/datafiles.h"
+#include "files/datafiles.h"
 
 #include "model/globals.h"
-#include "shell/io/fieldreader.h"
+#include "files/fieldreader.h"
 
 #include <array>
 #include <cstdint>

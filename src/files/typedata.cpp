@@ -1,11 +1,11 @@
-#include "shell/io/typedata.h"
+#include "files/typedata.h"
 
 #include "model/concretecurve.h"
 #include "model/cribmodel.h"
 #include "model/globals.h"
 #include "model/postcurve.h"
 #include "model/vbmath.h"
-#include "shell/io/modelfile.h"
+#include "files/modelfile.h"
 
 #include <cstddef>
 #include <exception>

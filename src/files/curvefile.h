@@ -10,7 +10,7 @@
 #pragma once
 
 #include "model/records.h"
-#include "shell/io/safesave.h"
+#include "files/safesave.h"
 
 #include <string>
 #include <string_view>

@@ -7,7 +7,7 @@
 // and a name back in NewType and NewName (NewType -1 when cancelled).
 #pragma once
 
-#include "shell/io/infolists.h"
+#include "files/infolists.h"
 
 #include <QDialog>
 

@@ -8,7 +8,7 @@
 // failed file.
 #pragma once
 
-#include "shell/io/textfile.h"
+#include "files/textfile.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,8 +1,8 @@
-#include "shell/io/fieldreader.h"
+#include "files/fieldreader.h"
 
 #include "model/numfmt.h"
 #include "model/vbmath.h"
-#include "platform/plain/encoding.h"
+#include "model/encoding.h"
 
 namespace vesk {
 

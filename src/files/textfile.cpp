@@ -1,8 +1,8 @@
-#include "shell/io/textfile.h"
+#include "files/textfile.h"
 
 #include "model/globals.h"
-#include "platform/plain/encoding.h"
-#include "shell/io/safesave.h"
+#include "model/encoding.h"
+#include "files/safesave.h"
 
 #include <system_error>
 

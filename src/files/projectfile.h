@@ -8,8 +8,8 @@
 #pragma once
 
 #include "model/records.h"
-#include "shell/io/safesave.h"
-#include "shell/io/supportfile.h"
+#include "files/safesave.h"
+#include "files/supportfile.h"
 
 #include <string>
 #include <string_view>

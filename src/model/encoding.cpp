@@ -1,4 +1,4 @@
-#include "platform/plain/encoding.h"
+#include "model/encoding.h"
 
 #include <cstdint>
 

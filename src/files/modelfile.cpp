@@ -1,10 +1,10 @@
-#include "shell/io/modelfile.h"
+#include "files/modelfile.h"
 
 #include "model/globals.h"
 #include "model/vbmath.h"
-#include "shell/io/datafiles.h"
-#include "shell/io/fieldreader.h"
-#include "shell/io/textfile.h"
+#include "files/datafiles.h"
+#include "files/fieldreader.h"
+#include "files/textfile.h"
 
 namespace vesk {
 

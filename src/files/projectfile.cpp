@@ -1,4 +1,4 @@
-#include "shell/io/projectfile.h"
+#include "files/projectfile.h"
 
 #include "model/globals.h"
 

@@ -1,4 +1,4 @@
-#include "shell/io/safesave.h"
+#include "files/safesave.h"
 
 #include "model/binstream.h"
 

@@ -1,4 +1,4 @@
-#include "compare/forminfo.h"
+#include "shell/forminfo.h"
 
 #include "model/globals.h"
 #include "platform/controls.h"

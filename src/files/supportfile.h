@@ -9,7 +9,7 @@
 
 #include "model/binstream.h"
 #include "model/records.h"
-#include "shell/io/safesave.h"
+#include "files/safesave.h"
 
 #include <string>
 #include <string_view>

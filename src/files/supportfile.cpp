@@ -1,4 +1,4 @@
-#include "shell/io/supportfile.h"
+#include "files/supportfile.h"
 
 #include "model/globals.h"
 

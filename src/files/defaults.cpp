@@ -1,9 +1,9 @@
-#include "shell/io/defaults.h"
+#include "files/defaults.h"
 
 #include "model/globals.h"
 #include "model/vbmath.h"
-#include "shell/io/fieldreader.h"
-#include "shell/io/textfile.h"
+#include "files/fieldreader.h"
+#include "files/textfile.h"
 
 namespace vesk {
 

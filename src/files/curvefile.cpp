@@ -1,7 +1,7 @@
-#include "shell/io/curvefile.h"
+#include "files/curvefile.h"
 
 #include "model/globals.h"
-#include "shell/io/textfile.h"
+#include "files/textfile.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
-#include "shell/io/infolists.h"
+#include "files/infolists.h"
 
 #include "model/binstream.h"
 #include "model/globals.h"
 #include "model/vbmath.h"
-#include "shell/io/datafiles.h"
-#include "shell/io/fieldreader.h"
-#include "shell/io/textfile.h"
+#include "files/datafiles.h"
+#include "files/fieldreader.h"
+#include "files/textfile.h"
 
 #include <algorithm>
 
