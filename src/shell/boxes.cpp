@@ -1,0 +1,42 @@
+#include "shell/boxes.h"
+
+#include "model/numfmt.h"
+#include "model/units.h"
+#include "model/vbmath.h"
+#include "platform/qtext.h"
+
+namespace vesk {
+
+void PutMetric(NumBox* box, double v, int code) { PutValue(box, v, FormatMetric(v, code)); }
+
+void PutValue(NumBox* box, double v, const std::string& text) { box->put(qs(text), v); }
+
+std::optional<float> ReadBox(const NumBox* box, int code)
+{
+    if (auto v = box->remembered())
+        return static_cast<float>(*v);
+    const auto typed = ParseNumber(ss(box->text()));
+    if (!typed)
+        return std::nullopt;
+    try {
+        return ToEnglish(*typed, code);
+    } catch (const ArithError&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<int16_t> ReadCount(const NumBox* box)
+{
+    if (auto v = box->remembered())
+        return static_cast<int16_t>(*v);
+    const auto typed = ParseNumber(ss(box->text()));
+    if (!typed)
+        return std::nullopt;
+    try {
+        return CInt(*typed);
+    } catch (const ArithError&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace vesk

@@ -1,0 +1,28 @@
+// Filling and reading number boxes by unit code: the box shows a quantity in
+// the unit system in force and gives it back in English units, exactly as
+// the program wrote it while the text is unchanged.
+#pragma once
+
+#include "platform/numbox.h"
+
+#include <optional>
+#include <string>
+
+namespace vesk {
+
+// The box shows FormatMetric(v, code) and remembers v.
+void PutMetric(NumBox* box, double v, int code);
+// The box shows text (already formatted for the unit system in force) and remembers v.
+void PutValue(NumBox* box, double v, const std::string& text);
+
+// The value of the box in English units: the remembered value while its text
+// is unchanged, else the typed text read strictly and converted from display
+// units by the code (code 0: no conversion). nullopt when the text is not a
+// number or the value does not fit in single precision.
+std::optional<float> ReadBox(const NumBox* box, int code);
+
+// A 16-bit whole-number box: the typed value rounded half to even; nullopt
+// when it is not a number or beyond the range of the field.
+std::optional<int16_t> ReadCount(const NumBox* box);
+
+}  // namespace vesk
