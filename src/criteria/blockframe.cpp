@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -35,6 +36,14 @@ QCheckBox* checkBox(QWidget* parent, const QString& name, const QString& caption
     auto* b = new QCheckBox(caption, parent);
     b->setObjectName(name);
     return b;
+}
+
+QHBoxLayout* valueWithUnit(QLabel* value, QLabel* unit)
+{
+    auto* row = new QHBoxLayout;
+    row->addWidget(value);
+    row->addWidget(unit);
+    return row;
 }
 
 QString withUnit(const char* text, int code) { return QString::fromUtf8(text) + ", " + qs(UnitLabel(code)); }
@@ -94,13 +103,10 @@ BlockFrame::BlockFrame(QWidget* parent, CritRec& copy, const BlockRules& rules, 
         grid_->addWidget(MakeLabel(this, "Label7", "Design safety factor"), row, 0);
         grid_->addWidget(sf_, row++, 1);
     }
-    grid_->addWidget(MakeLabel(this, "Label33", "Support load density"), row++, 0);
-    grid_->addWidget(MakeLabel(this, "Label34", "Shear"), row, 0, Qt::AlignRight);
-    grid_->addWidget(labDS_, row, 1);
-    grid_->addWidget(unitDS_, row++, 2);
-    grid_->addWidget(MakeLabel(this, "Label35", "Arch"), row, 0, Qt::AlignRight);
-    grid_->addWidget(labDA_, row, 1);
-    grid_->addWidget(unitDA_, row++, 2);
+    grid_->addWidget(MakeLabel(this, "Label8", "Support capacity requirements"), row++, 0, 1, 3);
+    grid_->addWidget(MakeLabel(this, "Label33", "Support load density"), row, 0);
+    grid_->addLayout(valueWithUnit(labDS_, unitDS_), row, 1);
+    grid_->addLayout(valueWithUnit(labDA_, unitDA_), row++, 2);
     grid_->addWidget(tpfLabel_, row, 0);
     grid_->addWidget(lbBlockTpf_, row++, 1);
     grid_->addWidget(copy_, row, 0, Qt::AlignLeft);

@@ -1,10 +1,554 @@
 #include "criteria/formmine.h"
 
+#include "criteria/blockframe.h"
+#include "criteria/criteria.h"
+#include "model/criteria/block.h"
+#include "model/criteria/changes.h"
+#include "model/criteria/summary.h"
+#include "model/curves.h"
+#include "model/globals.h"
+#include "model/units.h"
+#include "platform/controls.h"
+#include "platform/help.h"
+#include "platform/msgbox.h"
+#include "platform/numbox.h"
+#include "platform/qtext.h"
+#include "platform/selectall.h"
+#include "shell/boxes.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
 namespace vesk {
 
-struct FormMine::Impl {};
+namespace {
 
-FormMine::FormMine(QWidget* parent) : QDialog(parent) {}
-FormMine::~FormMine() { delete d_; }
+constexpr std::array<int, 4> kHelpContexts = {270, 275, 273, 258};
+constexpr std::array<const char*, 4> kClick1 = {
+    "Left click sets design convergence", "Left click sets design convergence", "Left click sets design convergence",
+    "Left click sets convergence and load density"};
+constexpr std::array<const char*, 4> kFrameNames = {"FrameBlock", "FrameBeam", "FrameSyst", "FrameArb"};
+constexpr std::array<const char*, 4> kFrameTitles = {
+    "Detached Block Design Parameters", "Ground Reaction Design Parameters",
+    "Current Support System Design Parameters", "Arbitrary Design Criteria"};
+
+QLabel* panel(QWidget* parent, const QString& name)
+{
+    QLabel* l = MakeLabel(parent, name, QString());
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Sunken);
+    l->setMinimumWidth(64);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return l;
+}
+
+QString withUnit(const char* text, int code) { return QString::fromUtf8(text) + ", " + qs(UnitLabel(code)); }
+
+QString indexed(const char* name, int i) { return QString("%1(%2)").arg(name).arg(i); }
+
+int16_t basisShown() { return G.DesignBasis >= 0 && G.DesignBasis <= 3 ? G.DesignBasis : 0; }
+
+}  // namespace
+
+FormMine::FormMine(QWidget* parent) : QDialog(parent)
+{
+    setObjectName("FormMine");
+    setWindowTitle("Design Criteria");
+    G.NextStep = 0;
+
+    crit_ = G.DesignCrit;
+    crit_.Basis = G.DesignBasis;
+
+    buildBasisFrames();
+    buildCommonFrames();
+    buildPlotFrame();
+
+    auto* ok = MakeButton(this, "ComDone", "&Ok");
+    auto* cancel = MakeButton(this, "ComCancel", "&Cancel");
+    auto* help = MakeButton(this, "ComHelp", "&Help");
+    connect(ok, &QPushButton::clicked, this, &FormMine::accept);
+    connect(cancel, &QPushButton::clicked, this, &FormMine::reject);
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelp(helpContext()); });
+    InstallHelpKey(this, [this] { return helpContext(); });
+
+    auto* left = new QVBoxLayout;
+    for (QGroupBox* f : basisFrames_)
+        left->addWidget(f);
+    auto* entry = findChild<QGroupBox*>("Frame5");
+    auto* bearing = findChild<QGroupBox*>("Frame1");
+    auto* sizes = new QHBoxLayout;
+    sizes->addWidget(entry);
+    sizes->addWidget(bearing);
+    left->addLayout(sizes);
+    left->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(findChild<QGroupBox*>("FramePlot"), 1);
+    right->addWidget(findChild<QGroupBox*>("Frame2"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(help);
+    right->addLayout(buttons);
+    auto* top = new QHBoxLayout(this);
+    top->addLayout(left);
+    top->addLayout(right, 1);
+
+    for (int i = 0; i < 4; ++i)
+        basisFrames_[i]->setVisible(i == basisShown());
+    InstallSelectOnFocus(this);
+    setUnitCaptions();
+}
+
+FormMine::~FormMine() = default;
+
+void FormMine::buildBasisFrames()
+{
+    const QString heave = "Deformation not controlled" + qs(G.CrLf.empty() ? "\r\n" : G.CrLf) +
+                          "by support capacity, " + qs(UnitLabel(5));
+    for (int i = 0; i < 4; ++i) {
+        QGroupBox* frame = nullptr;
+        QGridLayout* grid = nullptr;
+        if (i == 0) {
+            block_ = new BlockFrame(this, crit_, kStandingBlock,
+                                    {kFrameTitles[0], "Label56", "Label55", "Design convergence",
+                                     "Set as cable-bolt criteria"});
+            frame = block_;
+            grid = block_->grid();
+            auto* setBlock = MakeButton(frame, "ComSetBlock", "Set");
+            const int row = block_->nextRow();
+            grid->addWidget(setBlock, row, 0, Qt::AlignLeft);
+            grid->addWidget(MakeLabel(frame, "Label57", "Set to max GR point"), row, 1, 1, 2);
+            connect(setBlock, &QPushButton::clicked, this, &FormMine::setBlockFromCurve);
+            connect(block_->copyButton(), &QPushButton::clicked, this, &FormMine::copyToCable);
+            block_->onCalculated = [this] {
+                updateSummary();
+                storeBasisInputs();
+                redrawPlot();
+            };
+            block_->onFailureType = [this] { redrawPlot(); };
+        } else {
+            frame = new QGroupBox(kFrameTitles[i], this);
+            frame->setObjectName(kFrameNames[i]);
+            grid = new QGridLayout(frame);
+            grid->setColumnStretch(0, 1);
+        }
+        basisFrames_[i] = frame;
+        const int row = grid->rowCount();
+        lbHeave_[i] = MakeLabel(frame, indexed("LbHeave", i), heave);
+        lbUconv_[i] = panel(frame, indexed("LbUconv", i));
+        auto* set = MakeButton(frame, indexed("ComHeave", i), "Set");
+        grid->addWidget(lbHeave_[i], row, 0);
+        grid->addWidget(lbUconv_[i], row, 1);
+        grid->addWidget(set, row, 2);
+        connect(set, &QPushButton::clicked, this, [this, i] { heaveClicked(i); });
+    }
+}
+
+void FormMine::buildCommonFrames()
+{
+    auto* entry = new QGroupBox("Entry Dimensions", this);
+    entry->setObjectName("Frame5");
+    auto* eg = new QGridLayout(entry);
+    label29_ = MakeLabel(entry, "Label29", QString());
+    label30_ = MakeLabel(entry, "Label30", QString());
+    txWid_ = new NumBox(entry, "TxWid");
+    txHt_ = new NumBox(entry, "TxHt");
+    eg->addWidget(label29_, 0, 0);
+    eg->addWidget(txWid_, 0, 1);
+    eg->addWidget(label30_, 1, 0);
+    eg->addWidget(txHt_, 1, 1);
+
+    auto* bearing = new QGroupBox("Bearing Strength", this);
+    bearing->setObjectName("Frame1");
+    auto* bg = new QGridLayout(bearing);
+    label16_ = MakeLabel(bearing, "Label16", QString());
+    label38_ = MakeLabel(bearing, "Label38", QString());
+    txRoof_ = new NumBox(bearing, "TxRoof");
+    txFloor_ = new NumBox(bearing, "TxFloor");
+    bg->addWidget(label16_, 0, 0);
+    bg->addWidget(txRoof_, 0, 1);
+    bg->addWidget(label38_, 1, 0);
+    bg->addWidget(txFloor_, 1, 1);
+    for (NumBox* box : {txWid_, txHt_, txRoof_, txFloor_}) {
+        box->setMaximumWidth(90);
+        connect(box, &NumBox::enterPressed, this, [this, box] { entryEntered(box); });
+        connect(box, &NumBox::leftBox, this, [this, box] { entryEntered(box); });
+    }
+
+    auto* summary = new QGroupBox("Design Criteria Summary", this);
+    summary->setObjectName("Frame2");
+    auto* sg = new QGridLayout(summary);
+    label31_ = MakeLabel(summary, "Label31", QString());
+    label9_ = MakeLabel(summary, "Label9", QString());
+    lbTpf_ = panel(summary, "LbTpf");
+    lbConv_ = panel(summary, "LbConv");
+    lbYieldReq_ = MakeLabel(summary, "LbYieldReq", QString());
+    lbYield_ = panel(summary, "LbYield");
+    lbAtype_ = panel(summary, "LbAtype");
+    lbCont_ = panel(summary, "LbCont");
+    lbUncont_ = panel(summary, "LbUncont");
+    label52_ = MakeLabel(summary, "Label52", QString());
+    label53_ = MakeLabel(summary, "Label53", QString());
+    sg->addWidget(label31_, 0, 0);
+    sg->addWidget(lbTpf_, 0, 1);
+    sg->addWidget(label9_, 1, 0);
+    sg->addWidget(lbConv_, 1, 1);
+    sg->addWidget(lbYieldReq_, 2, 0);
+    sg->addWidget(lbYield_, 2, 1);
+    sg->addWidget(MakeLabel(summary, "Label45", "Convergence timing:"), 3, 0);
+    sg->addWidget(lbAtype_, 3, 1);
+    sg->addWidget(MakeLabel(summary, "Label51", "Convergence components"), 0, 2, 1, 2);
+    sg->addWidget(label52_, 1, 2);
+    sg->addWidget(lbCont_, 1, 3);
+    sg->addWidget(label53_, 2, 2);
+    sg->addWidget(lbUncont_, 2, 3);
+    sg->setColumnStretch(0, 1);
+    sg->setColumnStretch(2, 1);
+}
+
+void FormMine::buildPlotFrame()
+{
+    auto* frame = new QGroupBox("Ground Reaction Curve", this);
+    frame->setObjectName("FramePlot");
+    auto* v = new QVBoxLayout(frame);
+    auto* pick = new QHBoxLayout;
+    combo1_ = new QComboBox(frame);
+    combo1_->setObjectName("Combo1");
+    combo1_->setMinimumContentsLength(24);
+    labId_ = panel(frame, "LabID");
+    labId_->setMinimumWidth(40);
+    pick->addWidget(combo1_, 1);
+    pick->addWidget(MakeLabel(frame, "Label40", "ID"));
+    pick->addWidget(labId_);
+    v->addLayout(pick);
+
+    pic1_ = new QWidget(frame);
+    pic1_->setObjectName("Pic1");
+    pic1_->setMinimumSize(360, 260);
+    pic1_->setAutoFillBackground(true);
+    QPalette pal = pic1_->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    pic1_->setPalette(pal);
+    v->addWidget(pic1_, 1);
+
+    auto* readout = new QGridLayout;
+    lbPlotTons_ = panel(frame, "LbPlotTons");
+    lbPlotConv_ = panel(frame, "LbPlotConv");
+    lbCoord_ = MakeLabel(frame, "LbCoord", QString());
+    lbLegend_ = MakeLabel(frame, "LbLegend", QString());
+    lbClick1_ = MakeLabel(frame, "LbClick1", QString());
+    lbClick2_ = MakeLabel(frame, "LbClick2", QString());
+    readout->addWidget(MakeLabel(frame, "LbAxisTons", "Load density, " + qs(UnitLabel(2))), 0, 0);
+    readout->addWidget(lbPlotTons_, 0, 1);
+    readout->addWidget(MakeLabel(frame, "LbAxisConv", "Convergence, " + qs(UnitLabel(5))), 1, 0);
+    readout->addWidget(lbPlotConv_, 1, 1);
+    readout->addWidget(lbCoord_, 2, 0, 1, 2);
+    readout->addWidget(lbClick1_, 0, 2);
+    readout->addWidget(lbClick2_, 1, 2);
+    readout->addWidget(lbLegend_, 2, 2);
+    readout->setColumnStretch(2, 1);
+    v->addLayout(readout);
+
+    connect(combo1_, &QComboBox::activated, this, &FormMine::combo1Click);
+}
+
+void FormMine::setUnitCaptions()
+{
+    label16_->setText(withUnit("Roof", 7));
+    label38_->setText(withUnit("Floor", 7));
+    label29_->setText(withUnit("Width", 11));
+    label30_->setText(withUnit("Height", 6));
+    label31_->setText(withUnit("Support load density", 2));
+    label9_->setText(withUnit("at Design convergence", 5) + " (+)");
+    label52_->setText(withUnit("Controlled", 5));
+    label53_->setText(withUnit("Uncontrolled", 5));
+    block_->setUnitCaptions();
+}
+
+int FormMine::helpContext() const { return kHelpContexts[static_cast<std::size_t>(basisShown())]; }
+
+void FormMine::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!activated_) {
+        activated_ = true;
+        QPointer<FormMine> self(this);
+        QTimer::singleShot(0, this, [self] {
+            if (self)
+                self->activate();
+        });
+    }
+}
+
+void FormMine::activate()
+{
+    if (!firstActivate_)
+        return;
+    copiedToCable_ = false;
+    G.EntryHt = crit_.EntryHt;
+    G.EntryWid = crit_.EntryWid;
+    PutMetric(txWid_, crit_.EntryWid, 11);
+    PutMetric(txHt_, crit_.EntryHt, 6);
+    PutMetric(txRoof_, crit_.RoofBearing, 7);
+    PutMetric(txFloor_, crit_.FloorBearing, 7);
+    for (QLabel* l : lbUconv_)
+        l->setText(qs(FormatMetric(crit_.UncontrolledConv, 5)));
+
+    combo1_->clear();
+    combo1_->addItem("<none>");
+    const int numCurves = std::min<int>(G.NumCurves, static_cast<int>(G.GRCurves.size()) - 1);
+    for (int k = 1; k <= numCurves; ++k) {
+        std::string name = G.GRCurves[static_cast<std::size_t>(k)].Name;
+        while (!name.empty() && name.back() == ' ')
+            name.pop_back();
+        combo1_->addItem(qs(name));
+    }
+    int position = 0;
+    if (numCurves < 1) {
+        crit_.CurveId = -1;
+    } else if (crit_.CurveId < 1) {
+        crit_.CurveId = G.GRCurves[1].Id;
+        position = 1;
+    } else {
+        position = FindCurve(crit_.CurveId);
+        if (position < 1 || position > numCurves) {
+            position = 1;
+            crit_.CurveId = G.GRCurves[1].Id;
+        }
+    }
+    combo1_->setCurrentIndex(position);
+    combo1Click(position);
+
+    showBasisFrame();
+    firstActivate_ = false;
+}
+
+void FormMine::showBasisFrame()
+{
+    const int basis = basisShown();
+    lbClick2_->clear();
+    lbUconv_[static_cast<std::size_t>(basis)]->setText(qs(FormatMetric(crit_.UncontrolledConv, 5)));
+    for (int i = 0; i < 4; ++i)
+        basisFrames_[static_cast<std::size_t>(i)]->setVisible(i == basis);
+    lbClick1_->setText(kClick1[static_cast<std::size_t>(basis)]);
+    if (basis == 1)
+        lbClick2_->setText("Right click sets max convergence");
+    if (basis == 0)
+        block_->fill();
+    else
+        updateSummary();
+    redrawPlot();
+    hover_ = false;
+    showCoordMode();
+    lbPlotTons_->setText(lbTpf_->text());
+    lbPlotConv_->setText(lbConv_->text());
+}
+
+void FormMine::recomputeBasis()
+{
+    if (basisShown() == 0)
+        calcblock();
+}
+
+void FormMine::calcblock() { block_->calcblock(); }
+
+void FormMine::updateSummary()
+{
+    lbTpf_->setText(qs(FormatMetric(crit_.Tpf, 2)));
+    KeepTpfPerWid(crit_, G.EntryWid);
+    lbConv_->setText(qs(FormatMetric(crit_.Conv, 5)));
+    lbUncont_->setText(qs(FormatMetric(crit_.UncontrolledConv, 5)));
+    SecurityCheck s;
+    try {
+        s = CheckSecurity(crit_, true);
+    } catch (const ArithError&) {
+        s = SecurityCheck{};
+        s.none = false;
+    }
+    if (s.none) {
+        lbYieldReq_->setText("No security check");
+        lbYield_->setVisible(false);
+        lbLegend_->setText("+ = Design convergence");
+    } else {
+        lbYieldReq_->setText(withUnit("Security-check convergence", 5) + " (x)");
+        lbYield_->setVisible(true);
+        lbLegend_->setText("+ = Design convergence, x = Security-check convergence");
+        if (s.timingReset)
+            MsgBox("The uncontrolled convergence exceeds the design convergence.  The convergence timing was "
+                   "changed from Concurrent to Independent",
+                   vbOKOnly, "Attention");
+        lbYield_->setText(qs(FormatMetric(s.conv, 5)));
+    }
+    lbCont_->setText(qs(FormatMetric(s.controlled, 5)));
+    lbAtype_->setText(TimingName(s));
+}
+
+int FormMine::curveIdAtList() const
+{
+    if (combo1_->count() >= 2 && curveListIndex_ >= 1 && curveListIndex_ <= G.NumCurves &&
+        curveListIndex_ < static_cast<int>(G.GRCurves.size()))
+        return G.GRCurves[static_cast<std::size_t>(curveListIndex_)].Id;
+    return -1;
+}
+
+void FormMine::storeBasisInputs() { crit_.CurveId = static_cast<int16_t>(curveIdAtList()); }
+
+void FormMine::showCoordMode()
+{
+    QString what = "crosshairs";
+    if (hover_)
+        what = "mouse cursor";
+    else if (basisShown() == 1)
+        what = "design point";
+    lbCoord_->setText("Coords correspond to " + what);
+}
+
+void FormMine::redrawPlot()
+{
+    if (!hover_) {
+        lbPlotTons_->setText(lbTpf_->text());
+        lbPlotConv_->setText(lbConv_->text());
+    }
+    pic1_->update();
+}
+
+void FormMine::combo1Click(int position)
+{
+    curveListIndex_ = position;
+    if (position >= 1 && position <= G.NumCurves && position < static_cast<int>(G.GRCurves.size())) {
+        G.WorkCurve = G.GRCurves[static_cast<std::size_t>(position)];
+        labId_->setText(QString::number(G.WorkCurve.Id));
+    } else {
+        G.WorkCurve.NumPts = 0;
+        labId_->clear();
+    }
+    redrawPlot();
+}
+
+void FormMine::setBlockFromCurve()
+{
+    if (curveListIndex_ <= 0)
+        return;
+    const CurveRec& w = G.WorkCurve;
+    if (w.NumPts < 0 || w.NumPts >= static_cast<int>(w.Conv.size()))
+        return;
+    PutMetric(block_->convBox(), w.Conv[static_cast<std::size_t>(w.NumPts)], 5);
+    calcblock();
+}
+
+void FormMine::heaveClicked(int basis)
+{
+    Uconv.UconvAmount = crit_.UncontrolledConv;
+    Uconv.UconvTiming = crit_.Timing;
+    Uconv.UconvDesignConv = crit_.Conv;
+    {
+        MaxYield dlg(this, Uconv);
+        dlg.exec();
+    }
+    crit_.Timing = Uconv.UconvTiming;
+    crit_.UncontrolledConv = Uconv.UconvAmount;
+    lbUconv_[static_cast<std::size_t>(basis)]->setText(qs(FormatMetric(crit_.UncontrolledConv, 5)));
+    redrawPlot();
+    updateSummary();
+}
+
+void FormMine::copyToCable()
+{
+    CopyBlockInputs(crit_, kStandingBlock, kCableBlock);
+    copiedToCable_ = true;
+}
+
+// Enter in (or leaving) an entry or bearing box. False for an invalid value,
+// after its message; the box shows the stored value again. On "&Ok" the basis
+// is recomputed only for a size that changed.
+bool FormMine::entryEntered(NumBox* box, bool onOk)
+{
+    struct Entry {
+        NumBox* box;
+        int code;
+        float CritRec::*field;
+        float* working;
+        const char* message;
+    };
+    const Entry entries[] = {
+        {txHt_, 6, &CritRec::EntryHt, &G.EntryHt, "Invalid entry height"},
+        {txWid_, 11, &CritRec::EntryWid, &G.EntryWid, "Invalid entry width"},
+        {txRoof_, 7, &CritRec::RoofBearing, nullptr, "Invalid roof bearing strength"},
+        {txFloor_, 7, &CritRec::FloorBearing, nullptr, "Invalid floor bearing strength"},
+    };
+    for (const Entry& e : entries) {
+        if (e.box != box)
+            continue;
+        const auto v = ReadBox(box, e.code);
+        const bool valid = v && *v > 0;
+        if (!valid) {
+            MsgBox(e.message, vbOKOnly, "Error");
+            PutMetric(box, crit_.*e.field, e.code);
+        } else if (!e.working) {
+            crit_.*e.field = *v;
+            PutMetric(box, *v, e.code);
+        } else if (*v != *e.working) {
+            crit_.*e.field = *v;
+            *e.working = *v;
+            PutMetric(box, *v, e.code);
+            sizeEdited_ = true;
+            if (onOk)
+                recomputeBasis();
+        }
+        if (e.working && !onOk)
+            recomputeBasis();
+        SelectAllText(box);
+        return valid;
+    }
+    return true;
+}
+
+void FormMine::accept()
+{
+    // Every box is read as it stands; the first invalid one keeps the dialog
+    // open, so that what is committed is what is shown.
+    for (NumBox* box : {txWid_, txHt_, txRoof_, txFloor_}) {
+        if (!entryEntered(box, true)) {
+            box->setFocus();
+            return;
+        }
+    }
+    crit_.CurveId = static_cast<int16_t>(curveIdAtList());
+    switch (basisShown()) {
+    case 0:
+        G.GrcDefined = 0;
+        if (!block_->calcblock()) {
+            if (NumBox* bad = block_->lastInvalid())
+                bad->setFocus();
+            return;
+        }
+        break;
+    case 1:
+        // The curve basis keeps its committed curve until its frame exists.
+        break;
+    default:
+        G.GrcDefined = 0;
+        break;
+    }
+    CommitCriteria(crit_, copiedToCable_, CritGroup::Standing);
+    Criteria::CritEditorDone = -1;
+    QDialog::accept();
+}
+
+void FormMine::reject()
+{
+    Criteria::CritEditorDone = 0;
+    G.EntryHt = G.DesignCrit.EntryHt;
+    G.EntryWid = G.DesignCrit.EntryWid;
+    QDialog::reject();
+}
 
 }  // namespace vesk

@@ -1,11 +1,28 @@
 // The design criteria dialog of standing supports: entry size, bearing
 // strengths, the frame of the chosen design basis, the summary with the
 // security check, and the commit with its change detection.
+//
+// The dialog edits a working copy of the criteria; "&Ok" writes it back whole
+// and raises the change flags, "&Cancel" (and the close box) drops it.
 #pragma once
+
+#include "criteria/maxyield.h"
+#include "model/records.h"
 
 #include <QDialog>
 
+#include <array>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QWidget;
+
 namespace vesk {
+
+class BlockFrame;
+class NumBox;
 
 class FormMine : public QDialog {
     Q_OBJECT
@@ -13,9 +30,87 @@ public:
     explicit FormMine(QWidget* parent = nullptr);
     ~FormMine() override;
 
+    // Validates the block inputs and computes the block's load density.
+    void calcblock();
+
+    // What the uncontrolled-convergence dialog is given and gives back.
+    UconvExchange Uconv;
+
+    // The criteria being edited.
+    const CritRec& workingCopy() const { return crit_; }
+
+public slots:
+    void accept() override;
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
-    struct Impl;
-    Impl* d_ = nullptr;
+    void buildCommonFrames();
+    void buildBasisFrames();
+    void buildPlotFrame();
+    void activate();
+    void showBasisFrame();
+    void recomputeBasis();
+    void updateSummary();
+    void storeBasisInputs();
+    void setUnitCaptions();
+    void showCoordMode();
+    void redrawPlot();
+    void combo1Click(int position);
+    void setBlockFromCurve();
+    void heaveClicked(int basis);
+    void copyToCable();
+    bool entryEntered(NumBox* box, bool onOk = false);
+    int helpContext() const;
+    int curveIdAtList() const;
+
+    CritRec crit_;
+    bool firstActivate_ = true;
+    bool activated_ = false;
+    bool copiedToCable_ = false;
+    bool sizeEdited_ = false;
+    bool sysSelected_ = false;
+    bool hover_ = false;
+    int curveListIndex_ = 0;
+
+    NumBox* txHt_ = nullptr;
+    NumBox* txWid_ = nullptr;
+    NumBox* txRoof_ = nullptr;
+    NumBox* txFloor_ = nullptr;
+    std::array<QGroupBox*, 4> basisFrames_{};
+    std::array<QLabel*, 4> lbUconv_{};
+    std::array<QLabel*, 4> lbHeave_{};
+    BlockFrame* block_ = nullptr;
+
+    QLabel* lbTpf_ = nullptr;
+    QLabel* lbConv_ = nullptr;
+    QLabel* lbYield_ = nullptr;
+    QLabel* lbYieldReq_ = nullptr;
+    QLabel* lbAtype_ = nullptr;
+    QLabel* lbCont_ = nullptr;
+    QLabel* lbUncont_ = nullptr;
+    QLabel* lbLegend_ = nullptr;
+
+    QComboBox* combo1_ = nullptr;
+    QLabel* labId_ = nullptr;
+    QWidget* pic1_ = nullptr;
+    QLabel* lbPlotTons_ = nullptr;
+    QLabel* lbPlotConv_ = nullptr;
+    QLabel* lbCoord_ = nullptr;
+    QLabel* lbClick1_ = nullptr;
+    QLabel* lbClick2_ = nullptr;
+
+    // Captions that carry a unit.
+    QLabel* label16_ = nullptr;
+    QLabel* label38_ = nullptr;
+    QLabel* label29_ = nullptr;
+    QLabel* label30_ = nullptr;
+    QLabel* label31_ = nullptr;
+    QLabel* label9_ = nullptr;
+    QLabel* label52_ = nullptr;
+    QLabel* label53_ = nullptr;
 };
 
 }  // namespace vesk

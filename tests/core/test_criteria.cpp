@@ -353,3 +353,28 @@ TEST_F(Propagation, CommitsRaiseTheFlagsOfTheirTable)
 }
 
 }  // namespace
+
+TEST(BlockCopy, EachGroupsInputsGoToTheOthersFields)
+{
+    CritRec c;
+    c.FailHt = 1, c.RockDens = 2, c.CMRR = 3, c.YieldZone = 4, c.Depth = 5, c.BlockFlags = 6, c.BlockConv = 7;
+    c.Conv = 8, c.Tpf = 9, c.CabTpf = 10, c.CabSF = 11;
+    CopyBlockInputs(c, kStandingBlock, kCableBlock);
+    EXPECT_EQ(c.CabFailHt, 1.0f);
+    EXPECT_EQ(c.CabRockDens, 2.0f);
+    EXPECT_EQ(c.CabCMRR, 3.0f);
+    EXPECT_EQ(c.CabYieldZone, 4.0f);
+    EXPECT_EQ(c.CabDepth, 5.0f);
+    EXPECT_EQ(c.CabBlockFlags, 6);
+    EXPECT_EQ(c.CabConv, 7.0f);  // the frame's convergence, not the criteria's
+    EXPECT_EQ(c.CabTpf, 10.0f);  // load density and safety factor untouched
+    EXPECT_EQ(c.CabSF, 11.0f);
+
+    c.CabFailHt = 21, c.CabConv = 27, c.CabBlockFlags = 1;
+    CopyBlockInputs(c, kCableBlock, kStandingBlock);
+    EXPECT_EQ(c.FailHt, 21.0f);
+    EXPECT_EQ(c.BlockConv, 27.0f);
+    EXPECT_EQ(c.BlockFlags, 1);
+    EXPECT_EQ(c.Conv, 8.0f);  // the standing design values stay
+    EXPECT_EQ(c.Tpf, 9.0f);
+}

@@ -42,6 +42,14 @@ float YieldZoneFromDepth(double depth, double entryHt)
     return CSng(Int(y + 0.5));
 }
 
+void CopyBlockInputs(CritRec& c, const BlockRules& from, const BlockRules& to)
+{
+    for (auto field : {&BlockRules::failHt, &BlockRules::rockDens, &BlockRules::cmrr, &BlockRules::yieldZone,
+                       &BlockRules::depth, &BlockRules::blockConv})
+        c.*(to.*field) = c.*(from.*field);
+    c.*to.flags = c.*from.flags;
+}
+
 bool ValidCMRR(std::optional<float> v) { return v && *v > 0 && *v <= 100; }
 
 BlockResult CalcBlock(CritRec& c, const BlockInputs& in, const BlockRules& r, float entryWid)

@@ -89,6 +89,10 @@ struct BlockResult {
 // Arithmetic errors (overflow) raise ArithError.
 BlockResult CalcBlock(CritRec& c, const BlockInputs& in, const BlockRules& rules, float entryWid);
 
+// Copies one group's block inputs (failure height, density, CMRR, yield zone,
+// depth, flags and the frame's convergence) into the other group's.
+void CopyBlockInputs(CritRec& c, const BlockRules& from, const BlockRules& to);
+
 // Whether a typed CMRR is accepted by the CMRR box's own Enter (0 < v <= 100).
 bool ValidCMRR(std::optional<float> v);
 
