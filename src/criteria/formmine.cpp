@@ -7,6 +7,7 @@
 #include "model/criteria/summary.h"
 #include "model/curves.h"
 #include "model/globals.h"
+#include "model/numfmt.h"
 #include "model/units.h"
 #include "platform/controls.h"
 #include "platform/help.h"
@@ -23,6 +24,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -65,6 +67,7 @@ FormMine::FormMine(QWidget* parent) : QDialog(parent)
 
     crit_ = G.DesignCrit;
     crit_.Basis = G.DesignBasis;
+    supportsAtOpening_ = SupportState::Take();
 
     buildBasisFrames();
     buildCommonFrames();
@@ -139,6 +142,12 @@ void FormMine::buildBasisFrames()
             frame->setObjectName(kFrameNames[i]);
             grid = new QGridLayout(frame);
             grid->setColumnStretch(0, 1);
+            if (i == 1)
+                buildBeamFrame(frame, grid);
+            else if (i == 2)
+                buildSystFrame(frame, grid);
+            else
+                buildArbFrame(frame, grid);
         }
         basisFrames_[i] = frame;
         const int row = grid->rowCount();
@@ -230,14 +239,22 @@ void FormMine::buildPlotFrame()
     pick->addWidget(labId_);
     v->addLayout(pick);
 
-    pic1_ = new QWidget(frame);
-    pic1_->setObjectName("Pic1");
-    pic1_->setMinimumSize(360, 260);
-    pic1_->setAutoFillBackground(true);
-    QPalette pal = pic1_->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    pic1_->setPalette(pal);
-    v->addWidget(pic1_, 1);
+    auto* edit = MakeButton(frame, "ComEdit", "Edit");
+    pick->addWidget(edit);
+    connect(edit, &QPushButton::clicked, this, &FormMine::editCurves);
+
+    pic1_ = MakePlotPicture(frame, this);
+    auto* plotRow = new QGridLayout;
+    lbYmax_ = MakeLabel(frame, "LbYmax", QString());
+    lbXmax_ = MakeLabel(frame, "LbXmax", QString());
+    plotRow->addWidget(lbYmax_, 0, 0, Qt::AlignRight | Qt::AlignTop);
+    plotRow->addWidget(MakeLabel(frame, "LbYmin", "0"), 1, 0, Qt::AlignRight | Qt::AlignBottom);
+    plotRow->addWidget(pic1_, 0, 1, 2, 2);
+    plotRow->addWidget(MakeLabel(frame, "LbXmin", "0"), 2, 1, Qt::AlignLeft);
+    plotRow->addWidget(lbXmax_, 2, 2, Qt::AlignRight);
+    plotRow->setColumnStretch(1, 1);
+    plotRow->setRowStretch(0, 1);
+    v->addLayout(plotRow, 1);
 
     auto* readout = new QGridLayout;
     lbPlotTons_ = panel(frame, "LbPlotTons");
@@ -329,6 +346,8 @@ void FormMine::activate()
 
     showBasisFrame();
     firstActivate_ = false;
+    if (basisShown() == 2)
+        selectSupport();
 }
 
 void FormMine::showBasisFrame()
@@ -341,10 +360,38 @@ void FormMine::showBasisFrame()
     lbClick1_->setText(kClick1[static_cast<std::size_t>(basis)]);
     if (basis == 1)
         lbClick2_->setText("Right click sets max convergence");
-    if (basis == 0)
+    switch (basis) {
+    case 0:
         block_->fill();
-    else
+        break;
+    case 1:
+        PutMetric(txGRconv_, crit_.GRMaxConv, 5);
+        PutMetric(txGRdes_, crit_.GRDesignConv, 5);
+        endOpt_[static_cast<std::size_t>(crit_.GREndMode >= 0 && crit_.GREndMode <= 2 ? crit_.GREndMode : 0)]
+            ->setChecked(true);
+        applyEndTreatment();
+        combo1Click(curveListIndex_);
+        PutMetric(txGRconv_, crit_.GRMaxConv, 5);
+        calcGrDesign();
+        break;
+    case 2:
+        PutMetric(txSpac_, crit_.SysSpac, 6);
+        PutMetric(txCurrConv_, crit_.SysConv, 5);
+        PutValue(txRows_, crit_.SysRows, FormatPattern(crit_.SysRows, "0"));
+        if (crit_.SysCase >= 1 && crit_.SysCase <= G.NumCases)
+            G.CurCaseNo = crit_.SysCase;
         updateSummary();
+        break;
+    default:
+        txArbTpf_->setFocus();
+        PutMetric(txArbTpf_, crit_.ArbTpf, 2);
+        PutMetric(txArbConv_, crit_.ArbConv, 5);
+        PutMetric(txArbTons_, crit_.ArbTons, 1);
+        PutMetric(txArbSpac_, crit_.ArbSpac, 6);
+        PutValue(txArbRows_, crit_.ArbRows, PlainNumber(crit_.ArbRows));
+        calcArbitrary();
+        break;
+    }
     redrawPlot();
     hover_ = false;
     showCoordMode();
@@ -354,8 +401,21 @@ void FormMine::showBasisFrame()
 
 void FormMine::recomputeBasis()
 {
-    if (basisShown() == 0)
+    switch (basisShown()) {
+    case 0:
         calcblock();
+        break;
+    case 1:
+        calcGrDesign();
+        redrawPlot();
+        break;
+    case 2:
+        calcCurrentSystem();
+        break;
+    default:
+        calcArbitrary();
+        break;
+    }
 }
 
 void FormMine::calcblock() { block_->calcblock(); }
@@ -411,24 +471,32 @@ void FormMine::showCoordMode()
     lbCoord_->setText("Coords correspond to " + what);
 }
 
-void FormMine::redrawPlot()
-{
-    if (!hover_) {
-        lbPlotTons_->setText(lbTpf_->text());
-        lbPlotConv_->setText(lbConv_->text());
-    }
-    pic1_->update();
-}
+void FormMine::redrawPlot() { pic1_->update(); }
 
 void FormMine::combo1Click(int position)
 {
     curveListIndex_ = position;
     if (position >= 1 && position <= G.NumCurves && position < static_cast<int>(G.GRCurves.size())) {
+        // The remembered values, before the boxes change.
+        const float maxConv = crit_.GRMaxConv, designConv = crit_.GRDesignConv;
         G.WorkCurve = G.GRCurves[static_cast<std::size_t>(position)];
         labId_->setText(QString::number(G.WorkCurve.Id));
+        applyEndTreatment();
+        const CurveRec& w = G.WorkCurve;
+        const int n = w.NumPts;
+        if (basisShown() == 1 && !firstActivate_ && n >= 1 && n <= 10) {
+            const float first = w.Conv[1], last = w.Conv[static_cast<std::size_t>(n)];
+            if (maxConv < first || maxConv > last)
+                PutMetric(txGRconv_, last, 5);
+            if (!(designConv >= first && designConv <= last && designConv <= maxConv))
+                PutMetric(txGRdes_, last, 5);
+            calcGrDesign();
+        }
     } else {
         G.WorkCurve.NumPts = 0;
         labId_->clear();
+        if (basisShown() == 1 && !firstActivate_)
+            calcGrDesign();
     }
     redrawPlot();
 }
@@ -522,9 +590,10 @@ void FormMine::accept()
         }
     }
     crit_.CurveId = static_cast<int16_t>(curveIdAtList());
+    int16_t grcDefined = 0;
+    bool supportChanged = false;
     switch (basisShown()) {
     case 0:
-        G.GrcDefined = 0;
         if (!block_->calcblock()) {
             if (NumBox* bad = block_->lastInvalid())
                 bad->setFocus();
@@ -532,12 +601,37 @@ void FormMine::accept()
         }
         break;
     case 1:
-        // The curve basis keeps its committed curve until its frame exists.
+        if (crit_.CurveId < 0) {
+            // No curve chosen: the requirement stays a constant load.
+            MsgBox("No ground reaction curve is selected; the design load density does not follow a curve.",
+                   vbOKOnly, "Warning");
+            break;
+        }
+        calcGrDesign();
+        crit_.GREndMode = static_cast<int16_t>(endMode());
+        G.DesignCurve = G.GRCurves[static_cast<std::size_t>(curveListIndex_)];
+        if (const int k = FindCurve(crit_.CurveId); k > 0 && G.GRCurves[static_cast<std::size_t>(k)].NumPts > 1)
+            grcDefined = -1;
+        break;
+    case 2:
+        calcCurrentSystem();
+        if (sysSelected_ && G.CurCaseNo >= 1 && G.CurCaseNo <= G.NumCases) {
+            CaseRec& system = G.Cases[static_cast<std::size_t>(G.CurCaseNo)];
+            supportChanged = system.UserSpacing != G.CurCase.UserSpacing || system.Rows != G.CurCase.Rows;
+            system = G.CurCase;
+            // Designed for other spacing or rows than it now holds: no longer up to date.
+            if (supportChanged)
+                system.Updated = 0;
+        }
         break;
     default:
-        G.GrcDefined = 0;
+        if (!calcArbitrary()) {
+            focusInvalidArbitrary();
+            return;
+        }
         break;
     }
+    G.GrcDefined = grcDefined;
     CommitCriteria(crit_, copiedToCable_, CritGroup::Standing);
     Criteria::CritEditorDone = -1;
     QDialog::accept();
@@ -546,6 +640,9 @@ void FormMine::accept()
 void FormMine::reject()
 {
     Criteria::CritEditorDone = 0;
+    // Curves built in passing (a new height under the current system, a plot
+    // click) leave no support and no table changed.
+    supportsAtOpening_.Restore();
     G.EntryHt = G.DesignCrit.EntryHt;
     G.EntryWid = G.DesignCrit.EntryWid;
     QDialog::reject();

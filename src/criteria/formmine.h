@@ -8,13 +8,18 @@
 
 #include "criteria/maxyield.h"
 #include "model/records.h"
+#include "model/supportstate.h"
 
 #include <QDialog>
 
 #include <array>
 
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
+class QPainter;
+class QRadioButton;
+class QRect;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -23,6 +28,9 @@ namespace vesk {
 
 class BlockFrame;
 class NumBox;
+
+// The picture of the criteria plot: paints and passes the mouse to the form.
+QWidget* MakePlotPicture(QWidget* parent, class FormMine* form);
 
 class FormMine : public QDialog {
     Q_OBJECT
@@ -39,6 +47,13 @@ public:
     // The criteria being edited.
     const CritRec& workingCopy() const { return crit_; }
 
+    // Draws the criteria plot on a page (the screen's picture, or any other).
+    void drawPlot(QPainter& p, const QRect& page);
+    // The plot's mouse: moving over it, leaving it, and a click.
+    void plotMouseMove(double x, double y);
+    void plotMouseLeave();
+    void plotMouseDown(Qt::MouseButton button, double x, double y);
+
 public slots:
     void accept() override;
     void reject() override;
@@ -50,6 +65,9 @@ private:
     void buildCommonFrames();
     void buildBasisFrames();
     void buildPlotFrame();
+    void buildBeamFrame(QGroupBox* frame, QGridLayout* grid);
+    void buildSystFrame(QGroupBox* frame, QGridLayout* grid);
+    void buildArbFrame(QGroupBox* frame, QGridLayout* grid);
     void activate();
     void showBasisFrame();
     void recomputeBasis();
@@ -63,6 +81,23 @@ private:
     void heaveClicked(int basis);
     void copyToCable();
     bool entryEntered(NumBox* box, bool onOk = false);
+
+    // Ground reaction curve basis.
+    void endTreatmentClicked(int mode);
+    void applyEndTreatment();
+    void calcGrDesign();
+    int endMode() const;
+    // Current support system basis.
+    void selectSupport();
+    void showCurrentSupport();
+    void calcCurrentSystem();
+    void setCurrFromCurve();
+    // Arbitrary criteria.
+    bool calcArbitrary();
+    void arbCalc();
+    void arbSetFromCurve();
+    void focusInvalidArbitrary();
+    void editCurves();
     int helpContext() const;
     int curveIdAtList() const;
 
@@ -74,6 +109,8 @@ private:
     bool sysSelected_ = false;
     bool hover_ = false;
     int curveListIndex_ = 0;
+    double xmax_ = 0, ymax_ = 0;  // plot axes, English units
+    SupportState supportsAtOpening_;
 
     NumBox* txHt_ = nullptr;
     NumBox* txWid_ = nullptr;
@@ -83,6 +120,27 @@ private:
     std::array<QLabel*, 4> lbUconv_{};
     std::array<QLabel*, 4> lbHeave_{};
     BlockFrame* block_ = nullptr;
+
+    NumBox* txGRconv_ = nullptr;
+    NumBox* txGRdes_ = nullptr;
+    QLabel* lbMaxTpf_ = nullptr;
+    QLabel* lbGrTpf_ = nullptr;
+    QLabel* lbSFactor_ = nullptr;
+    std::array<QRadioButton*, 3> endOpt_{};
+
+    QLabel* labCurrName_ = nullptr;
+    QLabel* labCurrType_ = nullptr;
+    QLabel* labModel_ = nullptr;
+    NumBox* txSpac_ = nullptr;
+    NumBox* txRows_ = nullptr;
+    NumBox* txCurrConv_ = nullptr;
+    QLabel* labCurrTpf_ = nullptr;
+
+    NumBox* txArbTpf_ = nullptr;
+    NumBox* txArbConv_ = nullptr;
+    NumBox* txArbTons_ = nullptr;
+    NumBox* txArbSpac_ = nullptr;
+    NumBox* txArbRows_ = nullptr;
 
     QLabel* lbTpf_ = nullptr;
     QLabel* lbConv_ = nullptr;
@@ -101,6 +159,8 @@ private:
     QLabel* lbCoord_ = nullptr;
     QLabel* lbClick1_ = nullptr;
     QLabel* lbClick2_ = nullptr;
+    QLabel* lbXmax_ = nullptr;
+    QLabel* lbYmax_ = nullptr;
 
     // Captions that carry a unit.
     QLabel* label16_ = nullptr;

@@ -318,6 +318,16 @@ TEST_F(Propagation, CommitsRaiseTheFlagsOfTheirTable)
     CommitCriteria(copy, false, CritGroup::Standing);
     EXPECT_EQ(G.CritChangedSS, -1);
     G.CritChangedSS = 0;
+    for (int16_t basis : {0, 1}) {  // another curve or end treatment counts under the curve basis
+        copy = G.DesignCrit;
+        copy.Basis = basis;
+        copy.CurveId += 1;
+        CommitCriteria(copy, false, CritGroup::Standing);
+        copy.GREndMode = static_cast<int16_t>((copy.GREndMode + 1) % 3);
+        CommitCriteria(copy, false, CritGroup::Standing);
+        EXPECT_EQ(G.CritChangedSS, basis == 1 ? -1 : 0);
+        G.CritChangedSS = 0;
+    }
 
     copy.EntryHt = 90;
     copy.Conv += 1;  // a size change is reported as such, not as a value change

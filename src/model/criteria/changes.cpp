@@ -9,8 +9,12 @@ namespace {
 
 constexpr int16_t kTrue = -1;
 
+// Under the curve basis another curve or end treatment changes the
+// requirement beyond the measured points even with the same design values.
 bool standingValuesDiffer(const CritRec& a, const CritRec& b)
 {
+    if (a.Basis == 1 && (a.CurveId != b.CurveId || a.GREndMode != b.GREndMode))
+        return true;
     return a.Conv != b.Conv || a.Tpf != b.Tpf || a.TpfPerWid != b.TpfPerWid ||
            a.UncontrolledConv != b.UncontrolledConv || a.Timing != b.Timing || a.RoofBearing != b.RoofBearing ||
            a.FloorBearing != b.FloorBearing;
