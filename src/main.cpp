@@ -1,3 +1,5 @@
+#include "cablebolts/cablecriteria.h"
+#include "files/defaults.h"
 #include "model/globals.h"
 #include "platform/help.h"
 #include "shell/about.h"
@@ -26,11 +28,12 @@ int main(int argc, char** argv)
     vesk::SetProgramFolderSource([] { return QString::fromStdString(vesk::G.AppPath); });
 
     // --show opens one window by itself, for looking at it (screenshots):
-    // disclaimer, cost, instruct, main or about. Without it the program
-    // starts with the disclaimer and goes through the start-up chain.
+    // disclaimer, cost, instruct, main, about or cablecriteria (over the
+    // built-in criteria). Without it the program starts with the disclaimer
+    // and goes through the start-up chain.
     QCommandLineParser parser;
     parser.addHelpOption();
-    QCommandLineOption show("show", "Open only this window: disclaimer, cost, instruct, main or about.", "window");
+    QCommandLineOption show("show", "Open only this window: disclaimer, cost, instruct, main, about or cablecriteria.", "window");
     parser.addOption(show);
     parser.process(app);
     const QString window = parser.value(show);
@@ -52,6 +55,9 @@ int main(int argc, char** argv)
             about->setAttribute(Qt::WA_DeleteOnClose);
             about->show();
         }
+    } else if (window == "cablecriteria") {
+        vesk::SetBuiltInDefaults();
+        showFirst(new vesk::CableCriteria);
     } else {
         std::fprintf(stderr, "vesk: unknown window \"%s\"\n", qPrintable(window));
         return 2;

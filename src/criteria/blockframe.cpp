@@ -19,9 +19,7 @@
 
 namespace vesk {
 
-namespace {
-
-QLabel* resultLabel(QWidget* parent, const QString& name)
+QLabel* MakeResultLabel(QWidget* parent, const QString& name)
 {
     QLabel* l = MakeLabel(parent, name, QString());
     l->setFrameShape(QFrame::Panel);
@@ -30,6 +28,10 @@ QLabel* resultLabel(QWidget* parent, const QString& name)
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return l;
 }
+
+QString UnitCaption(const char* text, int code) { return QString::fromUtf8(text) + ", " + qs(UnitLabel(code)); }
+
+namespace {
 
 QCheckBox* checkBox(QWidget* parent, const QString& name, const QString& caption)
 {
@@ -45,8 +47,6 @@ QHBoxLayout* valueWithUnit(QLabel* value, QLabel* unit)
     row->addWidget(unit);
     return row;
 }
-
-QString withUnit(const char* text, int code) { return QString::fromUtf8(text) + ", " + qs(UnitLabel(code)); }
 
 }  // namespace
 
@@ -72,12 +72,12 @@ BlockFrame::BlockFrame(QWidget* parent, CritRec& copy, const BlockRules& rules, 
     depth_ = new NumBox(this, "TxDepth");
     convLabel_ = MakeLabel(this, "Label6", QString());
     conv_ = new NumBox(this, "TxBlockConv");
-    labDS_ = resultLabel(this, "LabDS");
-    labDA_ = resultLabel(this, "LabDA");
+    labDS_ = MakeResultLabel(this, "LabDS");
+    labDA_ = MakeResultLabel(this, "LabDA");
     unitDS_ = MakeLabel(this, "Label32", QString());
     unitDA_ = MakeLabel(this, "Label3", QString());
     tpfLabel_ = MakeLabel(this, "Label44", QString());
-    lbBlockTpf_ = resultLabel(this, "LbBlockTpf");
+    lbBlockTpf_ = MakeResultLabel(this, "LbBlockTpf");
     copy_ = MakeButton(this, "ComCopy", "Set");
 
     int row = 0;
@@ -150,12 +150,12 @@ int BlockFrame::nextRow() const { return grid_->rowCount(); }
 
 void BlockFrame::setUnitCaptions()
 {
-    failLabel_->setText(withUnit("Failure height", 11));
-    densLabel_->setText(withUnit("Density", 10));
-    yieldLabel_->setText(withUnit("Yield zone width", 11));
-    depthLabel_->setText(withUnit("Depth", 11));
-    convLabel_->setText(withUnit(convCaption_, 5));
-    tpfLabel_->setText(withUnit("Design load density", 2));
+    failLabel_->setText(UnitCaption("Failure height", 11));
+    densLabel_->setText(UnitCaption("Density", 10));
+    yieldLabel_->setText(UnitCaption("Yield zone width", 11));
+    depthLabel_->setText(UnitCaption("Depth", 11));
+    convLabel_->setText(UnitCaption(convCaption_, 5));
+    tpfLabel_->setText(UnitCaption("Design load density", 2));
     unitDS_->setText(qs(UnitLabel(2)));
     unitDA_->setText(qs(UnitLabel(2)));
 }

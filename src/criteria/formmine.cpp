@@ -41,18 +41,6 @@ constexpr std::array<const char*, 4> kFrameTitles = {
     "Detached Block Design Parameters", "Ground Reaction Design Parameters",
     "Current Support System Design Parameters", "Arbitrary Design Criteria"};
 
-QLabel* panel(QWidget* parent, const QString& name)
-{
-    QLabel* l = MakeLabel(parent, name, QString());
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
-    l->setMinimumWidth(64);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return l;
-}
-
-QString withUnit(const char* text, int code) { return QString::fromUtf8(text) + ", " + qs(UnitLabel(code)); }
-
 QString indexed(const char* name, int i) { return QString("%1(%2)").arg(name).arg(i); }
 
 int16_t basisShown() { return G.DesignBasis >= 0 && G.DesignBasis <= 3 ? G.DesignBasis : 0; }
@@ -152,7 +140,7 @@ void FormMine::buildBasisFrames()
         basisFrames_[i] = frame;
         const int row = grid->rowCount();
         lbHeave_[i] = MakeLabel(frame, indexed("LbHeave", i), heave);
-        lbUconv_[i] = panel(frame, indexed("LbUconv", i));
+        lbUconv_[i] = MakeResultLabel(frame, indexed("LbUconv", i));
         auto* set = MakeButton(frame, indexed("ComHeave", i), "Set");
         grid->addWidget(lbHeave_[i], row, 0);
         grid->addWidget(lbUconv_[i], row, 1);
@@ -197,13 +185,13 @@ void FormMine::buildCommonFrames()
     auto* sg = new QGridLayout(summary);
     label31_ = MakeLabel(summary, "Label31", QString());
     label9_ = MakeLabel(summary, "Label9", QString());
-    lbTpf_ = panel(summary, "LbTpf");
-    lbConv_ = panel(summary, "LbConv");
+    lbTpf_ = MakeResultLabel(summary, "LbTpf");
+    lbConv_ = MakeResultLabel(summary, "LbConv");
     lbYieldReq_ = MakeLabel(summary, "LbYieldReq", QString());
-    lbYield_ = panel(summary, "LbYield");
-    lbAtype_ = panel(summary, "LbAtype");
-    lbCont_ = panel(summary, "LbCont");
-    lbUncont_ = panel(summary, "LbUncont");
+    lbYield_ = MakeResultLabel(summary, "LbYield");
+    lbAtype_ = MakeResultLabel(summary, "LbAtype");
+    lbCont_ = MakeResultLabel(summary, "LbCont");
+    lbUncont_ = MakeResultLabel(summary, "LbUncont");
     label52_ = MakeLabel(summary, "Label52", QString());
     label53_ = MakeLabel(summary, "Label53", QString());
     sg->addWidget(label31_, 0, 0);
@@ -232,7 +220,7 @@ void FormMine::buildPlotFrame()
     combo1_ = new QComboBox(frame);
     combo1_->setObjectName("Combo1");
     combo1_->setMinimumContentsLength(24);
-    labId_ = panel(frame, "LabID");
+    labId_ = MakeResultLabel(frame, "LabID");
     labId_->setMinimumWidth(40);
     pick->addWidget(combo1_, 1);
     pick->addWidget(MakeLabel(frame, "Label40", "ID"));
@@ -257,8 +245,8 @@ void FormMine::buildPlotFrame()
     v->addLayout(plotRow, 1);
 
     auto* readout = new QGridLayout;
-    lbPlotTons_ = panel(frame, "LbPlotTons");
-    lbPlotConv_ = panel(frame, "LbPlotConv");
+    lbPlotTons_ = MakeResultLabel(frame, "LbPlotTons");
+    lbPlotConv_ = MakeResultLabel(frame, "LbPlotConv");
     lbCoord_ = MakeLabel(frame, "LbCoord", QString());
     lbLegend_ = MakeLabel(frame, "LbLegend", QString());
     lbClick1_ = MakeLabel(frame, "LbClick1", QString());
@@ -279,14 +267,14 @@ void FormMine::buildPlotFrame()
 
 void FormMine::setUnitCaptions()
 {
-    label16_->setText(withUnit("Roof", 7));
-    label38_->setText(withUnit("Floor", 7));
-    label29_->setText(withUnit("Width", 11));
-    label30_->setText(withUnit("Height", 6));
-    label31_->setText(withUnit("Support load density", 2));
-    label9_->setText(withUnit("at Design convergence", 5) + " (+)");
-    label52_->setText(withUnit("Controlled", 5));
-    label53_->setText(withUnit("Uncontrolled", 5));
+    label16_->setText(UnitCaption("Roof", 7));
+    label38_->setText(UnitCaption("Floor", 7));
+    label29_->setText(UnitCaption("Width", 11));
+    label30_->setText(UnitCaption("Height", 6));
+    label31_->setText(UnitCaption("Support load density", 2));
+    label9_->setText(UnitCaption("at Design convergence", 5) + " (+)");
+    label52_->setText(UnitCaption("Controlled", 5));
+    label53_->setText(UnitCaption("Uncontrolled", 5));
     block_->setUnitCaptions();
 }
 
@@ -438,7 +426,7 @@ void FormMine::updateSummary()
         lbYield_->setVisible(false);
         lbLegend_->setText("+ = Design convergence");
     } else {
-        lbYieldReq_->setText(withUnit("Security-check convergence", 5) + " (x)");
+        lbYieldReq_->setText(UnitCaption("Security-check convergence", 5) + " (x)");
         lbYield_->setVisible(true);
         lbLegend_->setText("+ = Design convergence, x = Security-check convergence");
         if (s.timingReset)

@@ -3,6 +3,8 @@
 #include "criteria/edcurves.h"
 #include "criteria/formmine.h"
 
+#include "criteria/blockframe.h"
+
 #include "model/concretecurve.h"
 #include "model/cribmodel.h"
 #include "model/criteria/grc.h"
@@ -35,18 +37,6 @@ namespace vesk {
 
 namespace {
 
-QLabel* resultPanel(QWidget* parent, const QString& name)
-{
-    QLabel* l = MakeLabel(parent, name, QString());
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
-    l->setMinimumWidth(64);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return l;
-}
-
-QString withUnit(const char* text, int code) { return QString::fromUtf8(text) + ", " + qs(UnitLabel(code)); }
-
 // The whole part of a typed count (rounded down); nullopt for text that is
 // not a number or a count beyond a 16-bit field.
 std::optional<int16_t> wholeCount(const NumBox* box)
@@ -77,17 +67,17 @@ void FormMine::buildBeamFrame(QGroupBox* frame, QGridLayout* grid)
 {
     txGRconv_ = new NumBox(frame, "TxGRconv");
     txGRdes_ = new NumBox(frame, "TxGRdes");
-    lbMaxTpf_ = resultPanel(frame, "LbMaxTpf");
-    lbGrTpf_ = resultPanel(frame, "LbGrTpf");
-    lbSFactor_ = resultPanel(frame, "LbSFactor");
+    lbMaxTpf_ = MakeResultLabel(frame, "LbMaxTpf");
+    lbGrTpf_ = MakeResultLabel(frame, "LbGrTpf");
+    lbSFactor_ = MakeResultLabel(frame, "LbSFactor");
     int row = 0;
-    grid->addWidget(MakeLabel(frame, "LblGRconv", withUnit("Max allowable convergence", 5)), row, 0);
+    grid->addWidget(MakeLabel(frame, "LblGRconv", UnitCaption("Max allowable convergence", 5)), row, 0);
     grid->addWidget(txGRconv_, row++, 1);
-    grid->addWidget(MakeLabel(frame, "LblMaxTpf", withUnit("Min acceptable support load density", 2)), row, 0);
+    grid->addWidget(MakeLabel(frame, "LblMaxTpf", UnitCaption("Min acceptable support load density", 2)), row, 0);
     grid->addWidget(lbMaxTpf_, row++, 1);
-    grid->addWidget(MakeLabel(frame, "LblGRdes", withUnit("Design convergence", 5)), row, 0);
+    grid->addWidget(MakeLabel(frame, "LblGRdes", UnitCaption("Design convergence", 5)), row, 0);
     grid->addWidget(txGRdes_, row++, 1);
-    grid->addWidget(MakeLabel(frame, "LblGrTpf", withUnit("Load density at design convergence", 2)), row, 0);
+    grid->addWidget(MakeLabel(frame, "LblGrTpf", UnitCaption("Load density at design convergence", 2)), row, 0);
     grid->addWidget(lbGrTpf_, row++, 1);
     grid->addWidget(MakeLabel(frame, "LblSFactor", "GRC Safety Factor\n(load at design conv / min load)"), row, 0);
     grid->addWidget(lbSFactor_, row++, 1);
@@ -216,15 +206,15 @@ void FormMine::editCurves()
 void FormMine::buildSystFrame(QGroupBox* frame, QGridLayout* grid)
 {
     auto* select = MakeButton(frame, "ComSelect", "Select");
-    labCurrName_ = resultPanel(frame, "LabCurrName");
-    labCurrType_ = resultPanel(frame, "LabCurrType");
-    labModel_ = resultPanel(frame, "LabModel");
+    labCurrName_ = MakeResultLabel(frame, "LabCurrName");
+    labCurrType_ = MakeResultLabel(frame, "LabCurrType");
+    labModel_ = MakeResultLabel(frame, "LabModel");
     for (QLabel* l : {labCurrName_, labCurrType_, labModel_})
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     txSpac_ = new NumBox(frame, "TxSpac");
     txRows_ = new NumBox(frame, "TxRows");
     txCurrConv_ = new NumBox(frame, "TxCurrConv");
-    labCurrTpf_ = resultPanel(frame, "LabCurrTpf");
+    labCurrTpf_ = MakeResultLabel(frame, "LabCurrTpf");
     auto* setCurr = MakeButton(frame, "ComSetCurr", "Set");
     int row = 0;
     grid->addWidget(select, row, 0, Qt::AlignLeft);
@@ -235,13 +225,13 @@ void FormMine::buildSystFrame(QGroupBox* frame, QGridLayout* grid)
     grid->addWidget(labCurrType_, row++, 1, 1, 2);
     grid->addWidget(MakeLabel(frame, "LblModel", "Model:"), row, 0);
     grid->addWidget(labModel_, row++, 1, 1, 2);
-    grid->addWidget(MakeLabel(frame, "Label7", withUnit("C-C support spacing", 6)), row, 0);
+    grid->addWidget(MakeLabel(frame, "Label7", UnitCaption("C-C support spacing", 6)), row, 0);
     grid->addWidget(txSpac_, row++, 1);
     grid->addWidget(MakeLabel(frame, "LblRows", "No. rows across entry"), row, 0);
     grid->addWidget(txRows_, row++, 1);
-    grid->addWidget(MakeLabel(frame, "Label17", withUnit("Design convergence", 5)), row, 0);
+    grid->addWidget(MakeLabel(frame, "Label17", UnitCaption("Design convergence", 5)), row, 0);
     grid->addWidget(txCurrConv_, row++, 1);
-    grid->addWidget(MakeLabel(frame, "Label18", withUnit("Load density", 2)), row, 0);
+    grid->addWidget(MakeLabel(frame, "Label18", UnitCaption("Load density", 2)), row, 0);
     grid->addWidget(labCurrTpf_, row++, 1);
     grid->addWidget(setCurr, row, 0, Qt::AlignLeft);
     grid->addWidget(MakeLabel(frame, "LblSetCurr", "Set using GR curve"), row++, 1, 1, 2);
@@ -426,18 +416,18 @@ void FormMine::buildArbFrame(QGroupBox* frame, QGridLayout* grid)
     auto* calc = MakeButton(frame, "ComArbCalc", "Calc");
     auto* set = MakeButton(frame, "ComArbSet", "Set");
     int row = 0;
-    grid->addWidget(MakeLabel(frame, "Label46", withUnit("Support load density", 2)), row, 0);
+    grid->addWidget(MakeLabel(frame, "Label46", UnitCaption("Support load density", 2)), row, 0);
     grid->addWidget(txArbTpf_, row++, 1);
-    grid->addWidget(MakeLabel(frame, "Label47", withUnit("Design convergence", 5)), row, 0);
+    grid->addWidget(MakeLabel(frame, "Label47", UnitCaption("Design convergence", 5)), row, 0);
     grid->addWidget(txArbConv_, row++, 1);
     grid->addWidget(set, row, 0, Qt::AlignLeft);
     grid->addWidget(MakeLabel(frame, "LblArbSet", "Set convergence to max GR point"), row++, 1, 1, 2);
     auto* calcFrame = new QGroupBox("Calculate load density from the following:", frame);
     calcFrame->setObjectName("FrameArbCalc");
     auto* cg = new QGridLayout(calcFrame);
-    cg->addWidget(MakeLabel(calcFrame, "Label37", withUnit("Support load", 1)), 0, 0);
+    cg->addWidget(MakeLabel(calcFrame, "Label37", UnitCaption("Support load", 1)), 0, 0);
     cg->addWidget(txArbTons_, 0, 1);
-    cg->addWidget(MakeLabel(calcFrame, "Label35", withUnit("Center-to-center spacing", 6)), 1, 0);
+    cg->addWidget(MakeLabel(calcFrame, "Label35", UnitCaption("Center-to-center spacing", 6)), 1, 0);
     cg->addWidget(txArbSpac_, 1, 1);
     cg->addWidget(MakeLabel(calcFrame, "LblArbRows", "No. of rows across entry"), 2, 0);
     cg->addWidget(txArbRows_, 2, 1);
