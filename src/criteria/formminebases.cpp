@@ -15,6 +15,7 @@
 #include "model/units.h"
 #include "model/vbmath.h"
 #include "files/modelfile.h"
+#include "files/typedata.h"
 #include "platform/controls.h"
 #include "platform/msgbox.h"
 #include "platform/numbox.h"
@@ -257,10 +258,14 @@ void FormMine::selectSupport()
         dlg.exec();
     }
     if (G.CurCaseNo >= 1 && G.CurCaseNo <= G.NumCases) {
-        crit_.SysCase = G.CurCaseNo;
+        const int16_t chosen = G.CurCaseNo;
+        crit_.SysCase = chosen;
         sysSelected_ = true;
-        G.CurType = G.CaseType[G.CurCaseNo];
-        G.CurCase = G.Cases[G.CurCaseNo];
+        // The chosen support's curve into the model tables, whether or not its
+        // row was clicked: Ok alone leaves the tables of whatever came before.
+        if (SelectSupport(chosen, true).modelFileFailed)
+            G.PerfConv.redim(1, 1);  // no half-read table: the support has no curve
+        G.CurCase = G.Cases[chosen];
         calcCurrentSystem();
         redrawPlot();
     } else {

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 
 using namespace vesk;
 using namespace vesk::test;
@@ -222,6 +223,186 @@ TEST_F(FormMineTest, SummaryShowsTheSecurityCheckAndEndsConcurrentTimingThatCann
     click("ComDone");
     EXPECT_EQ(G.DesignCrit.Timing, 0);
     EXPECT_EQ(G.CritChangedSS, -1);
+}
+
+}  // namespace
+
+namespace {
+
+// The other three bases, over a library of one curve and one file-defined
+// support whose model carries 30 tons from 1 to 3 in.
+class FormMineBases : public FormMineTest {
+protected:
+    void SetUp() override
+    {
+        FormMineTest::SetUp();
+        CurveRec& curve = G.GRCurves[1];
+        curve.Name = "Headgate";
+        curve.Id = 7;
+        curve.NumPts = 3;
+        const float pts[3][2] = {{1, 1.5f}, {2, 1.0f}, {4, 0.2f}};
+        for (int k = 1; k <= 3; ++k)
+            curve.Conv[k] = pts[k - 1][0], curve.Intensity[k] = pts[k - 1][1];
+        G.NumCurves = 1;
+        CritRec& c = G.DesignCrit;
+        c.CurveId = 7, c.GREndMode = 2, c.GRMaxConv = 3, c.GRDesignConv = 1.5f;
+        c.ArbTpf = 12, c.ArbConv = 1, c.ArbTons = 50, c.ArbSpac = 60, c.ArbRows = 1;
+        c.SysCase = 1, c.SysSpac = 48, c.SysRows = 2, c.SysConv = 2;
+    }
+
+    void defineSupport(const char* heightLine = "0, 1, 0")
+    {
+        G.NumTypes = 7;
+        G.SupTypeName = {"", "Wood crib", "Timber post", "Donut crib", "Four-point", "Solid", "Block", "Test crib"};
+        G.TypeCat.assign(8, 1);
+        G.TypeFile.assign(8, "");
+        G.TypeFile[7] = "testcrib.dat";
+        G.NumModels.assign(8, 0);
+        G.ModelName.redim(7, kMaxModels);
+        writeModel(heightLine, 30);
+        G.CaseName[1] = "System";
+        G.CaseType[1] = 7;
+        G.NumCases = 1;
+        G.Cases[1].SizeIdx = 0;
+        G.Cases[1].Updated = 1;
+        G.Cases[1].UserSpacing = 48;
+        G.Cases[1].Rows = 2;
+    }
+    void writeModel(const char* heightLine, int load) const
+    {
+        const QString text = QString("1, 2, 0\r\nTest 30\r\n40, 4\r\n%1\r\n30, 120\r\n360, 360\r\n30, 30\r\n"
+                                     "0, 0.65, 7.5, 4, 0.6, 0, 5, 5, 10\r\n0, 0.7, 7.5, 4, 0.6, 0, 5, 5, 60\r\n"
+                                     "30, 30, 3, 30, 6, 4, 0.4\r\n0, 0.8, 5\r\n0, 30, 0, 10, 0\r\n2, 2.5\r\n"
+                                     "1, %2\r\n3, %2\r\n")
+                                 .arg(heightLine)
+                                 .arg(load);
+        ASSERT_TRUE(folder_.write("testcrib.dat", text.toLatin1()));
+    }
+};
+
+TEST_F(FormMineBases, GroundReactionCurveGivesTheDesignValuesAndDefinesTheRequirement)
+{
+    G.DesignBasis = 1;
+    open();
+    EXPECT_TRUE(form_->findChild<QRadioButton*>("Option1(2)")->isChecked());
+    EXPECT_EQ(text("LbMaxTpf"), "12.0");
+    EXPECT_EQ(text("LbGrTpf"), "25.0");
+    EXPECT_EQ(text("LbSFactor"), "2.08");
+    type("TxGRdes", "lots");  // not a number: the previous value stays
+    EXPECT_EQ(box("TxGRdes")->text(), "1.50");
+    EXPECT_TRUE(messages().isEmpty());
+
+    // The plot's centre reads half of each axis maximum; a left click there
+    // sets the design convergence.
+    auto* pic = form_->findChild<QWidget*>("Pic1");
+    const QPoint centre((pic->width() - 1) / 2, (pic->height() - 1) / 2);
+    form_->plotMouseMove(centre.x(), centre.y());
+    const double xmax = text("LbXmax").toDouble(), ymax = text("LbYmax").toDouble();
+    EXPECT_NEAR(text("LbPlotConv").toDouble(), xmax / 2, 0.02 * xmax);
+    EXPECT_NEAR(text("LbPlotTons").toDouble(), ymax / 2, 0.02 * ymax);
+    EXPECT_EQ(text("LbCoord"), "Coords correspond to mouse cursor");
+    form_->plotMouseLeave();
+    EXPECT_EQ(text("LbCoord"), "Coords correspond to design point");
+    form_->plotMouseDown(Qt::LeftButton, 0, centre.y());  // none at all: the first measured point
+    EXPECT_EQ(box("TxGRdes")->text(), "1.00");
+    EXPECT_EQ(text("LbGrTpf"), "30.0");
+    form_->plotMouseDown(Qt::LeftButton, 0.5 / xmax * (pic->width() - 1), centre.y());  // in the lower end slot
+    EXPECT_EQ(box("TxGRdes")->text(), "0.500");
+    EXPECT_EQ(text("LbGrTpf"), "35.0");
+
+    click("ComDone");
+    EXPECT_EQ(G.GrcDefined, -1);
+    EXPECT_EQ(G.DesignCurve.Id, 7);
+    EXPECT_FLOAT_EQ(G.DesignCurve.Conv[4], 4.375f);  // the end slots travel with the curve
+    EXPECT_EQ(G.DesignCrit.GREndMode, 2);
+    EXPECT_FLOAT_EQ(G.DesignCrit.Conv, 0.5f);
+    EXPECT_FLOAT_EQ(G.DesignCrit.Tpf, 35.0f);
+}
+
+TEST_F(FormMineBases, CurveBasisWithoutACurveCommitsAConstantRequirement)
+{
+    G.DesignBasis = 1;
+    G.GrcDefined = -1;
+    open();
+    auto* list = form_->findChild<QComboBox*>("Combo1");
+    list->setCurrentIndex(0);
+    emit list->activated(0);
+    EXPECT_TRUE(box("TxGRconv")->text().isEmpty());
+    EXPECT_TRUE(text("LbMaxTpf").isEmpty());
+    const CurveRec before = G.DesignCurve;
+    click("ComDone");
+    EXPECT_EQ(messages(), QStringList{"Warning: No ground reaction curve is selected; the design load density does "
+                                      "not follow a curve."});
+    EXPECT_EQ(G.GrcDefined, 0);
+    EXPECT_EQ(G.DesignCrit.CurveId, -1);
+    EXPECT_EQ(G.DesignCurve, before);
+
+    // A one-point curve cannot be extrapolated: its ends are held constant.
+    G.GRCurves[1].NumPts = 1;
+    G.DesignCrit.CurveId = 7;
+    open();
+    EXPECT_TRUE(form_->findChild<QRadioButton*>("Option1(1)")->isChecked());
+}
+
+TEST_F(FormMineBases, CurrentSystemTakesTheLoadOfTheChosenSupport)
+{
+    defineSupport("0, 1.24, -0.03");  // factor 1 at 96 in, 1.06 at 72 in
+    G.DesignBasis = 2;
+    AnswerNextModal([](QWidget* w) { ClickButton(w, "Ok"); });  // the support list opens at once
+    open();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !text("LabCurrTpf").isEmpty(); }))
+    EXPECT_EQ(text("LabCurrName"), "System");
+    EXPECT_EQ(text("LabModel"), "Test 30");
+    EXPECT_EQ(text("LabCurrTpf"), "15.0");  // 30 x 12 x 2 / 48
+
+    type("TxHt", "72");
+    type("TxSpac", "60");  // rebuilt once for the new height
+    EXPECT_EQ(text("LabCurrTpf"), "12.7");  // 31.8 x 12 x 2 / 60
+    writeModel("0, 1.24, -0.03", 60);
+    type("TxRows", "2.7");  // rows count whole; no second rebuild
+    EXPECT_EQ(box("TxRows")->text(), "2");
+    EXPECT_EQ(text("LabCurrTpf"), "12.7");
+
+    const auto supports = G.Cases;
+    click("ComCancel");
+    EXPECT_EQ(G.Cases, supports);
+    EXPECT_EQ(G.Cases[1].UserSpacing, 48.0f);
+
+    AnswerNextModal([](QWidget* w) { ClickButton(w, "Ok"); });
+    open();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !text("LabCurrTpf").isEmpty(); }));
+    type("TxSpac", "60");
+    type("TxRows", "1");
+    click("ComDone");
+    EXPECT_EQ(G.Cases[1].UserSpacing, 60.0f);
+    EXPECT_EQ(G.Cases[1].Rows, 1);
+    EXPECT_EQ(G.Cases[1].Updated, 0);
+    EXPECT_FLOAT_EQ(G.DesignCrit.Tpf, 12.0f);  // the file now gives 60 tons: 60 x 12 / 60
+    EXPECT_EQ(G.DesignCrit.SysSpac, 60.0f);
+    EXPECT_EQ(G.CritChangedSS, -1);
+}
+
+TEST_F(FormMineBases, ArbitraryCalcStoresTheDisplayedLoadDensity)
+{
+    G.DesignBasis = 3;
+    open();
+    EXPECT_EQ(text("LbTpf"), "12.0");
+    type("TxArbTons", "100", false);
+    type("TxArbSpac", "72", false);
+    type("TxArbRows", "0.9", false);
+    click("ComArbCalc");
+    EXPECT_EQ(messages(), QStringList{"Error: Invalid number of rows"});
+    type("TxArbRows", "1", false);
+    click("ComArbCalc");
+    EXPECT_EQ(box("TxArbTpf")->text(), "16.7");
+    click("ComArbSet");  // the last point of the curve
+    EXPECT_EQ(box("TxArbConv")->text(), "4.00");
+    click("ComDone");
+    EXPECT_EQ(G.DesignCrit.Tpf, 16.7f);
+    EXPECT_EQ(G.DesignCrit.ArbTpf, 16.7f);
+    EXPECT_EQ(G.DesignCrit.Conv, 4.0f);
+    EXPECT_EQ(G.DesignCrit.ArbRows, 1.0f);
+    EXPECT_EQ(G.GrcDefined, 0);
 }
 
 }  // namespace
