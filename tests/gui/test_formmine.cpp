@@ -350,7 +350,7 @@ TEST_F(FormMineBases, CurrentSystemTakesTheLoadOfTheChosenSupport)
     G.DesignBasis = 2;
     AnswerNextModal([](QWidget* w) { ClickButton(w, "Ok"); });  // the support list opens at once
     open();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !text("LabCurrTpf").isEmpty(); }))
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !text("LabCurrTpf").isEmpty(); }));
     EXPECT_EQ(text("LabCurrName"), "System");
     EXPECT_EQ(text("LabModel"), "Test 30");
     EXPECT_EQ(text("LabCurrTpf"), "15.0");  // 30 x 12 x 2 / 48
