@@ -14,10 +14,13 @@
 #include <QDir>
 
 #include <clocale>
+#include <csignal>
 #include <cstdio>
 
 int main(int argc, char** argv)
 {
+    // A file-size limit makes a save fail with its message, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName("VESK");
     // Numbers in files and typed text always use "." whatever the user's locale.

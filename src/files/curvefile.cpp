@@ -29,7 +29,7 @@ std::optional<std::string> readOrCreate(const std::string& path, std::string& wh
         }
         ec = {errno, std::generic_category()};
     }
-    why = ec.message();
+    why = PlainReason(ec);
     return std::nullopt;
 }
 
@@ -73,7 +73,8 @@ CurveLibrary DecodeCurves(std::string_view bytes)
             CurveRec c;
             ReadRec(rd, c);
             if (c.NumPts < 0 || c.NumPts > kMaxCurvePoints)
-                throw ReadError("Curve " + std::to_string(k) + " has " + std::to_string(c.NumPts) + " points");
+                throw ReadError("Curve " + std::to_string(k) + " has " + std::to_string(c.NumPts) +
+                                " points; a curve holds at most 10.");
             lib.Curves.push_back(std::move(c));
         }
     } catch (const ReadError& e) {
@@ -88,6 +89,7 @@ std::string EncodeCurves()
     if (G.NumCurves < 0 || (G.NumCurves > 0 && static_cast<std::size_t>(G.NumCurves) >= G.GRCurves.size()))
         throw WriteError("Curve count outside the library");
     BinWriter w;
+    w.reserve(4 + kCurveRecSize * static_cast<std::size_t>(std::max({0, int{G.MaxCurves}, int{G.NumCurves}})));
     w.i16(G.NextCurveId);
     w.i16(G.NumCurves);
     for (int k = 1; k <= G.NumCurves; ++k)

@@ -13,6 +13,12 @@ bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 }  // namespace
 
+FieldReader::FieldReader(std::string bytes) : data_(std::move(bytes))
+{
+    if (data_.starts_with("\xEF\xBB\xBF"))
+        pos_ = 3;
+}
+
 void FieldReader::fail(const std::string& what) const
 {
     throw ReadError("line " + std::to_string(line_) + ": " + what);

@@ -24,7 +24,8 @@ namespace vesk {
 
 class FieldReader {
 public:
-    explicit FieldReader(std::string bytes) : data_(std::move(bytes)) {}
+    // A leading UTF-8 byte-order mark, which editors may write, is skipped.
+    explicit FieldReader(std::string bytes);
 
     // The rest of the current line (a whole line when the cursor is at its
     // start), without its line end, which is consumed.

@@ -25,6 +25,7 @@ ProjectData ProjectFromGlobals()
     if (G.NumCases < 0 || G.NumCases > kMaxCases)
         throw WriteError("Support count " + std::to_string(G.NumCases) + " outside 0 to 10");
     ProjectData p{G.DesignCrit, G.PlotSet, G.DesignCurve, {}, G.ProjName};
+    p.Supports.reserve(static_cast<std::size_t>(G.NumCases));
     for (int i = 1; i <= G.NumCases; ++i)
         p.Supports.push_back({G.CaseName[i], G.CaseType[i], G.Cases[i], G.DefCases[i]});
     return p;
@@ -34,7 +35,11 @@ std::string EncodeProject(const ProjectData& p)
 {
     if (p.Supports.size() > kMaxCases)
         throw WriteError("More than 10 supports");
+    std::size_t size = kProjectHeadSize + 2 + kProjNameLen;
+    for (const auto& b : p.Supports)
+        size += EncodedSize(b);
     BinWriter w;
+    w.reserve(size);
     WriteRec(w, p.DesignCrit);
     WriteRec(w, p.PlotSet);
     WriteRec(w, p.DesignCurve);
@@ -53,10 +58,11 @@ ProjectData DecodeProject(std::string_view bytes, int numTypes)
     ReadRec(rd, p.PlotSet);
     ReadRec(rd, p.DesignCurve);
     if (p.DesignCurve.NumPts < 0 || p.DesignCurve.NumPts > kMaxCurvePoints)
-        throw ReadError("Design curve with " + std::to_string(p.DesignCurve.NumPts) + " points");
+        throw ReadError("The design curve has " + std::to_string(p.DesignCurve.NumPts) +
+                        " points; a curve holds at most 10.");
     const int16_t n = rd.readI16();
     if (n < 0 || n > kMaxCases)
-        throw ReadError("File names " + std::to_string(n) + " supports");
+        throw ReadError("The file names " + std::to_string(n) + " supports; a project holds 0 to 10.");
     for (int i = 0; i < n; ++i)
         p.Supports.push_back(ReadSupportBlock(rd, numTypes));
     if (rd.remaining() >= kProjNameLen) {

@@ -3,10 +3,11 @@
 #include "model/binstream.h"
 
 #include <cerrno>
-#include <cstdio>
+#include <csignal>
 #include <random>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -43,38 +44,94 @@ bool writeAll(int fd, std::string_view bytes)
     return true;
 }
 
-// Creates a new, empty temporary file beside target; returns its descriptor
-// (-1 with errno set on failure) and its path.
-int createTemporary(const fs::path& target, fs::path& tmp)
+constexpr const char* kTempMark = ".vesk-";
+constexpr std::size_t kTempSuffixLen = 6;
+
+// The name of target's temporary files without their random suffix:
+// ".<name>.vesk-", the name cut to leave room within the name limit.
+std::string temporaryPrefix(const fs::path& target)
 {
     std::string base = target.filename().string();
-    if (base.size() > 180)  // leave room for the suffix within the name limit
+    if (base.size() > 180)
         base.resize(180);
+    return "." + base + kTempMark;
+}
+
+// Creates a new, empty temporary file beside target with the given mode
+// (less the umask); returns its descriptor (-1 with errno set on failure) and
+// its path. The descriptor holds a lock that tells a later save that the file
+// is in use.
+int createTemporary(const fs::path& target, mode_t mode, fs::path& tmp)
+{
+    static constexpr char kChars[] = "0123456789abcdefghijklmnopqrstuvwxyz";
     static std::mt19937_64 rng{std::random_device{}()};
+    const std::string prefix = temporaryPrefix(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        char suffix[32];
-        std::snprintf(suffix, sizeof suffix, ".%012llx.tmp",
-                      static_cast<unsigned long long>(rng() & 0xffffffffffffULL));
-        tmp = target.parent_path() / ("." + base + suffix);
-        int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
+        std::string name = prefix;
+        for (std::size_t i = 0; i < kTempSuffixLen; ++i)
+            name += kChars[rng() % (sizeof kChars - 1)];
+        tmp = target.parent_path() / name;
+        int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0) {
+            ::flock(fd, LOCK_EX | LOCK_NB);
             return fd;
+        }
+        if (errno != EEXIST)
+            return -1;
     }
     errno = EEXIST;
     return -1;
+}
+
+// Removes the temporary files that interrupted saves of target left behind.
+// A file still locked belongs to a save in progress and stays.
+void removeLeftovers(const fs::path& target)
+{
+    const std::string prefix = temporaryPrefix(target);
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(target.parent_path(), ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() != prefix.size() + kTempSuffixLen || name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        int fd = ::open(entry.path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(entry.path().c_str());
+        ::close(fd);
+    }
+}
+
+// Follows symbolic links to the path that a write through path reaches, even
+// when the last link names a file that does not exist yet.
+bool resolveLinks(fs::path& target, std::error_code& ec)
+{
+    for (int hops = 0; fs::is_symlink(fs::symlink_status(target, ec)); ++hops) {
+        if (hops == 40) {
+            ec = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+            return false;
+        }
+        fs::path next = fs::read_symlink(target, ec);
+        if (ec)
+            return false;
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    ec.clear();
+    return true;
 }
 
 }  // namespace
 
 bool SaveFileAtomically(const fs::path& path, std::string_view bytes, std::error_code* ecOut)
 {
+    // A file-size limit makes the write fail instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+
     std::error_code ec;
     fs::path target = path;
-    if (fs::is_symlink(fs::symlink_status(target, ec))) {
-        target = fs::weakly_canonical(target, ec);
-        if (ec)
-            return fail(ecOut, ec);
-    }
+    if (!resolveLinks(target, ec))
+        return fail(ecOut, ec);
     if (target.filename().empty())
         return fail(ecOut, std::make_error_code(std::errc::is_a_directory));
     if (target.parent_path().empty())
@@ -89,14 +146,15 @@ bool SaveFileAtomically(const fs::path& path, std::string_view bytes, std::error
     if (replacing && ::access(target.c_str(), W_OK) != 0)
         return fail(ecOut, lastError());
 
+    // Never more open than the target: its own mode, or a new file's default.
     fs::path tmp;
-    int fd = createTemporary(target, tmp);
+    int fd = createTemporary(target, replacing ? (old.st_mode & 0777) : 0666, tmp);
     if (fd < 0)
         return fail(ecOut, lastError());
 
     bool ok = writeAll(fd, bytes);
     if (ok && replacing)
-        ::fchmod(fd, old.st_mode & 07777);  // best effort: the content matters more than the mode
+        ::fchmod(fd, old.st_mode & 07777);  // the bits the umask took; best effort
     if (ok)
         ok = ::fsync(fd) == 0;
     std::error_code writeEc = lastError();
@@ -113,6 +171,7 @@ bool SaveFileAtomically(const fs::path& path, std::string_view bytes, std::error
         return fail(ecOut, writeEc);
     }
 
+    removeLeftovers(target);
     // Make the rename itself durable; the save has succeeded either way.
     int dirFd = ::open(target.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {
@@ -126,7 +185,8 @@ bool SaveFileAtomically(const fs::path& path, std::string_view bytes, std::error
 
 std::optional<std::string> ReadBinaryFile(const fs::path& path, std::error_code* ecOut)
 {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: a named pipe would otherwise wait for a writer for ever.
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         fail(ecOut, lastError());
         return std::nullopt;
@@ -168,9 +228,25 @@ std::string FileNameOf(const std::string& path)
     return name.empty() ? path : name;
 }
 
-FileCommandResult ReadFailure(const std::string& path, const std::string& detail)
+std::string PlainReason(const std::error_code& ec)
 {
-    return {FileCommandStatus::ReadFailed, "Error reading " + FileNameOf(path), "Error", detail};
+    if (ec == std::errc::no_such_file_or_directory)
+        return "The file does not exist.";
+    if (ec == std::errc::permission_denied)
+        return "You have no permission to read it.";
+    if (ec == std::errc::is_a_directory)
+        return "It is a folder, not a file.";
+    if (ec == std::errc::invalid_argument)
+        return "It is not a regular file.";
+    std::string text = ec.message();
+    if (!text.empty() && text.back() != '.')
+        text += '.';
+    return text;
+}
+
+FileCommandResult ReadFailure(const std::string& path, const std::string& reason)
+{
+    return {FileCommandStatus::ReadFailed, "Error reading " + FileNameOf(path) + "\n" + reason, "Error", reason};
 }
 
 FileCommandResult WriteFailure(const std::string& path, const std::string& detail)

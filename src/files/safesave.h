@@ -18,14 +18,20 @@
 namespace vesk {
 
 // Writes bytes to path through a temporary file and a rename. A new file gets
-// the usual permissions (0666 less the umask), a replaced file keeps its own;
-// a symbolic link stays a link and the file it names is replaced. Returns
-// false on any failure (path names a folder, folder missing or not writable,
-// disk full), with the reason in *ec when given.
+// the usual permissions (0666 less the umask), a replaced file keeps its own,
+// and the temporary file is never more open than that. A symbolic link stays
+// a link and the file it names is written, created when it does not exist.
+// The temporary file is ".<name>.vesk-" and six letters or digits; a
+// successful save removes those that interrupted saves of the same file left.
+// SIGXFSZ is ignored, so a file-size limit fails the write. Returns false on
+// any failure (path names a folder, folder missing or not writable, disk
+// full, file too large), with the reason in *ec when given.
 bool SaveFileAtomically(const std::filesystem::path& path, std::string_view bytes, std::error_code* ec = nullptr);
 
 // The whole content of a regular file; nullopt when it is missing
-// (ec = no_such_file_or_directory), a folder or unreadable.
+// (ec = no_such_file_or_directory), a folder (is_a_directory), not a regular
+// file (invalid_argument: a named pipe or a device, refused without waiting)
+// or unreadable.
 std::optional<std::string> ReadBinaryFile(const std::filesystem::path& path, std::error_code* ec = nullptr);
 
 enum class FileCommandStatus {
@@ -42,14 +48,17 @@ struct FileCommandResult {
     FileCommandStatus status = FileCommandStatus::Ok;
     std::string message;
     std::string title;
-    std::string detail;  // the technical reason, for tests and logs
+    std::string detail;  // the reason, for tests and logs
 
     bool ok() const { return status == FileCommandStatus::Ok; }
 };
 
-// "Error reading a.pro" and "Error saving a.pro", titled "Error"; the text
-// names the file without its folder.
-FileCommandResult ReadFailure(const std::string& path, const std::string& detail);
+// A failure to read a file in plain words, one sentence.
+std::string PlainReason(const std::error_code& ec);
+
+// "Error reading a.pro" with the reason on a second line, and "Error saving
+// a.pro", titled "Error"; the text names the file without its folder.
+FileCommandResult ReadFailure(const std::string& path, const std::string& reason);
 FileCommandResult WriteFailure(const std::string& path, const std::string& detail);
 
 // Encodes a file's contents and saves them through SaveFileAtomically; a text

@@ -19,15 +19,22 @@ SupportBlock ReadSupportBlock(BinReader& rd, int numTypes)
     b.Name = TrimTrailingBlanks(std::move(b.Name));
     rd.i16(b.Type);
     if (b.Type < 1 || b.Type > numTypes)
-        throw ReadError("Support type " + std::to_string(b.Type) + " outside 1 to " + std::to_string(numTypes));
+        throw ReadError("Support \"" + b.Name + "\" is of type " + std::to_string(b.Type) +
+                        ", but config.txt defines only types 1 to " + std::to_string(numTypes) + ".");
     ReadRec(rd, b.Rec);
     ReadRec(rd, b.Def);
     return b;
 }
 
+std::size_t EncodedSize(const SupportBlock& b)
+{
+    return kCaseNameLen + 2 + EncodedSize(b.Rec) + EncodedSize(b.Def);
+}
+
 std::string EncodeSupport(const SupportBlock& b)
 {
     BinWriter w;
+    w.reserve(EncodedSize(b));
     WriteSupportBlock(w, b);
     return w.take();
 }
@@ -45,7 +52,7 @@ FileCommandResult ReadFileForOpen(const std::string& path, std::string& bytes)
     if (!data) {
         if (ec == std::errc::no_such_file_or_directory)
             return {FileCommandStatus::NotFound, "", "", ec.message()};
-        return ReadFailure(path, ec.message());
+        return ReadFailure(path, PlainReason(ec));
     }
     bytes = std::move(*data);
     return {};

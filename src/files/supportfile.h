@@ -40,6 +40,9 @@ void WriteSupportBlock(BinWriter& w, const SupportBlock& b);
 // ReadError for short or malformed data and for a type outside 1..numTypes.
 SupportBlock ReadSupportBlock(BinReader& rd, int numTypes);
 
+// The bytes that WriteSupportBlock writes for b.
+std::size_t EncodedSize(const SupportBlock& b);
+
 std::string EncodeSupport(const SupportBlock& b);
 // Bytes after the block are ignored: files saved in place by older versions
 // may carry the tail of a longer support.

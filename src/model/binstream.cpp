@@ -11,7 +11,7 @@ static_assert(std::endian::native == std::endian::little, "files are little-endi
 void BinReader::need(std::size_t n) const
 {
     if (n > remaining())
-        throw ReadError("Unexpected end of data");
+        throw ReadError("The file ends too soon: it is cut short or not a file of this kind.");
 }
 
 void BinReader::rawBytes(void* dst, std::size_t n)
@@ -37,7 +37,7 @@ void BinReader::countedStr(std::string& v)
     int16_t len;
     i16(len);
     if (len < 0)
-        throw ReadError("Negative string length");
+        throw ReadError("A text in the file has a negative length: the file is damaged.");
     need(static_cast<std::size_t>(len));
     v = Cp1252ToUtf8(data_.substr(pos_, static_cast<std::size_t>(len)));
     pos_ += static_cast<std::size_t>(len);

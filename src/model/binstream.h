@@ -76,6 +76,8 @@ public:
     template <std::size_t N>
     void f32(const std::array<float, N>& a) { for (auto v : a) f32(v); }
 
+    // Room for n bytes in all, so that a writer that knows its size allocates once.
+    void reserve(std::size_t n) { buf_.reserve(n); }
     const std::string& data() const { return buf_; }
     std::string take() { return std::move(buf_); }
 

@@ -1,5 +1,7 @@
 #include "model/records.h"
 
+#include <algorithm>
+
 namespace vesk {
 
 namespace {
@@ -107,6 +109,16 @@ void plotFields(S& s, R& r)
 }
 
 }  // namespace
+
+std::size_t EncodedSize(const CaseRec& r)
+{
+    // One byte on file per character: every byte of the UTF-8 text but its continuation bytes.
+    const auto isLead = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; };
+    std::size_t n = kCaseRecBaseSize;
+    for (const auto& text : r.CabSeq)
+        n += static_cast<std::size_t>(std::count_if(text.begin(), text.end(), isLead));
+    return n;
+}
 
 void WriteRec(BinWriter& w, const CaseRec& r) { fields(w, r); }
 void WriteRec(BinWriter& w, const CritRec& r) { critFields(w, r); }

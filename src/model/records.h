@@ -151,6 +151,9 @@ constexpr std::size_t kCritRecSize = 144;
 constexpr std::size_t kCurveRecSize = 348;
 constexpr std::size_t kPlotRecSize = 34;
 
+// The bytes that WriteRec writes for r: the base size and its texts.
+std::size_t EncodedSize(const CaseRec& r);
+
 void WriteRec(BinWriter& w, const CaseRec& r);
 void WriteRec(BinWriter& w, const CritRec& r);
 void WriteRec(BinWriter& w, const CurveRec& r);

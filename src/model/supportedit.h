@@ -4,6 +4,8 @@
 
 namespace vesk {
 
+// A support is marked updated by any nonzero mark (a file may hold -1).
+
 // "Yes" when support caseNo is marked updated, else "No".
 const char* UpdatedText(int caseNo);
 

@@ -37,7 +37,7 @@ int16_t RunUpdateProtocol(int caseNo, const std::function<void()>& performanceDi
                           const std::function<void()>& costDialog)
 {
     CaseRec& rec = G.Cases.at(static_cast<std::size_t>(caseNo));
-    G.ChangeCount = rec.Updated > 0 ? 2 : 0;
+    G.ChangeCount = rec.Updated != 0 ? 2 : 0;  // any nonzero mark, as a file may hold -1
     if (performanceDialog)
         performanceDialog();
     if (G.SelectMode == 0) {

@@ -26,9 +26,9 @@ int TemplateIndex(int type);
 int AppendSupport(int16_t type, const std::string& name);
 
 // Runs the dialogs of support caseNo under the update protocol: the commit
-// counter starts at 2 for a support already marked updated, else at 0; the
-// performance dialog runs, then the cost dialog unless in selection mode;
-// outside selection mode the support is marked updated (1) when the count has
+// counter starts at 2 for a support already marked updated (any nonzero
+// mark), else at 0; the performance dialog runs, then the cost dialog unless
+// in selection mode; outside selection mode the support is marked updated (1) when the count has
 // reached 2 and not updated (0) otherwise. Each dialog adds 1 to ChangeCount
 // when it commits. Returns the support's updated mark afterwards.
 int16_t RunUpdateProtocol(int caseNo, const std::function<void()>& performanceDialog,

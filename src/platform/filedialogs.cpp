@@ -88,13 +88,41 @@ QString GetOpenFileName(QWidget* parent, const QString& title, const QString& vb
                                                 ConvertVbFilter(vbFilter)));
 }
 
+namespace {
+
+// The extension of a Qt filter entry's first pattern: "pro" for "Project
+// files (*.pro)"; empty when it matches any name ("All files (*)").
+QString FilterExtension(const QString& qtFilterEntry)
+{
+    static const QRegularExpression firstPattern(QStringLiteral("\\(\\*\\.([^\\s()*?]+)[\\s)]"));
+    return firstPattern.match(qtFilterEntry).captured(1);
+}
+
+// A save dialog that gives a name typed without an extension the one of the
+// filter chosen, before the question about replacing a file.
+class SaveDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        setDefaultSuffix(FilterExtension(selectedNameFilter()));
+        QFileDialog::accept();
+    }
+};
+
+}  // namespace
+
 QString GetSaveFileName(QWidget* parent, const QString& title, const QString& vbFilter, const QString& initialDir,
                         const QString& proposedName)
 {
     if (script().enabled)
         return Scripted(FileDialogRecord::Save, title, vbFilter, initialDir, proposedName);
-    return Convert(QFileDialog::getSaveFileName(Owner(parent), title, DialogStartPath(initialDir, proposedName),
-                                                ConvertVbFilter(vbFilter)));
+    SaveDialog dialog(Owner(parent), title, DialogStartPath(initialDir, proposedName), ConvertVbFilter(vbFilter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return Convert(dialog.selectedFiles().value(0));
 }
 
 QString GetFolder(QWidget* parent, const QString& title, const QString& initialDir)

@@ -25,7 +25,8 @@ QString DialogStartPath(const QString& initialDir, const QString& proposedName);
 QString GetOpenFileName(QWidget* parent, const QString& title, const QString& vbFilter,
                         const QString& initialDir = {}, const QString& proposedName = {});
 
-// Asks before an existing file is replaced.
+// Asks before an existing file is replaced. A name typed without an extension
+// gets the one of the filter chosen, as the open dialog would hide it.
 QString GetSaveFileName(QWidget* parent, const QString& title, const QString& vbFilter,
                         const QString& initialDir = {}, const QString& proposedName = {});
 

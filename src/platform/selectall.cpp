@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
+#include <QToolTip>
 #include <QValidator>
 
 namespace vesk {
@@ -31,12 +32,18 @@ protected:
 
 class AnsiValidator : public QValidator {
 public:
-    using QValidator::QValidator;
+    explicit AnsiValidator(QLineEdit* box) : QValidator(box), box_(box) {}
 
     State validate(QString& input, int&) const override
     {
-        return IsCp1252Text(input.toStdString()) ? Acceptable : Invalid;
+        if (IsCp1252Text(input.toStdString()))
+            return Acceptable;
+        QToolTip::showText(box_->mapToGlobal(QPoint(0, box_->height())), kAnsiOnlyHint, box_);
+        return Invalid;
     }
+
+private:
+    QLineEdit* box_;
 };
 
 }  // namespace
@@ -56,10 +63,12 @@ void InstallSelectOnFocus(QWidget* form)
         box->installEventFilter(filter);
 }
 
-void RestrictToAnsi(QLineEdit* box)
+void RestrictToFileField(QLineEdit* box, int fieldLength)
 {
-    if (box)
-        box->setValidator(new AnsiValidator(box));
+    if (!box)
+        return;
+    box->setMaxLength(fieldLength);
+    box->setValidator(new AnsiValidator(box));
 }
 
 }  // namespace vesk

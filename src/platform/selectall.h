@@ -14,7 +14,12 @@ void SelectAllText(QLineEdit* box);
 // the focus, by mouse too: the selection waits for the click to be handled.
 void InstallSelectOnFocus(QWidget* form);
 
-// The box refuses any edit that leaves a character outside Windows-1252.
-void RestrictToAnsi(QLineEdit* box);
+// The hint shown when a name box refuses a character.
+inline constexpr const char* kAnsiOnlyHint = "Only Western European characters can be stored.";
+
+// A name box held to its field in the files: at most fieldLength characters,
+// and any edit that would leave a character outside Windows-1252 is refused
+// with kAnsiOnlyHint as a tooltip below the box.
+void RestrictToFileField(QLineEdit* box, int fieldLength);
 
 }  // namespace vesk

@@ -128,7 +128,7 @@ EditCases::EditCases(QWidget* parent) : QDialog(parent)
     list_->setMinimumSize(360, 200);
     text1_ = new QLineEdit(frame);
     text1_->setObjectName("Text1");
-    RestrictToAnsi(text1_);
+    RestrictToFileField(text1_, static_cast<int>(kCaseNameLen));
     lbType_ = MakeLabel(frame, "LbType", "");
     lbType_->setFrameShape(QFrame::Panel);
     lbType_->setFrameShadow(QFrame::Sunken);

@@ -6,6 +6,7 @@
 #include "platform/msgbox.h"
 #include "platform/qtext.h"
 #include "platform/selectall.h"
+#include "files/supportfile.h"
 #include "shell/steps.h"
 
 #include <QComboBox>
@@ -131,7 +132,7 @@ FormInfo::FormInfo(QWidget* parent) : QDialog(parent)
     lbName_ = MakeLabel(selFrame, "LbName", "Description/Name");
     text1_ = new QLineEdit(selFrame);
     text1_->setObjectName("Text1");
-    RestrictToAnsi(text1_);
+    RestrictToFileField(text1_, static_cast<int>(kCaseNameLen));
     lbName_->setBuddy(text1_);
     comDefault_ = MakeButton(selFrame, "ComDefault", "Default &Name");
     auto* selLayout = new QGridLayout(selFrame);

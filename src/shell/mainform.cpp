@@ -1,6 +1,7 @@
 #include "shell/mainform.h"
 
 #include "model/globals.h"
+#include "model/supportedit.h"
 #include "platform/filedialogs.h"
 #include "platform/controls.h"
 #include "platform/help.h"
@@ -431,11 +432,9 @@ bool MainForm::comparisonCheck()
         MsgBox(kNoSupportsText, vbOKOnly, "No supports defined");
         return false;
     }
-    for (int i = 1; i <= G.NumCases; ++i) {
-        if (G.Cases[i].Updated == 0) {
-            MsgBox(kNotUpdatedText, vbOKOnly, "Attention");
-            return false;
-        }
+    if (!AllSupportsUpdated()) {
+        MsgBox(kNotUpdatedText, vbOKOnly, "Attention");
+        return false;
     }
     return true;
 }

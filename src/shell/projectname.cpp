@@ -7,6 +7,7 @@
 #include "platform/qtext.h"
 #include "platform/selectall.h"
 #include "files/datafiles.h"
+#include "files/projectfile.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -78,8 +79,7 @@ ProjectName::ProjectName(QWidget* parent) : QDialog(parent)
     connect(help, &QPushButton::clicked, this, [] { ShowHelp(kHelpContext); });
     InstallHelpKey(this, kHelpContext);
 
-    // Names are stored in the files' code page.
-    RestrictToAnsi(name_);
+    RestrictToFileField(name_, static_cast<int>(kProjNameLen));
     InstallSelectOnFocus(this);
     name_->setText(qs(G.ProjName));
     default_->setText(qs(G.DefProjName));

@@ -2,14 +2,20 @@
 // set, files refused whole, and saves that fail without harming the old file.
 #include "core_helpers.h"
 #include "files/curvefile.h"
+#include "files/defaults.h"
 #include "files/projectfile.h"
 #include "files/safesave.h"
 #include "files/supportfile.h"
 
+#include <chrono>
 #include <csignal>
 #include <functional>
+#include <future>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -21,17 +27,34 @@ void setI16(std::string& s, std::size_t off, int16_t v) { std::memcpy(s.data() +
 
 std::string padded(const std::string& s, std::size_t n) { return s + std::string(n - s.size(), ' '); }
 
+// Runs fn in a child process: true when it returned true there.
+bool inChild(const std::function<bool()>& fn)
+{
+    pid_t pid = ::fork();
+    if (pid == 0)
+        ::_exit(fn() ? 0 : 1);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 // Runs fn as an unprivileged user when the tests run as root, for whom no folder is write-protected.
 bool runUnprivileged(const std::function<bool()>& fn)
 {
     if (::geteuid() != 0)
         return fn();
-    pid_t pid = ::fork();
-    if (pid == 0)
-        ::_exit(::setgid(65534) == 0 && ::setuid(65534) == 0 && fn() ? 0 : 1);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return inChild([&] { return ::setgid(65534) == 0 && ::setuid(65534) == 0 && fn(); });
+}
+
+// Runs fn on another thread: false when it has not returned within 5 s. A writer then opens the
+// pipe, so that a reader waiting for one sees the end of the data and the test goes on.
+bool returnsPromptly(const std::string& fifo, const std::function<void()>& fn)
+{
+    auto done = std::async(std::launch::async, fn);
+    if (done.wait_for(std::chrono::seconds(5)) == std::future_status::ready)
+        return true;
+    ::close(::open(fifo.c_str(), O_WRONLY | O_NONBLOCK));
+    return false;
 }
 
 // Everything that opening a project or a support may change.
@@ -100,7 +123,43 @@ TEST_F(BinaryFiles, SaveReplacesWholeFileAndKeepsModeAndLinks)
     ASSERT_TRUE(SaveFileAtomically(at("link.pro"), "via link"));
     EXPECT_TRUE(fs::is_symlink(at("link.pro")));
     EXPECT_EQ(Slurp(target), "via link");
-    EXPECT_EQ(Count(dir), 2);  // no temporary left
+    fs::create_symlink("later.pro", at("dangling.pro"));  // names a file not there yet
+    ASSERT_TRUE(SaveFileAtomically(at("dangling.pro"), "through"));
+    EXPECT_TRUE(fs::is_symlink(at("dangling.pro")));
+    EXPECT_EQ(Slurp(at("later.pro")), "through");
+    EXPECT_EQ(Count(dir), 4);  // no temporary left
+}
+
+TEST_F(BinaryFiles, InterruptedSaveLeavesATemporaryNoMoreOpenThanItsTargetWhichTheNextSaveRemoves)
+{
+    const std::string target = at("a.pro");
+    Put(target, "old");
+    fs::permissions(target, fs::perms(0600));
+    Put(at(".b.pro.vesk-abc123"), "another file's");
+    const std::string big(64 << 20, 'x');
+    const pid_t pid = ::fork();
+    if (pid == 0)
+        ::_exit(SaveFileAtomically(target, big) ? 0 : 1);
+    // Killed as soon as its temporary file appears, half-way through the write.
+    fs::path tmp;
+    while (tmp.empty() && ::waitpid(pid, nullptr, WNOHANG) == 0)
+        for (const auto& e : fs::directory_iterator(dir))
+            if (e.path().filename().string().starts_with(".a.pro."))
+                tmp = e.path();
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+    ASSERT_TRUE(fs::exists(tmp)) << "the save ended before it could be interrupted";
+    EXPECT_EQ(fs::status(tmp).permissions() & (fs::perms::group_all | fs::perms::others_all), fs::perms::none);
+
+    // A temporary file still locked belongs to a save under way and stays.
+    const std::string busy = at(".a.pro.vesk-zzzzzz");
+    const int busyFd = ::open(busy.c_str(), O_WRONLY | O_CREAT, 0600);
+    ::flock(busyFd, LOCK_EX);
+    ASSERT_TRUE(SaveFileAtomically(target, "new"));
+    ::close(busyFd);
+    EXPECT_FALSE(fs::exists(tmp));
+    EXPECT_TRUE(fs::exists(busy) && fs::exists(at(".b.pro.vesk-abc123")));
+    EXPECT_EQ(Count(dir), 3);
 }
 
 TEST_F(BinaryFiles, FailedSavesKeepTheOldFileAndLeaveNoTemporary)
@@ -122,18 +181,16 @@ TEST_F(BinaryFiles, FailedSavesKeepTheOldFileAndLeaveNoTemporary)
     EXPECT_EQ(Count(at("ro")), 1);
     fs::permissions(at("ro"), fs::perms(0755));
 
-    // A disk that fills up during the write (a file size limit here).
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{};
-    ::getrlimit(RLIMIT_FSIZE, &limit);
-    const rlimit small{5, limit.rlim_max};
-    ::setrlimit(RLIMIT_FSIZE, &small);
-    std::error_code ec;
-    const bool saved = SaveFileAtomically(old, "much longer content", &ec);
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, oldHandler);
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(ec, std::errc::file_too_large);
+    // A disk that fills up during the write: a file size limit, whose signal would end the program.
+    EXPECT_TRUE(inChild([&] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        rlimit limit{};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 5;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::error_code ec;
+        return !SaveFileAtomically(old, "much longer content", &ec) && ec == std::errc::file_too_large;
+    }));
     EXPECT_EQ(Slurp(old), "old content");
     EXPECT_EQ(Count(at("ro")), 1);
 }
@@ -258,11 +315,12 @@ TEST_F(BinaryFiles, ProjectsThatCannotBeReadWholeChangeNothing)
     twoSupports();
     G.Cases[2].CabSeq[4] = "(0-4-4)";
     const std::string good = EncodeProject(ProjectFromGlobals());
-    std::vector<std::pair<std::string, std::string>> bad;
-    auto patched = [&](const char* what, std::size_t off, int16_t v) {
+    const std::string cut = "The file ends too soon: it is cut short or not a file of this kind.";
+    std::vector<std::tuple<std::string, std::string, std::string>> bad;  // what, bytes, reason shown
+    auto patched = [&](const char* what, std::size_t off, int16_t v, const std::string& reason) {
         std::string s = good;
         setI16(s, off, v);
-        bad.emplace_back(what, s);
+        bad.emplace_back(what, s, reason);
     };
     BinWriter eleven;
     WriteRec(eleven, CritRec{});
@@ -272,23 +330,23 @@ TEST_F(BinaryFiles, ProjectsThatCannotBeReadWholeChangeNothing)
     for (int i = 0; i < 11; ++i)
         WriteSupportBlock(eleven, {"S", 1, {}, {}});
     eleven.fixedStr("Eleven", 64);
-    bad.emplace_back("eleven supports", eleven.take());
-    patched("negative count", 526, -1);
-    patched("type 0", 8738, 0);
-    patched("type beyond NumTypes", 8738, 9);
-    patched("design curve of 11 points", 178 + 34, 11);
-    patched("text past the end", 8740 + 880 + 8, 20000);
-    bad.emplace_back("cut in a default record", good.substr(0, 8000));
-    bad.emplace_back("empty", "");
+    bad.emplace_back("eleven supports", eleven.take(), "The file names 11 supports; a project holds 0 to 10.");
+    patched("negative count", 526, -1, "The file names -1 supports; a project holds 0 to 10.");
+    patched("type 0", 8738, 0, "Support \"Post B\" is of type 0, but config.txt defines only types 1 to 8.");
+    patched("type beyond NumTypes", 8738, 9, "Support \"Post B\" is of type 9, but config.txt defines only types 1 to 8.");
+    patched("design curve of 11 points", 178 + 34, 11, "The design curve has 11 points; a curve holds at most 10.");
+    patched("text past the end", 8740 + 880 + 8, 20000, cut);
+    bad.emplace_back("cut in a default record", good.substr(0, 8000), cut);
+    bad.emplace_back("empty", "", cut);
 
     G.ProjName = "Before";
     G.ProjectPath = "/old/path.pro";
     const auto before = snapshot();
-    for (const auto& [what, bytes] : bad) {
+    for (const auto& [what, bytes, reason] : bad) {
         Put(at("bad.pro"), bytes);
         FileCommandResult r = OpenProjectFile(at("bad.pro"));
         EXPECT_EQ(std::tie(r.status, r.message, r.title),
-                  std::make_tuple(FileCommandStatus::ReadFailed, std::string("Error reading bad.pro"),
+                  std::make_tuple(FileCommandStatus::ReadFailed, "Error reading bad.pro\n" + reason,
                                   std::string("Error")))
             << what;
         EXPECT_TRUE(snapshot() == before) << what;
@@ -351,7 +409,8 @@ TEST_F(BinaryFiles, OpenedSupportIsAppendedCurrentAndNotUpdated)
     std::string bad = Slurp(at("again.sup"));
     setI16(bad, 64, 9);
     Put(at("bad.sup"), bad);
-    EXPECT_EQ(OpenSupportFile(at("bad.sup")).message, "Error reading bad.sup");
+    EXPECT_EQ(OpenSupportFile(at("bad.sup")).message,
+              "Error reading bad.sup\nSupport \"Post B\" is of type 9, but config.txt defines only types 1 to 8.");
     Put(at("bad.sup"), bad.substr(0, 8000));
     EXPECT_EQ(OpenSupportFile(at("bad.sup")).status, FileCommandStatus::ReadFailed);
     EXPECT_EQ(OpenSupportFile(at("none.sup")).status, FileCommandStatus::NotFound);
@@ -417,7 +476,8 @@ TEST_F(BinaryFiles, CurveLibraryStartUpReadingAndItsFailures)
     // Reading again from the curve list: a failure empties the library.
     FileCommandResult r = ReloadCurves(file);
     EXPECT_EQ(std::tie(r.status, r.message),
-              std::make_tuple(FileCommandStatus::ReadFailed, std::string("Error reading grcurves.bin")));
+              std::make_tuple(FileCommandStatus::ReadFailed,
+                              std::string("Error reading grcurves.bin\nCurve 3 has 11 points; a curve holds at most 10.")));
     EXPECT_EQ(G.NumCurves, 0);
 }
 
@@ -443,4 +503,19 @@ TEST_F(BinaryFiles, MoreCurvesThanMaxCurvesAreAllKept)
     EXPECT_EQ(SaveCurves(file).message, "Error saving grcurves.bin");
     EXPECT_EQ(Slurp(file), libraryFile(30, 7, 20));
     EXPECT_EQ(G.NumCurves, 7);
+}
+
+TEST_F(BinaryFiles, NamedPipesAreRefusedWithoutWaitingForAWriter)
+{
+    for (const char* name : {"pipe.pro", "pipe.sup", "grcurves.bin", "defaults.txt"})
+        ASSERT_EQ(::mkfifo(at(name).c_str(), 0600), 0);
+    FileCommandResult project, support;
+    int16_t curves = 0, defaults = 0;
+    EXPECT_TRUE(returnsPromptly(at("pipe.pro"), [&] { project = OpenProjectFile(at("pipe.pro")); }));
+    EXPECT_TRUE(returnsPromptly(at("pipe.sup"), [&] { support = OpenSupportFile(at("pipe.sup")); }));
+    EXPECT_TRUE(returnsPromptly(at("grcurves.bin"), [&] { curves = ReadCurves(); }));
+    EXPECT_TRUE(returnsPromptly(at("defaults.txt"), [&] { defaults = ReadDefaults(); }));
+    EXPECT_EQ(project.message, "Error reading pipe.pro\nIt is not a regular file.");
+    EXPECT_EQ(support.message, "Error reading pipe.sup\nIt is not a regular file.");
+    EXPECT_EQ(std::tie(curves, defaults), std::make_tuple(int16_t(-1), int16_t(-1)));
 }

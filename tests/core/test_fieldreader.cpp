@@ -24,6 +24,10 @@ TEST(FieldReader, FieldsEndAtCommasBlanksAndAnyLineEndLinesAreWholeAndDecoded)
     EXPECT_EQ(lines.number(), 3.5);
     EXPECT_EQ(lines.line(), "pic2.bmp");
     EXPECT_THROW(lines.line(), ReadError);  // no phantom line after the last line end
+
+    // A byte-order mark before the first field or line is no part of it.
+    EXPECT_EQ(FieldReader("\xEF\xBB\xBFNorth Portal\r\n").line(), "North Portal");
+    EXPECT_EQ(FieldReader("\xEF\xBB\xBF" "12,3").integer(), 12);
 }
 
 TEST(FieldReader, TextsQuotedOrNot)

@@ -203,6 +203,8 @@ TEST_F(SupportList, UpdateProtocolCountsCommits)
     EXPECT_EQ(RunUpdateProtocol(1, commit, cancel), 0);  // updated only when both dialogs commit
     EXPECT_EQ(RunUpdateProtocol(1, commit, commit), 1);
     EXPECT_EQ(RunUpdateProtocol(1, cancel, cancel), 1);  // and stays so when both are cancelled
+    G.Cases[1].Updated = -1;                              // as a file may hold it
+    EXPECT_EQ(RunUpdateProtocol(1, cancel, cancel), 1);
     // Selection mode skips the cost dialog and leaves the mark alone.
     G.Cases[1].Updated = 0;
     G.SelectMode = -1;

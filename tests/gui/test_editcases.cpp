@@ -232,6 +232,7 @@ TEST_F(EditCasesTest, DuplicateRenameAndNext)
     EXPECT_EQ(list()->currentItem(), list()->topLevelItem(2));
     auto* box = d_->findChild<QLineEdit*>("Text1");
     EXPECT_EQ(box->selectedText(), "A");
+    EXPECT_EQ(box->maxLength(), 64);  // the name's field in the files
     box->setText("A2");
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_EQ(rows(), "A|Yes B|No A2|Yes");

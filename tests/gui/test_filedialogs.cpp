@@ -98,15 +98,24 @@ TEST_F(FileDialogReal, OpenShowsConvertedFiltersInProposedFolder)
     EXPECT_EQ(folder, QDir(dir_.path()).absolutePath());
 }
 
-TEST_F(FileDialogReal, SaveAsksBeforeReplacingAFile)
+// Types name, with the filter chosen when one is given, and saves.
+static void typeNameAndSave(const QString& name, const QString& filter = {})
 {
-    QString question;
-    test::AnswerNextModal([](QWidget* w) {
+    test::AnswerNextModal([=](QWidget* w) {
         auto* dlg = qobject_cast<QFileDialog*>(w);
         ASSERT_NE(dlg, nullptr);
         EXPECT_EQ(dlg->acceptMode(), QFileDialog::AcceptSave);
-        static_cast<QDialog*>(dlg)->accept();  // asks about the existing file before it closes
+        if (!filter.isEmpty())
+            dlg->selectNameFilter(filter);
+        dlg->findChild<QLineEdit*>("fileNameEdit")->setText(name);
+        static_cast<QDialog*>(dlg)->accept();
     });
+}
+
+TEST_F(FileDialogReal, SaveAddsTheFiltersExtensionAndAsksBeforeReplacingAFile)
+{
+    QString question;
+    typeNameAndSave("north");  // the extension is added before the question
     test::AnswerNextModal([&](QWidget* w) {
         if (auto* box = qobject_cast<QMessageBox*>(w))
             question = box->text();
@@ -115,4 +124,11 @@ TEST_F(FileDialogReal, SaveAsksBeforeReplacingAFile)
     EXPECT_EQ(GetSaveFileName(nullptr, "Save project", kProjectFilter, {}, dir_.filePath("north.pro")),
               dir_.filePath("north.pro"));
     EXPECT_TRUE(question.contains("north.pro")) << question.toStdString();
+
+    typeNameAndSave("notes", "All files (*)");
+    EXPECT_EQ(GetSaveFileName(nullptr, "Save project", kProjectFilter, {}, dir_.filePath("*.pro")),
+              dir_.filePath("notes"));
+    typeNameAndSave("south.txt");
+    EXPECT_EQ(GetSaveFileName(nullptr, "Save project", kProjectFilter, {}, dir_.filePath("*.pro")),
+              dir_.filePath("south.txt"));
 }

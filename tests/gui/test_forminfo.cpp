@@ -97,6 +97,7 @@ TEST_F(FormInfoTest, AddModeHandsBackTypeAndName)
     open(-1);
     EXPECT_EQ(d_->windowTitle(), "Add Support to Analysis");
     pick(8);
+    EXPECT_EQ(name()->maxLength(), 64);  // the support name's field in the files
     name()->setText("Column row");
     button("ComDone")->click();
     EXPECT_EQ(G.NewType, 8);

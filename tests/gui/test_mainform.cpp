@@ -328,7 +328,8 @@ TEST_F(MainWindow, FailedOpenOrSaveChangesNothing)
     FileDialogTest::queue(folder_.file("broken.pro"));
     trigger(w, "MenLoad");
     ASSERT_EQ(MsgBoxTest::shown().size(), 2);
-    EXPECT_EQ(MsgBoxTest::shown()[1].text, "Error reading broken.pro");
+    EXPECT_EQ(MsgBoxTest::shown()[1].text,
+              "Error reading broken.pro\nThe file ends too soon: it is cut short or not a file of this kind.");
     EXPECT_EQ(G.NumCases, 2);
     EXPECT_TRUE(caseItem(w, 1)->isVisible());
 

@@ -42,6 +42,7 @@ TEST_F(ProjectNameDialog, ShowsBothNamesOkTakesTheNameCancelDropsIt)
 {
     for (const char* button : {"ComCancel", "ComDone"}) {
         ProjectName d;
+        EXPECT_EQ(box(&d)->maxLength(), 64);  // the project name's field in the files
         EXPECT_EQ(box(&d)->text(), qs(G.ProjName));
         EXPECT_EQ(shownDefault(&d), "XYZ Mine");
         click(&d, "ComUse");

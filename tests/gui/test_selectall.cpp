@@ -1,8 +1,9 @@
-// Text boxes: select on focus and the ANSI-only restriction.
+// Text boxes: select on focus and the name boxes' limits.
 #include "modal_helpers.h"
 #include "platform/selectall.h"
 
 #include <QLineEdit>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
@@ -36,13 +37,18 @@ TEST(SelectOnFocus, WholeTextIsSelectedAfterAMouseClickGivesFocus)
     EXPECT_FALSE(later->hasSelectedText());
 }
 
-TEST(RestrictToAnsi, RefusesCharactersTheFilesCannotHold)
+TEST(RestrictToFileField, RefusesCharactersTheFilesCannotHoldWithAHintAndStopsAtTheFieldLength)
 {
     QLineEdit box;
-    RestrictToAnsi(&box);
-    // Typing and pasting drop the refused characters and keep the rest.
-    test::TypeText(&box, "a漢é€😀");
+    RestrictToFileField(&box, 5);
+    box.show();
+    test::TypeText(&box, "aé€");
+    EXPECT_FALSE(QToolTip::isVisible());
+    // Typing and pasting refuse the characters and say why; the rest stays.
+    test::TypeText(&box, "漢😀");
     EXPECT_EQ(box.text(), "aé€");
-    box.insert("漢字");
-    EXPECT_EQ(box.text(), "aé€");
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), kAnsiOnlyHint);
+    test::TypeText(&box, "xyz");
+    EXPECT_EQ(box.text(), "aé€xy");
 }
