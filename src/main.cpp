@@ -1,4 +1,6 @@
 #include "cablebolts/cablecriteria.h"
+#include "criteria/formmine.h"
+#include "files/curvefile.h"
 #include "files/defaults.h"
 #include "model/globals.h"
 #include "platform/help.h"
@@ -31,12 +33,13 @@ int main(int argc, char** argv)
     vesk::SetProgramFolderSource([] { return QString::fromStdString(vesk::G.AppPath); });
 
     // --show opens one window by itself, for looking at it (screenshots):
-    // disclaimer, cost, instruct, main, about or cablecriteria (over the
-    // built-in criteria). Without it the program starts with the disclaimer
+    // disclaimer, cost, instruct, main, about, or cablecriteria and formmine0
+    // to formmine3 (over the built-in criteria and the curve library, the
+    // digit the design basis). Without it the program starts with the disclaimer
     // and goes through the start-up chain.
     QCommandLineParser parser;
     parser.addHelpOption();
-    QCommandLineOption show("show", "Open only this window: disclaimer, cost, instruct, main, about or cablecriteria.", "window");
+    QCommandLineOption show("show", "Open only this window: disclaimer, cost, instruct, main, about, cablecriteria or formmine0 to formmine3.", "window");
     parser.addOption(show);
     parser.process(app);
     const QString window = parser.value(show);
@@ -61,6 +64,11 @@ int main(int argc, char** argv)
     } else if (window == "cablecriteria") {
         vesk::SetBuiltInDefaults();
         showFirst(new vesk::CableCriteria);
+    } else if (window.size() == 9 && window.startsWith("formmine") && window[8] >= '0' && window[8] <= '3') {
+        vesk::SetBuiltInDefaults();
+        vesk::ReadCurves();
+        vesk::G.DesignBasis = static_cast<int16_t>(window[8].digitValue());
+        showFirst(new vesk::FormMine);
     } else {
         std::fprintf(stderr, "vesk: unknown window \"%s\"\n", qPrintable(window));
         return 2;

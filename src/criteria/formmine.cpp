@@ -190,6 +190,7 @@ void FormMine::buildCommonFrames()
     lbYieldReq_ = MakeLabel(summary, "LbYieldReq", QString());
     lbYield_ = MakeResultLabel(summary, "LbYield");
     lbAtype_ = MakeResultLabel(summary, "LbAtype");
+    lbAtype_->setMinimumWidth(lbAtype_->fontMetrics().horizontalAdvance("Not applicable") + 12);
     lbCont_ = MakeResultLabel(summary, "LbCont");
     lbUncont_ = MakeResultLabel(summary, "LbUncont");
     label52_ = MakeLabel(summary, "Label52", QString());
