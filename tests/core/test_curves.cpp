@@ -52,10 +52,10 @@ protected:
     static auto results() { return std::make_tuple(G.CurrLoad, G.CurrConv, G.CurveMaxLoad, G.CurveMaxConv); }
 };
 
-TEST_F(Curves, IntersectionBesideAJump)
+TEST_F(Curves, SegmentIntersection)
 {
-    // Mended: the support (1, 5)-(3, 9) passes 2 in at 7 tons/ft, below a requirement jumping there from 8 to 12;
-    // no meeting in either orientation or with the roles swapped.
+    // The support (1, 5)-(3, 9) passes 2 in at 7 tons/ft, below a requirement jumping there from 8 to 12: no
+    // meeting in either orientation or with the roles swapped.
     EXPECT_FALSE(IntersectSegments(1, 5, 3, 9, 2, 8, 2, 12));
     EXPECT_FALSE(IntersectSegments(1, 5, 3, 9, 2, 12, 2, 8));
     EXPECT_FALSE(IntersectSegments(2, 8, 2, 12, 1, 5, 3, 9));
@@ -69,9 +69,35 @@ TEST_F(Curves, IntersectionBesideAJump)
     }
     EXPECT_FALSE(IntersectSegments(0, 0, 2, 2, 0, 1, 2, 3));   // parallel
     EXPECT_FALSE(IntersectSegments(0, 0, 1, 1, 2, 0, 3, -1));  // lines meet at 1.5, beyond both
+
+    // A steep support against a nearly flat requirement: 20000 (c - 2) = 300.001 - 0.0002 c at c = 2.015000016 in,
+    // 300.000601 tons/ft (by hand, in double, from the float ends).
+    const DensityPoint p = IntersectSegments(2, 0, 2.1f, 2000, 0, 300.001f, 5, 300).value_or(DensityPoint{});
+    EXPECT_TRUE(WithinUlp(p.conv, 2.015000016f));
+    EXPECT_TRUE(WithinUlp(p.tpf, 300.000601f));
 }
 
-TEST_F(Curves, LoadAtConvOffTheCurve)
+TEST_F(Curves, OperatingPointAtARequirementCurvesPoint)
+{
+    // A support density through a point of the requirement curve between two sloped segments is found by one of
+    // them. 36-in spacing, 14-ft entry: 159.6 tons at 1 in is 53.2 c tons/ft, through (0.5, 26.6) where 28 - 2.8 c
+    // turns to 26.6 - 0.7 (c - 0.5).
+    setModel(1, {{1, 159.599991f}});
+    G.EntryWid = 14;
+    G.DesignConv = 1;
+    useDesignCurve({{0, 2.0f}, {0.5f, 1.9f}, {2.5f, 1.8f}});
+    EXPECT_EQ(FindOpPoint(36, 1, 1), 0);
+    EXPECT_TRUE(WithinUlp(G.CurrConv, 0.5f));
+    EXPECT_TRUE(WithinUlp(G.CurrTpf, 26.6f));
+    // 12-in spacing, 16-ft entry: 30 c through (0.8, 24), where 28.8 - 6 c turns to 24 - 0.8 (c - 0.8).
+    setModel(1, {{1.6f, 48}});
+    G.EntryWid = 16;
+    useDesignCurve({{0, 1.8f}, {0.8f, 1.5f}, {2.8f, 1.4f}});
+    EXPECT_EQ(FindOpPoint(12, 1, 1), 0);
+    EXPECT_EQ(std::make_tuple(G.CurrConv, G.CurrTpf, G.CurrLoad), std::make_tuple(0.8f, 24.f, 24.f));
+}
+
+TEST_F(Curves, LoadAtConv)
 {
     G.CurrLoad = G.CurrConv = G.CurveMaxLoad = G.CurveMaxConv = 5;
     G.PerfConv(2, 0) = 0.4f;  // rounds to no points
@@ -88,11 +114,7 @@ TEST_F(Curves, LoadAtConvOffTheCurve)
     EXPECT_EQ(LoadOnCurve(7, 1).spot, CurveSpot::BeyondEnd);
     EXPECT_EQ(results(), std::make_tuple(70.f, 6.f, 60.f, 3.f));
     EXPECT_THROW(LoadAtConv(1, 4), IndexError);  // no model row 4
-}
 
-TEST_F(Curves, LoadAtConvOnTheCurve)
-{
-    setYieldingModel();
     G.CurrLoad = G.CurrConv = 99;
     // Below the first point: on the line from the origin, CurrLoad and CurrConv kept.
     EXPECT_EQ(LoadAtConv(0.25f, 1), 10.0f);
@@ -222,23 +244,6 @@ TEST_F(Curves, OperatingPointOnAGroundReactionCurve)
     G.DesignTpf = 7;
     EXPECT_EQ(FindGrcPoint(6000, 1, 1), -1);
     EXPECT_EQ(std::make_tuple(G.CurrConv, G.CurrLoad, G.CurrTpf), std::make_tuple(2.75f, 57.5f, 7.f));
-}
-
-TEST_F(Curves, OperatingPointNotTakenBesideAJump)
-{
-    // Mended end to end: the support (1, 5)-(3, 9) passes 7 tons/ft at 2 in, where the requirement jumps from 8
-    // to 12, and ends at 9: no meeting. (1-ft entry, 12-in spacing: intensity = load density = load.)
-    setModel(1, {{1, 5}, {3, 9}});
-    G.EntryWid = 1;
-    G.DesignConv = 2;
-    useDesignCurve({{0, 8}, {2, 8}, {2, 12}, {10, 12}});
-    G.CurrConv = -3;
-    EXPECT_EQ(FindOpPoint(12, 1, 1), -1);
-    EXPECT_EQ(G.CurrConv, -3.0f);
-    // A requirement dropping there from 8 to 6 holds the 7: (2, 7).
-    useDesignCurve({{0, 8}, {2, 8}, {2, 6}, {10, 6}});
-    EXPECT_EQ(FindOpPoint(12, 1, 1), 0);
-    EXPECT_EQ(std::make_tuple(G.CurrConv, G.CurrTpf), std::make_tuple(2.f, 7.f));
 }
 
 }  // namespace
