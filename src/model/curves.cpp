@@ -123,9 +123,11 @@ void setDesignPoint(int16_t m, int n)
 // both neighbouring segments.
 constexpr int kSlackSteps = 4;
 
-// One single-precision step at magnitude m.
+// One single-precision step at magnitude m (at least the smallest one).
 double floatStep(double m)
 {
+    if (m < FLT_MIN)
+        return std::ldexp(1.0, FLT_MIN_EXP - FLT_MANT_DIG);
     int e = 0;
     std::frexp(m, &e);
     return std::ldexp(1.0, e - FLT_MANT_DIG);

@@ -111,17 +111,6 @@ protected:
         G.DesignTpf = 20;
         G.EntryWid = 16;
     }
-    static void useDesignCurve(std::initializer_list<std::pair<float, float>> slots)
-    {
-        G.DesignBasis = 1;
-        G.GrcDefined = -1;
-        G.DesignCurve.NumPts = static_cast<int16_t>(slots.size() - 2);
-        std::size_t k = 0;
-        for (auto [c, i] : slots) {
-            G.DesignCurve.Conv[k] = c;
-            G.DesignCurve.Intensity[k++] = i;
-        }
-    }
 };
 
 TEST_F(CribOpPoint, ConstantRequirementAndGroundReactionCurve)
@@ -135,7 +124,7 @@ TEST_F(CribOpPoint, ConstantRequirementAndGroundReactionCurve)
     EXPECT_NEAR(G.CurrConv, 2.9898276f, 5e-4f);
 
     // Falling 1.6, 1.6, 1.2, 0.9, 0.9 tons/ft² at 0, 0.5, 2, 6, 20 in, times 16 ft. True root 2.5324939 in.
-    useDesignCurve({{0, 1.6f}, {0.5f, 1.6f}, {2, 1.2f}, {6, 0.9f}, {20, 0.9f}});
+    UseDesignCurve({{0, 1.6f}, {0.5f, 1.6f}, {2, 1.2f}, {6, 0.9f}, {20, 0.9f}});
     EXPECT_EQ(FindCribOpPoint(G.DesignConv, 48, 1), 0);
     EXPECT_EQ(G.DsnTpf, 19.2000008f);
     EXPECT_TRUE(WithinUlp(G.CurrConv, 2.53259277f));
@@ -148,7 +137,7 @@ TEST_F(CribOpPoint, BisectionEndsAtAJumpOfTheRequirement)
 {
     // Mended: the requirement drops from 24 to 14.4 tons/ft at 3 in, where the crib carries 20.03; the tolerance
     // is never met and the search ends when lo and hi close on the jump.
-    useDesignCurve({{0, 1.5f}, {3, 1.5f}, {3, 0.9f}, {20, 0.9f}});
+    UseDesignCurve({{0, 1.5f}, {3, 1.5f}, {3, 0.9f}, {20, 0.9f}});
     EXPECT_EQ(FindCribOpPoint(G.DesignConv, 48, 1), 0);
     EXPECT_TRUE(WithinUlp(G.CurrConv, 3.0f));
     EXPECT_TRUE(WithinUlp(G.CurrLoad, 80.1145477f));

@@ -9,8 +9,6 @@ using namespace vesk;
 
 namespace {
 
-using Points = std::vector<std::pair<float, float>>;
-
 class CurveBuilders : public ::testing::Test {
 protected:
     void SetUp() override

@@ -7,8 +7,6 @@ using namespace vesk;
 
 namespace {
 
-using Points = std::vector<std::pair<float, float>>;
-
 class Curves : public ::testing::Test {
 protected:
     void SetUp() override
@@ -24,22 +22,6 @@ protected:
         G.PerfConv(m, 0) = static_cast<float>(pts.size());
         for (int k = 1; k <= static_cast<int>(pts.size()); ++k)
             std::tie(G.PerfConv(m, k), G.PerfLoad(m, k)) = pts[static_cast<std::size_t>(k - 1)];
-    }
-
-    // A ground reaction curve from its slots 0..n+1 (in, tons/ft²).
-    static CurveRec grCurve(const Points& slots)
-    {
-        CurveRec c;
-        c.NumPts = static_cast<int16_t>(slots.size() - 2);
-        for (std::size_t k = 0; k < slots.size(); ++k)
-            std::tie(c.Conv[k], c.Intensity[k]) = slots[k];
-        return c;
-    }
-    static void useDesignCurve(const Points& slots)
-    {
-        G.DesignBasis = 1;
-        G.GrcDefined = -1;
-        G.DesignCurve = grCurve(slots);
     }
 
     // A yielding support: rises, softens to 30 tons and rises again.
@@ -85,14 +67,14 @@ TEST_F(Curves, OperatingPointAtARequirementCurvesPoint)
     setModel(1, {{1, 159.599991f}});
     G.EntryWid = 14;
     G.DesignConv = 1;
-    useDesignCurve({{0, 2.0f}, {0.5f, 1.9f}, {2.5f, 1.8f}});
+    UseDesignCurve({{0, 2.0f}, {0.5f, 1.9f}, {2.5f, 1.8f}});
     EXPECT_EQ(FindOpPoint(36, 1, 1), 0);
     EXPECT_TRUE(WithinUlp(G.CurrConv, 0.5f));
     EXPECT_TRUE(WithinUlp(G.CurrTpf, 26.6f));
     // 12-in spacing, 16-ft entry: 30 c through (0.8, 24), where 28.8 - 6 c turns to 24 - 0.8 (c - 0.8).
     setModel(1, {{1.6f, 48}});
     G.EntryWid = 16;
-    useDesignCurve({{0, 1.8f}, {0.8f, 1.5f}, {2.8f, 1.4f}});
+    UseDesignCurve({{0, 1.8f}, {0.8f, 1.5f}, {2.8f, 1.4f}});
     EXPECT_EQ(FindOpPoint(12, 1, 1), 0);
     EXPECT_EQ(std::make_tuple(G.CurrConv, G.CurrTpf, G.CurrLoad), std::make_tuple(0.8f, 24.f, 24.f));
 }
@@ -140,7 +122,7 @@ TEST_F(Curves, LoadAtConv)
 TEST_F(Curves, RequiredLoadDensityAndCurveLookup)
 {
     G.DesignTpf = 11.5f;
-    G.DesignCurve = grCurve(falling());
+    G.DesignCurve = GrCurve(falling());
     G.DesignBasis = 1;  // no curve defined: the constant
     EXPECT_EQ(ReqTpfAtConv(1), 11.5f);
     G.DesignBasis = 0;
@@ -151,7 +133,7 @@ TEST_F(Curves, RequiredLoadDensityAndCurveLookup)
     EXPECT_EQ(ReqTpfAtConv(30), 0.6f * 16.0f);  // beyond the last slot: held
     EXPECT_EQ(ReqTpfAtConv(1.25f), 20.0f);      // halfway from 1.5 to 1.0 tons/ft²
     // A jump (two points at 3 in): at the jump, the segment before it.
-    useDesignCurve({{0, 1.5f}, {3, 1.5f}, {3, 0.9f}, {20, 0.9f}});
+    UseDesignCurve({{0, 1.5f}, {3, 1.5f}, {3, 0.9f}, {20, 0.9f}});
     EXPECT_EQ(ReqTpfAtConv(3), 24.0f);
     EXPECT_EQ(ReqTpfAtConv(std::nextafter(3.0f, 4.0f)), 0.9f * 16.0f);
     G.DesignCurve.NumPts = 11;  // slot 12 does not exist
@@ -224,14 +206,14 @@ TEST_F(Curves, OperatingPointOnAGroundReactionCurve)
     // 16.410256 tons/ft, 49.230769 tons (by hand, in double).
     setYieldingModel();
     G.DesignConv = 2.5f;
-    useDesignCurve(falling());
+    UseDesignCurve(falling());
     EXPECT_EQ(FindOpPoint(36, 1, 1), 0);
     EXPECT_TRUE(WithinUlp(G.CurrConv, 1.9230769f));
     EXPECT_TRUE(WithinUlp(G.CurrTpf, 16.410256f));
     EXPECT_NEAR(G.CurrLoad, 49.230769f, 1e-5f * 49.23f);
 
     // FindGrcPoint finds the same against WorkCurve, and passes errors to the caller.
-    G.WorkCurve = grCurve(falling());
+    G.WorkCurve = GrCurve(falling());
     G.DesignBasis = 0;
     G.CurrConv = 0;
     EXPECT_EQ(FindGrcPoint(36, 1, 1), 0);
