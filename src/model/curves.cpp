@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cfloat>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -116,6 +117,31 @@ void setDesignPoint(int16_t m, int n)
     G.DsnConv = G.PerfConv(m, 1);
 }
 
+// How many single-precision steps a crossing may lie beyond a segment's end
+// and still count: the segments' points are floats, so a crossing at a shared
+// end point or at a requirement curve's point can land a step or two outside
+// both neighbouring segments.
+constexpr int kSlackSteps = 4;
+
+// One single-precision step at magnitude m (at least the smallest one).
+double floatStep(double m)
+{
+    if (m < FLT_MIN)
+        return std::ldexp(1.0, FLT_MIN_EXP - FLT_MANT_DIG);
+    int e = 0;
+    std::frexp(m, &e);
+    return std::ldexp(1.0, e - FLT_MANT_DIG);
+}
+
+// Whether v lies in [lo, hi], give or take kSlackSteps single-precision steps
+// of the values compared at each bound. A NaN lies nowhere.
+bool withinSteps(double v, float lo, float hi)
+{
+    const double slackLo = kSlackSteps * floatStep(std::max(std::fabs(v), std::fabs(static_cast<double>(lo))));
+    const double slackHi = kSlackSteps * floatStep(std::max(std::fabs(v), std::fabs(static_cast<double>(hi))));
+    return v >= lo - slackLo && v <= hi + slackHi;
+}
+
 }  // namespace
 
 std::optional<DensityPoint> IntersectSegments(float x1, float y1, float x2, float y2,
@@ -123,24 +149,23 @@ std::optional<DensityPoint> IntersectSegments(float x1, float y1, float x2, floa
 {
     const double dx = static_cast<double>(x2) - x1, dy = static_cast<double>(y2) - y1;
     const double dc = static_cast<double>(c2) - c1, dq = static_cast<double>(q2) - q1;
-    const float d = CSng(dc * dy - dx * dq);
+    const double d = dc * dy - dx * dq;
     if (d == 0)
         return std::nullopt;
-    const float xi = CSng(Div(dc * dy * x1 + (static_cast<double>(q1) - y1) * dc * dx - dq * dx * c1, d));
-    const float yi = x1 != x2 ? CSng(y1 + Div(dy * (static_cast<double>(xi) - x1), dx))
-                              : CSng(q1 + Div(dq * (static_cast<double>(xi) - c1), dc));
-    if (x1 != x2 && (xi < x1 || xi > x2))
+    const double xi = Div(dc * dy * x1 + (static_cast<double>(q1) - y1) * dc * dx - dq * dx * c1, d);
+    const double yi = x1 != x2 ? y1 + Div(dy * (xi - x1), dx) : q1 + Div(dq * (xi - c1), dc);
+    if (x1 != x2 && !withinSteps(xi, x1, x2))
         return std::nullopt;
-    if (c1 != c2 && (xi < c1 || xi > c2))
+    if (c1 != c2 && !withinSteps(xi, c1, c2))
         return std::nullopt;
     // Each segment that is not horizontal must hold yi between its end
     // values. Beside a vertical segment this is what tells the side of a
     // jump: a distance from one end alone would accept a point below it.
-    if (y1 != y2 && (yi < std::min(y1, y2) || yi > std::max(y1, y2)))
+    if (y1 != y2 && !withinSteps(yi, std::min(y1, y2), std::max(y1, y2)))
         return std::nullopt;
-    if (q1 != q2 && (yi < std::min(q1, q2) || yi > std::max(q1, q2)))
+    if (q1 != q2 && !withinSteps(yi, std::min(q1, q2), std::max(q1, q2)))
         return std::nullopt;
-    return DensityPoint{xi, yi};
+    return DensityPoint{CSng(xi), CSng(yi)};
 }
 
 CurveLoad LoadOnCurve(float conv, int16_t m)

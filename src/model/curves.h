@@ -26,10 +26,13 @@ struct DensityPoint {
 
 // Where a support segment (x1, y1)-(x2, y2) meets a requirement segment
 // (c1, q1)-(c2, q2), both in convergence and load density. Parallel segments
-// do not meet. The point must lie within both segments: between the end
+// do not meet. The point is formed in double from the given ends and rounded
+// to single precision once. It must lie within both segments: between the end
 // convergences of each non-vertical segment and between the end densities of
-// each non-horizontal one, bounds included, compared in single precision.
-// Arithmetic errors (overflow) raise ArithError.
+// each non-horizontal one, bounds included and widened by a few
+// single-precision steps of the values compared, so that a crossing at a
+// point shared by two segments is found by at least one of them. A NaN
+// end raises ArithError.
 std::optional<DensityPoint> IntersectSegments(float x1, float y1, float x2, float y2,
                                               float c1, float q1, float c2, float q2);
 

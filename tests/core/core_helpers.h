@@ -47,6 +47,26 @@ inline ::testing::AssertionResult WithinUlp(float got, float want)
     return ::testing::AssertionFailure() << got << " is more than 1 ulp from " << want;
 }
 
+using Points = std::vector<std::pair<float, float>>;
+
+// A ground reaction curve from its slots 0..n+1 (in, tons/ft²).
+inline CurveRec GrCurve(const Points& slots)
+{
+    CurveRec c;
+    c.NumPts = static_cast<int16_t>(slots.size() - 2);
+    for (std::size_t k = 0; k < slots.size(); ++k)
+        std::tie(c.Conv[k], c.Intensity[k]) = slots[k];
+    return c;
+}
+
+// The requirement from this ground reaction curve.
+inline void UseDesignCurve(const Points& slots)
+{
+    G.DesignBasis = 1;
+    G.GrcDefined = -1;
+    G.DesignCurve = GrCurve(slots);
+}
+
 // Globals reset around each test, with a fresh folder as the program folder.
 class ScratchFolder : public ::testing::Test {
 protected:

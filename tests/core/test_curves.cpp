@@ -7,8 +7,6 @@ using namespace vesk;
 
 namespace {
 
-using Points = std::vector<std::pair<float, float>>;
-
 class Curves : public ::testing::Test {
 protected:
     void SetUp() override
@@ -26,22 +24,6 @@ protected:
             std::tie(G.PerfConv(m, k), G.PerfLoad(m, k)) = pts[static_cast<std::size_t>(k - 1)];
     }
 
-    // A ground reaction curve from its slots 0..n+1 (in, tons/ft²).
-    static CurveRec grCurve(const Points& slots)
-    {
-        CurveRec c;
-        c.NumPts = static_cast<int16_t>(slots.size() - 2);
-        for (std::size_t k = 0; k < slots.size(); ++k)
-            std::tie(c.Conv[k], c.Intensity[k]) = slots[k];
-        return c;
-    }
-    static void useDesignCurve(const Points& slots)
-    {
-        G.DesignBasis = 1;
-        G.GrcDefined = -1;
-        G.DesignCurve = grCurve(slots);
-    }
-
     // A yielding support: rises, softens to 30 tons and rises again.
     static void setYieldingModel() { setModel(1, {{0.5f, 20}, {1.5f, 45}, {3, 60}, {4, 30}, {6, 70}}); }
 
@@ -52,10 +34,10 @@ protected:
     static auto results() { return std::make_tuple(G.CurrLoad, G.CurrConv, G.CurveMaxLoad, G.CurveMaxConv); }
 };
 
-TEST_F(Curves, IntersectionBesideAJump)
+TEST_F(Curves, SegmentIntersection)
 {
-    // Mended: the support (1, 5)-(3, 9) passes 2 in at 7 tons/ft, below a requirement jumping there from 8 to 12;
-    // no meeting in either orientation or with the roles swapped.
+    // The support (1, 5)-(3, 9) passes 2 in at 7 tons/ft, below a requirement jumping there from 8 to 12: no
+    // meeting in either orientation or with the roles swapped.
     EXPECT_FALSE(IntersectSegments(1, 5, 3, 9, 2, 8, 2, 12));
     EXPECT_FALSE(IntersectSegments(1, 5, 3, 9, 2, 12, 2, 8));
     EXPECT_FALSE(IntersectSegments(2, 8, 2, 12, 1, 5, 3, 9));
@@ -69,9 +51,35 @@ TEST_F(Curves, IntersectionBesideAJump)
     }
     EXPECT_FALSE(IntersectSegments(0, 0, 2, 2, 0, 1, 2, 3));   // parallel
     EXPECT_FALSE(IntersectSegments(0, 0, 1, 1, 2, 0, 3, -1));  // lines meet at 1.5, beyond both
+
+    // A steep support against a nearly flat requirement: 20000 (c - 2) = 300.001 - 0.0002 c at c = 2.015000016 in,
+    // 300.000601 tons/ft (by hand, in double, from the float ends).
+    const DensityPoint p = IntersectSegments(2, 0, 2.1f, 2000, 0, 300.001f, 5, 300).value_or(DensityPoint{});
+    EXPECT_TRUE(WithinUlp(p.conv, 2.015000016f));
+    EXPECT_TRUE(WithinUlp(p.tpf, 300.000601f));
 }
 
-TEST_F(Curves, LoadAtConvOffTheCurve)
+TEST_F(Curves, OperatingPointAtARequirementCurvesPoint)
+{
+    // A support density through a point of the requirement curve between two sloped segments is found by one of
+    // them. 36-in spacing, 14-ft entry: 159.6 tons at 1 in is 53.2 c tons/ft, through (0.5, 26.6) where 28 - 2.8 c
+    // turns to 26.6 - 0.7 (c - 0.5).
+    setModel(1, {{1, 159.599991f}});
+    G.EntryWid = 14;
+    G.DesignConv = 1;
+    UseDesignCurve({{0, 2.0f}, {0.5f, 1.9f}, {2.5f, 1.8f}});
+    EXPECT_EQ(FindOpPoint(36, 1, 1), 0);
+    EXPECT_TRUE(WithinUlp(G.CurrConv, 0.5f));
+    EXPECT_TRUE(WithinUlp(G.CurrTpf, 26.6f));
+    // 12-in spacing, 16-ft entry: 30 c through (0.8, 24), where 28.8 - 6 c turns to 24 - 0.8 (c - 0.8).
+    setModel(1, {{1.6f, 48}});
+    G.EntryWid = 16;
+    UseDesignCurve({{0, 1.8f}, {0.8f, 1.5f}, {2.8f, 1.4f}});
+    EXPECT_EQ(FindOpPoint(12, 1, 1), 0);
+    EXPECT_EQ(std::make_tuple(G.CurrConv, G.CurrTpf, G.CurrLoad), std::make_tuple(0.8f, 24.f, 24.f));
+}
+
+TEST_F(Curves, LoadAtConv)
 {
     G.CurrLoad = G.CurrConv = G.CurveMaxLoad = G.CurveMaxConv = 5;
     G.PerfConv(2, 0) = 0.4f;  // rounds to no points
@@ -88,11 +96,7 @@ TEST_F(Curves, LoadAtConvOffTheCurve)
     EXPECT_EQ(LoadOnCurve(7, 1).spot, CurveSpot::BeyondEnd);
     EXPECT_EQ(results(), std::make_tuple(70.f, 6.f, 60.f, 3.f));
     EXPECT_THROW(LoadAtConv(1, 4), IndexError);  // no model row 4
-}
 
-TEST_F(Curves, LoadAtConvOnTheCurve)
-{
-    setYieldingModel();
     G.CurrLoad = G.CurrConv = 99;
     // Below the first point: on the line from the origin, CurrLoad and CurrConv kept.
     EXPECT_EQ(LoadAtConv(0.25f, 1), 10.0f);
@@ -118,7 +122,7 @@ TEST_F(Curves, LoadAtConvOnTheCurve)
 TEST_F(Curves, RequiredLoadDensityAndCurveLookup)
 {
     G.DesignTpf = 11.5f;
-    G.DesignCurve = grCurve(falling());
+    G.DesignCurve = GrCurve(falling());
     G.DesignBasis = 1;  // no curve defined: the constant
     EXPECT_EQ(ReqTpfAtConv(1), 11.5f);
     G.DesignBasis = 0;
@@ -129,7 +133,7 @@ TEST_F(Curves, RequiredLoadDensityAndCurveLookup)
     EXPECT_EQ(ReqTpfAtConv(30), 0.6f * 16.0f);  // beyond the last slot: held
     EXPECT_EQ(ReqTpfAtConv(1.25f), 20.0f);      // halfway from 1.5 to 1.0 tons/ft²
     // A jump (two points at 3 in): at the jump, the segment before it.
-    useDesignCurve({{0, 1.5f}, {3, 1.5f}, {3, 0.9f}, {20, 0.9f}});
+    UseDesignCurve({{0, 1.5f}, {3, 1.5f}, {3, 0.9f}, {20, 0.9f}});
     EXPECT_EQ(ReqTpfAtConv(3), 24.0f);
     EXPECT_EQ(ReqTpfAtConv(std::nextafter(3.0f, 4.0f)), 0.9f * 16.0f);
     G.DesignCurve.NumPts = 11;  // slot 12 does not exist
@@ -202,14 +206,14 @@ TEST_F(Curves, OperatingPointOnAGroundReactionCurve)
     // 16.410256 tons/ft, 49.230769 tons (by hand, in double).
     setYieldingModel();
     G.DesignConv = 2.5f;
-    useDesignCurve(falling());
+    UseDesignCurve(falling());
     EXPECT_EQ(FindOpPoint(36, 1, 1), 0);
     EXPECT_TRUE(WithinUlp(G.CurrConv, 1.9230769f));
     EXPECT_TRUE(WithinUlp(G.CurrTpf, 16.410256f));
     EXPECT_NEAR(G.CurrLoad, 49.230769f, 1e-5f * 49.23f);
 
     // FindGrcPoint finds the same against WorkCurve, and passes errors to the caller.
-    G.WorkCurve = grCurve(falling());
+    G.WorkCurve = GrCurve(falling());
     G.DesignBasis = 0;
     G.CurrConv = 0;
     EXPECT_EQ(FindGrcPoint(36, 1, 1), 0);
@@ -222,23 +226,6 @@ TEST_F(Curves, OperatingPointOnAGroundReactionCurve)
     G.DesignTpf = 7;
     EXPECT_EQ(FindGrcPoint(6000, 1, 1), -1);
     EXPECT_EQ(std::make_tuple(G.CurrConv, G.CurrLoad, G.CurrTpf), std::make_tuple(2.75f, 57.5f, 7.f));
-}
-
-TEST_F(Curves, OperatingPointNotTakenBesideAJump)
-{
-    // Mended end to end: the support (1, 5)-(3, 9) passes 7 tons/ft at 2 in, where the requirement jumps from 8
-    // to 12, and ends at 9: no meeting. (1-ft entry, 12-in spacing: intensity = load density = load.)
-    setModel(1, {{1, 5}, {3, 9}});
-    G.EntryWid = 1;
-    G.DesignConv = 2;
-    useDesignCurve({{0, 8}, {2, 8}, {2, 12}, {10, 12}});
-    G.CurrConv = -3;
-    EXPECT_EQ(FindOpPoint(12, 1, 1), -1);
-    EXPECT_EQ(G.CurrConv, -3.0f);
-    // A requirement dropping there from 8 to 6 holds the 7: (2, 7).
-    useDesignCurve({{0, 8}, {2, 8}, {2, 6}, {10, 6}});
-    EXPECT_EQ(FindOpPoint(12, 1, 1), 0);
-    EXPECT_EQ(std::make_tuple(G.CurrConv, G.CurrTpf), std::make_tuple(2.f, 7.f));
 }
 
 }  // namespace

@@ -56,6 +56,12 @@ TEST_F(ShippedData, EveryFileIsReadByItsReaderAndTheCatalogueHoldsTheBuiltInType
         G.EasternMines = eastern;
         EXPECT_EQ(ReadDefaults(), 0);
     }
+    // The labels give the units the record holds: the crib's yield point in percent of the entry height, the
+    // cable-bolt volumes per package.
+    const std::string defaults = Slurp(kData / "defaults.txt");
+    EXPECT_NE(defaults.find(", yield point in percent of the entry height\r\n1000, 1000, 6, 12, 5"), std::string::npos);
+    EXPECT_NE(defaults.find("\nCable bolts: volumes per package: resin with"), std::string::npos);
+    EXPECT_EQ(defaults.find("in3/ft"), std::string::npos);
     EXPECT_EQ(ReadWoodData(), 0);
     EXPECT_EQ(G.NumPostWoods, kBuiltInWoods);
     EXPECT_EQ(G.PostWoodProp(3, 3), 10180);
@@ -80,8 +86,8 @@ TEST_F(ShippedData, EveryFileIsReadByItsReaderAndTheCatalogueHoldsTheBuiltInType
 
 // Each model, in either region: a rising curve from the origin, a yield point on it at any height of the model's
 // range, axis maxima that hold it, bearing below 1000 psi, the height factor 1 at 8 ft, every size readable at any
-// height; materials in 2004 dollars of a support 8 ft high from $20 to $1500, of a 14-ft cable bolt from $5 to $100.
-TEST_F(ShippedData, EveryModelHasAPlausibleCurveAndCost)
+// height.
+TEST_F(ShippedData, EveryModelHasAPlausibleCurve)
 {
     for (int t = 7; t <= G.NumTypes; ++t)
         for (int16_t eastern : {int16_t(-1), int16_t(0)}) {
@@ -115,8 +121,6 @@ TEST_F(ShippedData, EveryModelHasAPlausibleCurveAndCost)
                     EXPECT_TRUE(r.Yield[m] > G.PerfConv(m, 1) && r.Yield[m] < last);
                     EXPECT_GT(r.CabCoatCost()[m], r.UnitCost[m]);
                     EXPECT_TRUE(r.UnitWt[m] > 0.3f && r.UnitWt[m] < 1.5f && r.CabPerPkg()[m] > 0);
-                    const double cost = r.UnitCost[m] * 14.0 + r.FabrCost[m] + r.ShipCost[m] / r.CabPerPkg()[m];
-                    EXPECT_TRUE(cost > 5 && cost < 100) << cost;
                     continue;
                 }
                 EXPECT_TRUE(r.MinHt[m] >= 24 && r.MinHt[m] < 96 && r.MaxHt[m] > 96 && r.MaxHt[m] <= 240);
@@ -125,14 +129,6 @@ TEST_F(ShippedData, EveryModelHasAPlausibleCurveAndCost)
                     EXPECT_TRUE(y > G.PerfConv(m, 1) && y < last) << "height " << ht;
                 }
                 EXPECT_LT(peak / r.RoofArea[m] * 2000, 1000);
-                const double h = 8, perPiece = r.PieceQty[m] * r.UnitCost[m] + r.FabrCost[m];
-                double cost = r.PieceQty[m] * r.UnitCost[m] * h + r.FabrCost[m];
-                if (r.CostBasis[m] == 0 || r.CostBasis[m] == 3)
-                    cost = perPiece * r.PcsPerFt[m] * h;
-                else if (r.CostBasis[m] == 1)
-                    cost = r.UnitCost[m] * h + r.FabrCost[m];
-                cost += r.ShipCost[m];
-                EXPECT_TRUE(cost > 20 && cost < 1500) << cost;
                 EXPECT_TRUE(r.PackFactor[m] >= 0.2f && r.PackFactor[m] <= 1 && r.UnitWt[m] > 0);
             }
             for (int m = 1; m <= models; ++m)
