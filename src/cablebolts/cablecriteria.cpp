@@ -1,6 +1,7 @@
 #include "cablebolts/cablecriteria.h"
 
 #include "criteria/blockframe.h"
+#include "criteria/entryframe.h"
 #include "criteria/criteria.h"
 #include "model/criteria/block.h"
 #include "model/criteria/changes.h"
@@ -75,10 +76,7 @@ struct CableCriteria::Impl {
     bool critCopied = false;
 
     BlockFrame* block = nullptr;
-    NumBox* wid = nullptr;
-    NumBox* ht = nullptr;
-    QLabel* widLabel = nullptr;
-    QLabel* htLabel = nullptr;
+    EntryFrame* entry = nullptr;
     QLabel* tpfLabel = nullptr;
     QLabel* convLabel = nullptr;
     QLabel* lbTpf = nullptr;
@@ -90,9 +88,6 @@ struct CableCriteria::Impl {
     void build();
     void setUnitLabels();
     void activate();
-    bool readEntry(NumBox* box, bool width);
-    bool holdsTpfPerWid(float entryWid) const;
-    void entryEntered(NumBox* box, bool width);
     void showSummary();
     void copyToStanding();
     void ok();
@@ -104,18 +99,7 @@ void CableCriteria::Impl::build()
     q->setObjectName("CableCriteria");
     q->setWindowTitle("Design Criteria for Cable Bolts");
 
-    auto* entry = new QGroupBox("Entry Dimensions", q);
-    entry->setObjectName("FrameEntry");
-    widLabel = MakeLabel(entry, "Label29", QString());
-    wid = new NumBox(entry, "TxWid");
-    htLabel = MakeLabel(entry, "Label30", QString());
-    ht = new NumBox(entry, "TxHt");
-    auto* entryGrid = new QGridLayout(entry);
-    entryGrid->addWidget(widLabel, 0, 0);
-    entryGrid->addWidget(wid, 0, 1);
-    entryGrid->addWidget(htLabel, 1, 0);
-    entryGrid->addWidget(ht, 1, 1);
-    entryGrid->setColumnStretch(0, 1);
+    entry = new EntryFrame(q, copy);
 
     block = new BlockFrame(q, copy, kCableBlock, kWording);
 
@@ -153,12 +137,7 @@ void CableCriteria::Impl::build()
     layout->addWidget(block);
     layout->addLayout(side);
 
-    const auto entryHandlers = [this](NumBox* box, bool width) {
-        QObject::connect(box, &NumBox::enterPressed, &ctx, [this, box, width] { entryEntered(box, width); });
-        QObject::connect(box, &NumBox::leftBox, &ctx, [this, box, width] { entryEntered(box, width); });
-    };
-    entryHandlers(wid, true);
-    entryHandlers(ht, false);
+    entry->onEntered = [this](NumBox*, bool) { block->calcblock(); };
     block->onCalculated = [this] { showSummary(); };
     QObject::connect(block->copyButton(), &QPushButton::clicked, &ctx, [this] { copyToStanding(); });
     QObject::connect(done, &QPushButton::clicked, &ctx, [this] { ok(); });
@@ -173,8 +152,7 @@ void CableCriteria::Impl::build()
 void CableCriteria::Impl::setUnitLabels()
 {
     block->setUnitCaptions();
-    widLabel->setText(UnitCaption("Width", 11));
-    htLabel->setText(UnitCaption("Height", 6));
+    entry->setUnitCaptions();
     tpfLabel->setText(UnitCaption("Support load density", 2));
     convLabel->setText(UnitCaption("at Design displacement", 5));
 }
@@ -183,8 +161,7 @@ void CableCriteria::Impl::activate()
 {
     G.EntryHt = copy.EntryHt;
     G.EntryWid = copy.EntryWid;
-    PutMetric(wid, G.EntryWid, 11);
-    PutMetric(ht, G.EntryHt, 6);
+    entry->fill();
     block->fill();
     // As Enter in the safety factor box: a factor below the recommended
     // minimum is reported as soon as the dialog opens.
@@ -192,51 +169,9 @@ void CableCriteria::Impl::activate()
         sf->pressEnter();
 }
 
-// Takes a typed entry width or height into the working value and the copy.
-// An invalid one is reported and the box shows the working value again.
-bool CableCriteria::Impl::readEntry(NumBox* box, bool width)
-{
-    const int code = width ? 11 : 6;
-    float& working = width ? G.EntryWid : G.EntryHt;
-    const auto v = ReadBox(box, code);
-    if (!v || *v <= 0 || (width && !holdsTpfPerWid(*v))) {
-        MsgBox(width ? "Invalid entry width" : "Invalid entry height", vbOKOnly, "Error");
-        PutMetric(box, working, code);
-        return false;
-    }
-    if (*v != working) {
-        working = *v;
-        (width ? copy.EntryWid : copy.EntryHt) = *v;
-        PutMetric(box, *v, code);
-    }
-    return true;
-}
-
-void CableCriteria::Impl::entryEntered(NumBox* box, bool width)
-{
-    readEntry(box, width);
-    block->calcblock();
-    SelectAllText(box);
-}
-
-// Whether the standing-support load density per ft of a width can be held.
-bool CableCriteria::Impl::holdsTpfPerWid(float entryWid) const
-{
-    CritRec probe = copy;
-    try {
-        KeepTpfPerWid(probe, entryWid);
-    } catch (const ArithError&) {
-        return false;
-    }
-    return true;
-}
-
 void CableCriteria::Impl::showSummary()
 {
-    // A typed width too small to hold it is refused; a stored one keeps the
-    // density per ft as it was.
-    if (holdsTpfPerWid(G.EntryWid))
-        KeepTpfPerWid(copy, G.EntryWid);
+    KeepTpfPerWid(copy, G.EntryWid);
     lbTpf->setText(qs(FormatMetric(copy.CabTpf, 2)));
     lbConv->setText(qs(FormatMetric(copy.CabConv, 5)));
     lbSF->setText(qs(FormatNum(copy.CabSF)));
@@ -244,13 +179,7 @@ void CableCriteria::Impl::showSummary()
 
 void CableCriteria::Impl::copyToStanding()
 {
-    copy.FailHt = copy.CabFailHt;
-    copy.RockDens = copy.CabRockDens;
-    copy.CMRR = copy.CabCMRR;
-    copy.YieldZone = copy.CabYieldZone;
-    copy.Depth = copy.CabDepth;
-    copy.BlockFlags = copy.CabBlockFlags;
-    copy.BlockConv = copy.CabConv;
+    CopyBlockInputs(copy, kCableBlock, kStandingBlock);
     critCopied = true;
 }
 
@@ -258,10 +187,10 @@ void CableCriteria::Impl::ok()
 {
     // Every box is read; the first invalid one keeps the dialog open.
     NumBox* bad = nullptr;
-    if (!readEntry(wid, true))
-        bad = wid;
-    else if (!readEntry(ht, false))
-        bad = ht;
+    if (!entry->read(entry->widthBox()))
+        bad = entry->widthBox();
+    else if (!entry->read(entry->heightBox()))
+        bad = entry->heightBox();
     else if (!block->calcblock())
         bad = block->lastInvalid();
     if (bad) {

@@ -2,6 +2,7 @@
 
 #include "criteria/blockframe.h"
 #include "criteria/criteria.h"
+#include "criteria/entryframe.h"
 #include "model/criteria/block.h"
 #include "model/criteria/changes.h"
 #include "model/criteria/summary.h"
@@ -151,17 +152,12 @@ void FormMine::buildBasisFrames()
 
 void FormMine::buildCommonFrames()
 {
-    auto* entry = new QGroupBox("Entry Dimensions", this);
-    entry->setObjectName("Frame5");
-    auto* eg = new QGridLayout(entry);
-    label29_ = MakeLabel(entry, "Label29", QString());
-    label30_ = MakeLabel(entry, "Label30", QString());
-    txWid_ = new NumBox(entry, "TxWid");
-    txHt_ = new NumBox(entry, "TxHt");
-    eg->addWidget(label29_, 0, 0);
-    eg->addWidget(txWid_, 0, 1);
-    eg->addWidget(label30_, 1, 0);
-    eg->addWidget(txHt_, 1, 1);
+    entry_ = new EntryFrame(this, crit_);
+    entry_->onEntered = [this](NumBox*, bool changed) {
+        if (changed)
+            sizeEdited_ = true;
+        recomputeBasis();
+    };
 
     auto* bearing = new QGroupBox("Bearing Strength", this);
     bearing->setObjectName("Frame1");
@@ -174,10 +170,10 @@ void FormMine::buildCommonFrames()
     bg->addWidget(txRoof_, 0, 1);
     bg->addWidget(label38_, 1, 0);
     bg->addWidget(txFloor_, 1, 1);
-    for (NumBox* box : {txWid_, txHt_, txRoof_, txFloor_}) {
+    for (NumBox* box : {txRoof_, txFloor_}) {
         box->setMaximumWidth(90);
-        connect(box, &NumBox::enterPressed, this, [this, box] { entryEntered(box); });
-        connect(box, &NumBox::leftBox, this, [this, box] { entryEntered(box); });
+        connect(box, &NumBox::enterPressed, this, [this, box] { bearingEntered(box); });
+        connect(box, &NumBox::leftBox, this, [this, box] { bearingEntered(box); });
     }
 
     auto* summary = new QGroupBox("Design Criteria Summary", this);
@@ -270,8 +266,7 @@ void FormMine::setUnitCaptions()
 {
     label16_->setText(UnitCaption("Roof", 7));
     label38_->setText(UnitCaption("Floor", 7));
-    label29_->setText(UnitCaption("Width", 11));
-    label30_->setText(UnitCaption("Height", 6));
+    entry_->setUnitCaptions();
     label31_->setText(UnitCaption("Support load density", 2));
     label9_->setText(UnitCaption("at Design convergence", 5) + " (+)");
     label52_->setText(UnitCaption("Controlled", 5));
@@ -301,8 +296,7 @@ void FormMine::activate()
     copiedToCable_ = false;
     G.EntryHt = crit_.EntryHt;
     G.EntryWid = crit_.EntryWid;
-    PutMetric(txWid_, crit_.EntryWid, 11);
-    PutMetric(txHt_, crit_.EntryHt, 6);
+    entry_->fill();
     PutMetric(txRoof_, crit_.RoofBearing, 7);
     PutMetric(txFloor_, crit_.FloorBearing, 7);
     for (QLabel* l : lbUconv_)
@@ -523,59 +517,37 @@ void FormMine::copyToCable()
     copiedToCable_ = true;
 }
 
-// Enter in (or leaving) an entry or bearing box. False for an invalid value,
-// after its message; the box shows the stored value again. On "&Ok" the basis
-// is recomputed only for a size that changed.
-bool FormMine::entryEntered(NumBox* box, bool onOk)
+// Enter in (or leaving) a bearing box. False for an invalid value, after its
+// message; the box shows the stored value again.
+bool FormMine::bearingEntered(NumBox* box)
 {
-    struct Entry {
-        NumBox* box;
-        int code;
-        float CritRec::*field;
-        float* working;
-        const char* message;
-    };
-    const Entry entries[] = {
-        {txHt_, 6, &CritRec::EntryHt, &G.EntryHt, "Invalid entry height"},
-        {txWid_, 11, &CritRec::EntryWid, &G.EntryWid, "Invalid entry width"},
-        {txRoof_, 7, &CritRec::RoofBearing, nullptr, "Invalid roof bearing strength"},
-        {txFloor_, 7, &CritRec::FloorBearing, nullptr, "Invalid floor bearing strength"},
-    };
-    for (const Entry& e : entries) {
-        if (e.box != box)
-            continue;
-        const auto v = ReadBox(box, e.code);
-        const bool valid = v && *v > 0;
-        if (!valid) {
-            MsgBox(e.message, vbOKOnly, "Error");
-            PutMetric(box, crit_.*e.field, e.code);
-        } else if (!e.working) {
-            crit_.*e.field = *v;
-            PutMetric(box, *v, e.code);
-        } else if (*v != *e.working) {
-            crit_.*e.field = *v;
-            *e.working = *v;
-            PutMetric(box, *v, e.code);
-            sizeEdited_ = true;
-            if (onOk)
-                recomputeBasis();
-        }
-        if (e.working && !onOk)
-            recomputeBasis();
-        SelectAllText(box);
-        return valid;
-    }
-    return true;
+    const bool roof = box == txRoof_;
+    float& field = roof ? crit_.RoofBearing : crit_.FloorBearing;
+    const auto v = ReadBox(box, 7);
+    const bool valid = v && *v > 0;
+    if (valid)
+        field = *v;
+    else
+        MsgBox(roof ? "Invalid roof bearing strength" : "Invalid floor bearing strength", vbOKOnly, "Error");
+    PutMetric(box, field, 7);
+    SelectAllText(box);
+    return valid;
 }
 
 void FormMine::accept()
 {
     // Every box is read as it stands; the first invalid one keeps the dialog
     // open, so that what is committed is what is shown.
-    for (NumBox* box : {txWid_, txHt_, txRoof_, txFloor_}) {
-        if (!entryEntered(box, true)) {
+    for (NumBox* box : {entry_->widthBox(), entry_->heightBox(), txRoof_, txFloor_}) {
+        bool changed = false;
+        const bool valid = box == txRoof_ || box == txFloor_ ? bearingEntered(box) : entry_->read(box, &changed);
+        if (!valid) {
             box->setFocus();
             return;
+        }
+        if (changed) {
+            sizeEdited_ = true;
+            recomputeBasis();
         }
     }
     crit_.CurveId = static_cast<int16_t>(curveIdAtList());

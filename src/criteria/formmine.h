@@ -27,6 +27,7 @@ class QWidget;
 namespace vesk {
 
 class BlockFrame;
+class EntryFrame;
 class NumBox;
 
 // The picture of the criteria plot: paints and passes the mouse to the form.
@@ -80,7 +81,7 @@ private:
     void setBlockFromCurve();
     void heaveClicked(int basis);
     void copyToCable();
-    bool entryEntered(NumBox* box, bool onOk = false);
+    bool bearingEntered(NumBox* box);
 
     // Ground reaction curve basis.
     void endTreatmentClicked(int mode);
@@ -112,8 +113,7 @@ private:
     double xmax_ = 0, ymax_ = 0;  // plot axes, English units
     SupportState supportsAtOpening_;
 
-    NumBox* txHt_ = nullptr;
-    NumBox* txWid_ = nullptr;
+    EntryFrame* entry_ = nullptr;
     NumBox* txRoof_ = nullptr;
     NumBox* txFloor_ = nullptr;
     std::array<QGroupBox*, 4> basisFrames_{};
@@ -165,8 +165,6 @@ private:
     // Captions that carry a unit.
     QLabel* label16_ = nullptr;
     QLabel* label38_ = nullptr;
-    QLabel* label29_ = nullptr;
-    QLabel* label30_ = nullptr;
     QLabel* label31_ = nullptr;
     QLabel* label9_ = nullptr;
     QLabel* label52_ = nullptr;

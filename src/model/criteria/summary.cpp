@@ -5,6 +5,9 @@
 #include "model/numfmt.h"
 #include "model/vbmath.h"
 
+#include <cmath>
+#include <limits>
+
 namespace vesk {
 
 SecurityCheck CheckSecurity(CritRec& c, bool enforceTiming)
@@ -38,10 +41,18 @@ const char* TimingName(const SecurityCheck& s)
     return s.concurrent ? "Concurrent" : "Independent";
 }
 
+bool HoldsTpfPerWid(const CritRec& c, float entryWid)
+{
+    if (!(entryWid > 0))
+        return false;
+    const double q = static_cast<double>(c.Tpf) / entryWid;
+    return std::isfinite(q) && std::fabs(q) <= std::numeric_limits<float>::max();
+}
+
 void KeepTpfPerWid(CritRec& c, float entryWid)
 {
-    if (entryWid > 0)
-        c.TpfPerWid = CSng(Div(c.Tpf, entryWid));
+    if (HoldsTpfPerWid(c, entryWid))
+        c.TpfPerWid = CSng(static_cast<double>(c.Tpf) / entryWid);
 }
 
 void SetDesignBasis(int16_t basis)

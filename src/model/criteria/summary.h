@@ -30,8 +30,12 @@ SecurityCheck CheckSecurity(CritRec& c, bool enforceTiming);
 const char* TimingName(const SecurityCheck& s);
 
 // The load density per ft of width follows the load density while the width
-// is positive.
+// is positive and the quotient can be held; otherwise it keeps its value.
 void KeepTpfPerWid(CritRec& c, float entryWid);
+
+// Whether a width (above 0) is wide enough for c's load density per ft of it
+// to be held in single precision.
+bool HoldsTpfPerWid(const CritRec& c, float entryWid);
 
 // The design basis in force and its name.
 void SetDesignBasis(int16_t basis);
