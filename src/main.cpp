@@ -1,3 +1,8 @@
+#include "criteria/edcurves.h"
+#include "criteria/edpoints.h"
+#include "files/curvefile.h"
+#include "files/defaults.h"
+#include "model/criteria/curvelib.h"
 #include "model/globals.h"
 #include "platform/help.h"
 #include "shell/about.h"
@@ -26,11 +31,15 @@ int main(int argc, char** argv)
     vesk::SetProgramFolderSource([] { return QString::fromStdString(vesk::G.AppPath); });
 
     // --show opens one window by itself, for looking at it (screenshots):
-    // disclaimer, cost, instruct, main or about. Without it the program
-    // starts with the disclaimer and goes through the start-up chain.
+    // disclaimer, cost, instruct, main, about, edcurves (the curve library of
+    // the program's folder) or edpoints (its first curve, or a new one).
+    // Without it the program starts with the disclaimer and goes through the
+    // start-up chain.
     QCommandLineParser parser;
     parser.addHelpOption();
-    QCommandLineOption show("show", "Open only this window: disclaimer, cost, instruct, main or about.", "window");
+    QCommandLineOption show("show",
+                            "Open only this window: disclaimer, cost, instruct, main, about, edcurves or edpoints.",
+                            "window");
     parser.addOption(show);
     parser.process(app);
     const QString window = parser.value(show);
@@ -51,6 +60,18 @@ int main(int argc, char** argv)
             auto* about = new vesk::About(main);
             about->setAttribute(Qt::WA_DeleteOnClose);
             about->show();
+        }
+    } else if (window == "edcurves" || window == "edpoints") {
+        vesk::ReadDefaults();
+        vesk::ReadCurves();
+        if (window == "edcurves") {
+            showFirst(new vesk::EdCurves);
+        } else {
+            vesk::FreeCurveId();
+            vesk::NewWorkCurve();
+            if (vesk::G.NumCurves >= 1)
+                vesk::G.WorkCurve = vesk::G.GRCurves[1];
+            showFirst(new vesk::EdPoints);
         }
     } else {
         std::fprintf(stderr, "vesk: unknown window \"%s\"\n", qPrintable(window));
