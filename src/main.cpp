@@ -1,7 +1,10 @@
 #include "cablebolts/cablecriteria.h"
+#include "criteria/edcurves.h"
+#include "criteria/edpoints.h"
 #include "criteria/formmine.h"
 #include "files/curvefile.h"
 #include "files/defaults.h"
+#include "model/criteria/curvelib.h"
 #include "model/globals.h"
 #include "platform/help.h"
 #include "shell/about.h"
@@ -33,13 +36,17 @@ int main(int argc, char** argv)
     vesk::SetProgramFolderSource([] { return QString::fromStdString(vesk::G.AppPath); });
 
     // --show opens one window by itself, for looking at it (screenshots):
-    // disclaimer, cost, instruct, main, about, or cablecriteria and formmine0
-    // to formmine3 (over the built-in criteria and the curve library, the
-    // digit the design basis). Without it the program starts with the disclaimer
-    // and goes through the start-up chain.
+    // disclaimer, cost, instruct, main, about, cablecriteria, formmine0 to
+    // formmine3 (the digit the design basis), edcurves (the curve library of
+    // the program's folder) or edpoints (its first curve, or a new one). The
+    // criteria windows open over the built-in criteria. Without it the program
+    // starts with the disclaimer and goes through the start-up chain.
     QCommandLineParser parser;
     parser.addHelpOption();
-    QCommandLineOption show("show", "Open only this window: disclaimer, cost, instruct, main, about, cablecriteria or formmine0 to formmine3.", "window");
+    QCommandLineOption show("show",
+                            "Open only this window: disclaimer, cost, instruct, main, about, cablecriteria, "
+                            "formmine0 to formmine3, edcurves or edpoints.",
+                            "window");
     parser.addOption(show);
     parser.process(app);
     const QString window = parser.value(show);
@@ -69,6 +76,18 @@ int main(int argc, char** argv)
         vesk::ReadCurves();
         vesk::G.DesignBasis = static_cast<int16_t>(window[8].digitValue());
         showFirst(new vesk::FormMine);
+    } else if (window == "edcurves" || window == "edpoints") {
+        vesk::ReadDefaults();
+        vesk::ReadCurves();
+        if (window == "edcurves") {
+            showFirst(new vesk::EdCurves);
+        } else {
+            vesk::FreeCurveId();
+            vesk::NewWorkCurve();
+            if (vesk::G.NumCurves >= 1)
+                vesk::G.WorkCurve = vesk::G.GRCurves[1];
+            showFirst(new vesk::EdPoints);
+        }
     } else {
         std::fprintf(stderr, "vesk: unknown window \"%s\"\n", qPrintable(window));
         return 2;

@@ -106,10 +106,10 @@ void CableCriteria::Impl::build()
     auto* summary = new QGroupBox("Design Criteria Summary", q);
     summary->setObjectName("Frame2");
     tpfLabel = MakeLabel(summary, "Label31", QString());
-    lbTpf = MakeResultLabel(summary, "LbTpf");
+    lbTpf = MakePanel(summary, "LbTpf");
     convLabel = MakeLabel(summary, "Label9", QString());
-    lbConv = MakeResultLabel(summary, "LbConv");
-    lbSF = MakeResultLabel(summary, "LbSF");
+    lbConv = MakePanel(summary, "LbConv");
+    lbSF = MakePanel(summary, "LbSF");
     auto* summaryGrid = new QGridLayout(summary);
     summaryGrid->addWidget(tpfLabel, 0, 0);
     summaryGrid->addWidget(lbTpf, 0, 1);

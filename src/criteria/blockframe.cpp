@@ -19,18 +19,6 @@
 
 namespace vesk {
 
-QLabel* MakeResultLabel(QWidget* parent, const QString& name)
-{
-    QLabel* l = MakeLabel(parent, name, QString());
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
-    l->setMinimumWidth(64);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return l;
-}
-
-QString UnitCaption(const char* text, int code) { return QString::fromUtf8(text) + ", " + qs(UnitLabel(code)); }
-
 namespace {
 
 QCheckBox* checkBox(QWidget* parent, const QString& name, const QString& caption)
@@ -72,12 +60,12 @@ BlockFrame::BlockFrame(QWidget* parent, CritRec& copy, const BlockRules& rules, 
     depth_ = new NumBox(this, "TxDepth");
     convLabel_ = MakeLabel(this, "Label6", QString());
     conv_ = new NumBox(this, "TxBlockConv");
-    labDS_ = MakeResultLabel(this, "LabDS");
-    labDA_ = MakeResultLabel(this, "LabDA");
+    labDS_ = MakePanel(this, "LabDS");
+    labDA_ = MakePanel(this, "LabDA");
     unitDS_ = MakeLabel(this, "Label32", QString());
     unitDA_ = MakeLabel(this, "Label3", QString());
     tpfLabel_ = MakeLabel(this, "Label44", QString());
-    lbBlockTpf_ = MakeResultLabel(this, "LbBlockTpf");
+    lbBlockTpf_ = MakePanel(this, "LbBlockTpf");
     copy_ = MakeButton(this, "ComCopy", "Set");
 
     int row = 0;

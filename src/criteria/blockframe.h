@@ -22,10 +22,6 @@ namespace vesk {
 
 class NumBox;
 
-// A sunken, right-aligned label that shows a result.
-QLabel* MakeResultLabel(QWidget* parent, const QString& name);
-// A caption followed by the unit of a code in force: "Width, ft".
-QString UnitCaption(const char* text, int code);
 
 // Names and captions of the frame's labels that differ between the dialogs.
 struct BlockWording {

@@ -141,7 +141,7 @@ void FormMine::buildBasisFrames()
         basisFrames_[i] = frame;
         const int row = grid->rowCount();
         lbHeave_[i] = MakeLabel(frame, indexed("LbHeave", i), heave);
-        lbUconv_[i] = MakeResultLabel(frame, indexed("LbUconv", i));
+        lbUconv_[i] = MakePanel(frame, indexed("LbUconv", i));
         auto* set = MakeButton(frame, indexed("ComHeave", i), "Set");
         grid->addWidget(lbHeave_[i], row, 0);
         grid->addWidget(lbUconv_[i], row, 1);
@@ -181,14 +181,14 @@ void FormMine::buildCommonFrames()
     auto* sg = new QGridLayout(summary);
     label31_ = MakeLabel(summary, "Label31", QString());
     label9_ = MakeLabel(summary, "Label9", QString());
-    lbTpf_ = MakeResultLabel(summary, "LbTpf");
-    lbConv_ = MakeResultLabel(summary, "LbConv");
+    lbTpf_ = MakePanel(summary, "LbTpf");
+    lbConv_ = MakePanel(summary, "LbConv");
     lbYieldReq_ = MakeLabel(summary, "LbYieldReq", QString());
-    lbYield_ = MakeResultLabel(summary, "LbYield");
-    lbAtype_ = MakeResultLabel(summary, "LbAtype");
+    lbYield_ = MakePanel(summary, "LbYield");
+    lbAtype_ = MakePanel(summary, "LbAtype");
     lbAtype_->setMinimumWidth(lbAtype_->fontMetrics().horizontalAdvance("Not applicable") + 12);
-    lbCont_ = MakeResultLabel(summary, "LbCont");
-    lbUncont_ = MakeResultLabel(summary, "LbUncont");
+    lbCont_ = MakePanel(summary, "LbCont");
+    lbUncont_ = MakePanel(summary, "LbUncont");
     label52_ = MakeLabel(summary, "Label52", QString());
     label53_ = MakeLabel(summary, "Label53", QString());
     sg->addWidget(label31_, 0, 0);
@@ -217,7 +217,7 @@ void FormMine::buildPlotFrame()
     combo1_ = new QComboBox(frame);
     combo1_->setObjectName("Combo1");
     combo1_->setMinimumContentsLength(24);
-    labId_ = MakeResultLabel(frame, "LabID");
+    labId_ = MakePanel(frame, "LabID");
     labId_->setMinimumWidth(40);
     pick->addWidget(combo1_, 1);
     pick->addWidget(MakeLabel(frame, "Label40", "ID"));
@@ -242,8 +242,8 @@ void FormMine::buildPlotFrame()
     v->addLayout(plotRow, 1);
 
     auto* readout = new QGridLayout;
-    lbPlotTons_ = MakeResultLabel(frame, "LbPlotTons");
-    lbPlotConv_ = MakeResultLabel(frame, "LbPlotConv");
+    lbPlotTons_ = MakePanel(frame, "LbPlotTons");
+    lbPlotConv_ = MakePanel(frame, "LbPlotConv");
     lbCoord_ = MakeLabel(frame, "LbCoord", QString());
     lbLegend_ = MakeLabel(frame, "LbLegend", QString());
     lbClick1_ = MakeLabel(frame, "LbClick1", QString());

@@ -68,9 +68,9 @@ void FormMine::buildBeamFrame(QGroupBox* frame, QGridLayout* grid)
 {
     txGRconv_ = new NumBox(frame, "TxGRconv");
     txGRdes_ = new NumBox(frame, "TxGRdes");
-    lbMaxTpf_ = MakeResultLabel(frame, "LbMaxTpf");
-    lbGrTpf_ = MakeResultLabel(frame, "LbGrTpf");
-    lbSFactor_ = MakeResultLabel(frame, "LbSFactor");
+    lbMaxTpf_ = MakePanel(frame, "LbMaxTpf");
+    lbGrTpf_ = MakePanel(frame, "LbGrTpf");
+    lbSFactor_ = MakePanel(frame, "LbSFactor");
     int row = 0;
     grid->addWidget(MakeLabel(frame, "LblGRconv", UnitCaption("Max allowable convergence", 5)), row, 0);
     grid->addWidget(txGRconv_, row++, 1);
@@ -207,15 +207,15 @@ void FormMine::editCurves()
 void FormMine::buildSystFrame(QGroupBox* frame, QGridLayout* grid)
 {
     auto* select = MakeButton(frame, "ComSelect", "Select");
-    labCurrName_ = MakeResultLabel(frame, "LabCurrName");
-    labCurrType_ = MakeResultLabel(frame, "LabCurrType");
-    labModel_ = MakeResultLabel(frame, "LabModel");
+    labCurrName_ = MakePanel(frame, "LabCurrName");
+    labCurrType_ = MakePanel(frame, "LabCurrType");
+    labModel_ = MakePanel(frame, "LabModel");
     for (QLabel* l : {labCurrName_, labCurrType_, labModel_})
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     txSpac_ = new NumBox(frame, "TxSpac");
     txRows_ = new NumBox(frame, "TxRows");
     txCurrConv_ = new NumBox(frame, "TxCurrConv");
-    labCurrTpf_ = MakeResultLabel(frame, "LabCurrTpf");
+    labCurrTpf_ = MakePanel(frame, "LabCurrTpf");
     auto* setCurr = MakeButton(frame, "ComSetCurr", "Set");
     int row = 0;
     grid->addWidget(select, row, 0, Qt::AlignLeft);

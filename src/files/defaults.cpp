@@ -13,6 +13,7 @@ constexpr int kTplWoodCrib = 1;
 constexpr int kTplPost = 2;
 constexpr int kTplCableBolt = 8;
 constexpr int kLastSize = 20;
+constexpr int16_t kBuiltInMaxCurves = 50;
 
 // Values set before reading, whichever way the reading ends.
 void setFixedValues()
@@ -119,7 +120,10 @@ void readFile(FieldReader& rd)
     eol();
 
     label();  // 14, 15
+    // A library without room for a curve would refuse every new one.
     G.MaxCurves = I();
+    if (G.MaxCurves <= 0)
+        G.MaxCurves = kBuiltInMaxCurves;
     c.GRDesignConv = S();
     c.GRMaxConv = S();
     c.CurveId = I();
@@ -465,7 +469,7 @@ void SetBuiltInDefaults()
     c.CabSF = 1.5f;
     c.CabYieldZone = 10;
     c.CabDepth = 1000;
-    G.MaxCurves = 50;
+    G.MaxCurves = kBuiltInMaxCurves;
     G.SecFactor = 0.95f;
     G.DesignTpf = c.Tpf;
     G.DesignConv = c.Conv;

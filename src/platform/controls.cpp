@@ -24,6 +24,16 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption)
     return l;
 }
 
+QLabel* MakePanel(QWidget* parent, const QString& name)
+{
+    QLabel* l = MakeLabel(parent, name, QString());
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Sunken);
+    l->setMinimumWidth(64);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return l;
+}
+
 void InstallHelpKey(QWidget* window, int context)
 {
     InstallHelpKey(window, [context] { return context; });

@@ -15,6 +15,8 @@ namespace vesk {
 // A push button that Enter does not press unless the window makes it the default.
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption);
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption);
+// A sunken panel that shows a computed value, right-aligned.
+QLabel* MakePanel(QWidget* parent, const QString& name);
 
 // F1 in the window opens the program's help at its context number.
 void InstallHelpKey(QWidget* window, int context);

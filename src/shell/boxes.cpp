@@ -7,6 +7,8 @@
 
 namespace vesk {
 
+QString UnitCaption(const char* text, int code) { return QString::fromUtf8(text) + ", " + qs(UnitLabel(code)); }
+
 void PutMetric(NumBox* box, double v, int code) { PutValue(box, v, FormatMetric(v, code)); }
 
 void PutValue(NumBox* box, double v, const std::string& text) { box->put(qs(text), v); }

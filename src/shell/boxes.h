@@ -5,10 +5,15 @@
 
 #include "platform/numbox.h"
 
+#include <QString>
+
 #include <optional>
 #include <string>
 
 namespace vesk {
+
+// A caption with the unit of a code in the unit system in force: "Width, ft".
+QString UnitCaption(const char* text, int code);
 
 // The box shows FormatMetric(v, code) and remembers v.
 void PutMetric(NumBox* box, double v, int code);

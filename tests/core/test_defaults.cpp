@@ -190,3 +190,15 @@ TEST(Defaults, BadValuesAreReadErrorsAndPostFootprintsAreFilled)
     EXPECT_EQ(std::vector<float>({post.PlanWid[1], post.PlanLen[1], post.RoofArea[1], post.FloorArea[1]}),
               std::vector<float>({10, 20, 200, 200}));
 }
+
+// A library capacity of 0 or less would refuse every curve: it reads as the built-in 50.
+TEST(Defaults, ALibraryCapacityBelowOneIsTheBuiltInOne)
+{
+    for (auto [text, expected] : {std::pair{"0, 2, 4, -1, 0", 50}, {"-3, 2, 4, -1, 0", 50}, {"7, 2, 4, -1, 0", 7}}) {
+        auto lines = ShippedLines();
+        lines[14] = text;
+        ASSERT_EQ(Read(&lines, -1), 0) << text;
+        EXPECT_EQ(G.MaxCurves, expected) << text;
+        EXPECT_EQ(G.DesignCrit.GRMaxConv, 4.f);
+    }
+}
