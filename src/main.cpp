@@ -1,3 +1,4 @@
+#include "criteria/maxyield.h"
 #include "model/globals.h"
 #include "platform/help.h"
 #include "shell/about.h"
@@ -26,11 +27,13 @@ int main(int argc, char** argv)
     vesk::SetProgramFolderSource([] { return QString::fromStdString(vesk::G.AppPath); });
 
     // --show opens one window by itself, for looking at it (screenshots):
-    // disclaimer, cost, instruct, main or about. Without it the program
+    // disclaimer, cost, instruct, main, about, criteria (the design-basis
+    // dialog over the main window, as the program opens it) or maxyield (the
+    // uncontrolled-convergence dialog). Without it the program
     // starts with the disclaimer and goes through the start-up chain.
     QCommandLineParser parser;
     parser.addHelpOption();
-    QCommandLineOption show("show", "Open only this window: disclaimer, cost, instruct, main or about.", "window");
+    QCommandLineOption show("show", "Open only this window: disclaimer, cost, instruct, main, about, criteria or maxyield.", "window");
     parser.addOption(show);
     parser.process(app);
     const QString window = parser.value(show);
@@ -45,12 +48,20 @@ int main(int argc, char** argv)
         showFirst(new vesk::FormCost);
     } else if (window == "instruct") {
         showFirst(new vesk::Instruct);
-    } else if (window == "main" || window == "about") {
+    } else if (window == "main" || window == "about" || window == "criteria" || window == "maxyield") {
         vesk::MainForm* main = vesk::MainForm::open(nullptr);
+        // The main window opens the design-basis dialog by itself.
+        if (window != "criteria")
+            vesk::G.NextStep = vesk::StepNone;
         if (window == "about") {
             auto* about = new vesk::About(main);
             about->setAttribute(Qt::WA_DeleteOnClose);
             about->show();
+        } else if (window == "maxyield") {
+            static vesk::UconvExchange uconv{1, 0.5f, 2.0f};
+            auto* dlg = new vesk::MaxYield(main, uconv);
+            dlg->setAttribute(Qt::WA_DeleteOnClose);
+            dlg->show();
         }
     } else {
         std::fprintf(stderr, "vesk: unknown window \"%s\"\n", qPrintable(window));
