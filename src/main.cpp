@@ -5,6 +5,7 @@
 #include "files/curvefile.h"
 #include "files/defaults.h"
 #include "model/criteria/curvelib.h"
+#include "criteria/maxyield.h"
 #include "model/globals.h"
 #include "platform/help.h"
 #include "shell/about.h"
@@ -36,16 +37,18 @@ int main(int argc, char** argv)
     vesk::SetProgramFolderSource([] { return QString::fromStdString(vesk::G.AppPath); });
 
     // --show opens one window by itself, for looking at it (screenshots):
-    // disclaimer, cost, instruct, main, about, cablecriteria, formmine0 to
-    // formmine3 (the digit the design basis), edcurves (the curve library of
-    // the program's folder) or edpoints (its first curve, or a new one). The
+    // disclaimer, cost, instruct, main, about, criteria (the design-basis
+    // dialog over the main window, as the program opens it), maxyield (the
+    // uncontrolled-convergence dialog), cablecriteria, formmine0 to formmine3
+    // (the digit the design basis), edcurves (the curve library of the
+    // program's folder) or edpoints (its first curve, or a new one). The
     // criteria windows open over the built-in criteria. Without it the program
     // starts with the disclaimer and goes through the start-up chain.
     QCommandLineParser parser;
     parser.addHelpOption();
     QCommandLineOption show("show",
-                            "Open only this window: disclaimer, cost, instruct, main, about, cablecriteria, "
-                            "formmine0 to formmine3, edcurves or edpoints.",
+                            "Open only this window: disclaimer, cost, instruct, main, about, criteria, maxyield, "
+                            "cablecriteria, formmine0 to formmine3, edcurves or edpoints.",
                             "window");
     parser.addOption(show);
     parser.process(app);
@@ -61,12 +64,20 @@ int main(int argc, char** argv)
         showFirst(new vesk::FormCost);
     } else if (window == "instruct") {
         showFirst(new vesk::Instruct);
-    } else if (window == "main" || window == "about") {
+    } else if (window == "main" || window == "about" || window == "criteria" || window == "maxyield") {
         vesk::MainForm* main = vesk::MainForm::open(nullptr);
+        // The main window opens the design-basis dialog by itself.
+        if (window != "criteria")
+            vesk::G.NextStep = vesk::StepNone;
         if (window == "about") {
             auto* about = new vesk::About(main);
             about->setAttribute(Qt::WA_DeleteOnClose);
             about->show();
+        } else if (window == "maxyield") {
+            static vesk::UconvExchange uconv{1, 0.5f, 2.0f};
+            auto* dlg = new vesk::MaxYield(main, uconv);
+            dlg->setAttribute(Qt::WA_DeleteOnClose);
+            dlg->show();
         }
     } else if (window == "cablecriteria") {
         vesk::SetBuiltInDefaults();

@@ -1,5 +1,6 @@
 #include "files/projectfile.h"
 
+#include "model/criteria/summary.h"
 #include "model/globals.h"
 
 namespace vesk {
@@ -91,6 +92,8 @@ void TakeOverProject(ProjectData&& p, const std::string& path)
     G.DesignTpf = G.DesignCrit.Tpf;
     G.EntryWid = G.DesignCrit.EntryWid;
     G.EntryHt = G.DesignCrit.EntryHt;
+    // Every evaluation checks against the project's own basis from the start.
+    SetDesignBasis(G.DesignCrit.Basis);
 
     // The curve basis holds only when the local library has the project's
     // design curve with a usable number of points.

@@ -1,5 +1,6 @@
 #include "shell/steps.h"
 
+#include "criteria/criteria.h"
 #include "shell/forminfo.h"
 #include "model/globals.h"
 #include "shell/editcases.h"
@@ -23,6 +24,10 @@ void InstallStepOpeners()
     SetStepOpener(StepInfo, [](QWidget* parent) {
         G.AddMode = 0;  // the information center in browse mode
         FormInfo dlg(parent);
+        dlg.exec();
+    });
+    SetStepOpener(StepCriteria, [](QWidget* parent) {
+        Criteria dlg(parent);
         dlg.exec();
     });
     SetStepOpener(StepSupports, [](QWidget* parent) {

@@ -6,6 +6,7 @@
 #include "files/projectfile.h"
 #include "files/safesave.h"
 #include "files/supportfile.h"
+#include "model/criteria/summary.h"
 
 #include <chrono>
 #include <csignal>
@@ -291,7 +292,7 @@ TEST_F(BinaryFiles, ProjectOpenSetsWorkingValuesAndNewProjectKeepsCriteria)
     EXPECT_EQ(std::tie(G.NumCases, G.CurCaseNo, G.NextStep), std::make_tuple(int16_t(0), int16_t(0), int16_t(0)));
 }
 
-TEST_F(BinaryFiles, CurveBasisHoldsOnlyWithTheCurveInTheLocalLibrary)
+TEST_F(BinaryFiles, CurveBasisIsTakenUpAndHoldsOnlyWithTheCurveInTheLocalLibrary)
 {
     G.DesignCrit.Basis = 1;
     G.DesignCrit.CurveId = 7;
@@ -304,8 +305,14 @@ TEST_F(BinaryFiles, CurveBasisHoldsOnlyWithTheCurveInTheLocalLibrary)
         EXPECT_TRUE(OpenProjectFile(at("grc.pro")).ok());
         return G.GrcDefined;
     };
+    // The project's basis is in force at once, whether its curve is found or not.
+    const auto basisInForce = [] { return std::make_tuple(G.DesignBasis, G.BasisName); };
+    const auto curveBasis = std::make_tuple(int16_t(1), std::string("Ground reaction curve"));
     EXPECT_EQ(openWith(2, 7, 3), -1);
+    EXPECT_EQ(basisInForce(), curveBasis);
+    SetDesignBasis(0);
     EXPECT_EQ(openWith(2, 8, 3), 0);  // not in this computer's library
+    EXPECT_EQ(basisInForce(), curveBasis);
     EXPECT_EQ(openWith(2, 7, 1), 0);  // a single point is no curve
     EXPECT_EQ(openWith(0, 7, 3), 0);
 }
