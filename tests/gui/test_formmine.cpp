@@ -406,3 +406,29 @@ TEST_F(FormMineBases, ArbitraryCalcStoresTheDisplayedLoadDensity)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FormMineTest, UncontrolledConvergenceComesBackFromItsDialog)
+{
+    open();
+    AnswerNextModal([](QWidget* w) {
+        auto* amount = w->findChild<NumBox*>("TxUconv");
+        amount->setText("0.5");
+        w->findChild<QRadioButton*>("Option2")->click();
+        ClickButton(w, "Ok");
+    });
+    click("ComHeave(0)");
+    EXPECT_EQ(text("LbUconv(0)"), "0.500");
+    EXPECT_EQ(text("LbAtype"), "Concurrent");
+    EXPECT_EQ(text("LbYield"), "1.00");
+    AnswerNextModal([](QWidget* w) { ClickButton(w, "Cancel"); });
+    click("ComHeave(0)");
+    EXPECT_EQ(text("LbUconv(0)"), "0.500");
+    click("ComDone");
+    EXPECT_EQ(G.DesignCrit.UncontrolledConv, 0.5f);
+    EXPECT_EQ(G.DesignCrit.Timing, 1);
+    EXPECT_EQ(G.CritChangedSS, -1);
+}
+
+}  // namespace
