@@ -7,6 +7,7 @@
 #include "model/criteria/curvelib.h"
 #include "criteria/maxyield.h"
 #include "model/globals.h"
+#include "platform/desktop.h"
 #include "platform/help.h"
 #include "shell/about.h"
 #include "shell/formcost.h"
@@ -33,6 +34,7 @@ int main(int argc, char** argv)
     std::setlocale(LC_NUMERIC, "C");
     vesk::G.AppPath = QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
     QDir::setCurrent(QCoreApplication::applicationDirPath());
+    vesk::InstallDesktopConventions();
     vesk::InstallStepOpeners();
     vesk::SetProgramFolderSource([] { return QString::fromStdString(vesk::G.AppPath); });
 

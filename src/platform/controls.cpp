@@ -4,8 +4,14 @@
 
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStringList>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+#include <algorithm>
 
 namespace vesk {
 
@@ -14,6 +20,11 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     b->setAutoDefault(false);
+    // A caption wider than the style's smallest button keeps an "M" of room
+    // on either side.
+    const QFontMetrics fm = b->fontMetrics();
+    const int captionWidth = fm.size(Qt::TextShowMnemonic, caption).width();
+    b->setMinimumWidth(std::max(b->sizeHint().width(), captionWidth + 2 * fm.horizontalAdvance(QLatin1Char('M'))));
     return b;
 }
 
@@ -32,6 +43,24 @@ QLabel* MakePanel(QWidget* parent, const QString& name)
     l->setMinimumWidth(64);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return l;
+}
+
+void FitWidthToTexts(QLineEdit* box, const QStringList& texts)
+{
+    const QFontMetrics fm = box->fontMetrics();
+    int widest = 0;
+    for (const QString& t : texts)
+        widest = std::max(widest, fm.horizontalAdvance(t));
+    // Measured as the box measures itself: the text, the box's margins of two
+    // pixels a side and its text margins, inside its frame; and room for the
+    // cursor after the last character.
+    const QMargins margins = box->textMargins() + box->contentsMargins();
+    const QSize inside(widest + 4 + margins.left() + margins.right() + fm.averageCharWidth(), fm.height());
+    QStyleOptionFrame frame;
+    frame.initFrom(box);
+    frame.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box) : 0;
+    const int width = box->style()->sizeFromContents(QStyle::CT_LineEdit, &frame, inside, box).width();
+    box->setMinimumWidth(std::max(box->minimumWidth(), width));
 }
 
 void InstallHelpKey(QWidget* window, int context)

@@ -3,20 +3,26 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QWidget;
 
 namespace vesk {
 
-// A push button that Enter does not press unless the window makes it the default.
+// A push button, with room around its caption. Enter presses it when it has
+// the focus (see desktop.h), not from elsewhere in the window.
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption);
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption);
 // A sunken panel that shows a computed value, right-aligned.
 QLabel* MakePanel(QWidget* parent, const QString& name);
+
+// The box is made at least wide enough to show each of the texts whole.
+void FitWidthToTexts(QLineEdit* box, const QStringList& texts);
 
 // F1 in the window opens the program's help at its context number.
 void InstallHelpKey(QWidget* window, int context);

@@ -1,5 +1,6 @@
 #include "platform/help.h"
 
+#include "platform/desktop.h"
 #include "platform/qtext.h"
 
 #include <QApplication>
@@ -11,6 +12,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStringDecoder>
 #include <QTextBrowser>
@@ -67,12 +70,9 @@ void Present(HelpWindow* w)
 {
     w->followActiveModal();
     if (!w->isVisible()) {
-        // First showing: centred over the window that asked for help.
-        if (QWidget* owner = QApplication::activeWindow(); owner && owner != w) {
-            QRect r = w->frameGeometry();
-            r.moveCenter(owner->frameGeometry().center());
-            w->move(r.topLeft());
-        }
+        // Each showing: centred over the window that asked for help.
+        QWidget* owner = QApplication::activeWindow();
+        PlaceWindow(w, owner != w ? owner : nullptr);
     }
     w->show();
     w->raise();
@@ -139,15 +139,18 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     rightLayout->setContentsMargins(0, 0, 0, 0);
     rightLayout->addWidget(note_);
     rightLayout->addWidget(view_);
-    auto* split = new QSplitter(this);
-    split->addWidget(left);
-    split->addWidget(right);
-    split->setStretchFactor(1, 3);
+    split_ = new QSplitter(this);
+    split_->addWidget(left);
+    split_->addWidget(right);
+    split_->setStretchFactor(1, 3);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
-    layout->addWidget(split);
+    layout->addWidget(split_);
     resize(780, 540);
+
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     connect(back_, &QToolButton::clicked, view_, &QTextBrowser::backward);
     connect(forward_, &QToolButton::clicked, view_, &QTextBrowser::forward);
@@ -219,10 +222,16 @@ void HelpWindow::loadTopics()
     for (const Topic& t : topics_) {
         auto* item = new QListWidgetItem(t.title, list_);
         item->setData(Qt::UserRole, t.file);
+        item->setToolTip(t.title);  // whole, should the list be narrowed
     }
     setWindowTitle(bookTitle.isEmpty() ? tr("Help") : bookTitle);
+    fitTopicList();
 
+    // The browser keeps the page on view as the start of its history, and that
+    // page belongs to the other book: the history starts again with this
+    // book's first page.
     view_->clearHistory();
+    bookOpened_ = true;
     view_->setSearchPaths({folder_});
     if (topics_.isEmpty())
         showMessage(tr("No help was found in the folder %1.").arg(QDir::toNativeSeparators(folder_)));
@@ -241,6 +250,20 @@ void HelpWindow::showFile(const QString& file)
         return;
     }
     view_->setSource(url, QTextDocument::HtmlResource);
+    if (bookOpened_) {
+        bookOpened_ = false;
+        view_->clearHistory();
+    }
+}
+
+void HelpWindow::fitTopicList()
+{
+    // Wide enough for the longest title, up to half the window.
+    const int titles = list_->count() > 0 ? list_->sizeHintForColumn(0) : 0;
+    const int wanted = titles + 2 * list_->frameWidth() + list_->verticalScrollBar()->sizeHint().width();
+    const int total = std::max(split_->width(), width());
+    const int left = std::min(wanted, total / 2);
+    split_->setSizes({left, total - left});
 }
 
 void HelpWindow::showMessage(const QString& text)

@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
+class QSplitter;
 class QTextBrowser;
 class QToolButton;
 class QUrl;
@@ -40,6 +41,7 @@ void ShowHelpFinder(const QString& book);
 // One window serves every help request; it is not modal. When help is asked for
 // from a modal dialog, the window is moved over that dialog so that it can be
 // used while the dialog is open, and it stays open when the dialog closes.
+// Escape closes it. "Back" goes back within the book on view only.
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
@@ -81,10 +83,13 @@ private:
     void applySearch(const QString& text);
     void onSourceChanged(const QUrl& url);
     void reparent(QWidget* modal);
+    void fitTopicList();
 
     QString folder_;
     QString shownFile_;
     QList<Topic> topics_;
+    bool bookOpened_ = false;  // no page of the book loaded last shown yet
+    QSplitter* split_ = nullptr;
     QListWidget* list_ = nullptr;
     QLineEdit* search_ = nullptr;
     QTextBrowser* view_ = nullptr;

@@ -59,7 +59,6 @@ FormCost::FormCost(QWidget* parent) : ChainWindow(parent)
     auto* ok = MakeButton(this, "Command1", "&Ok");
     auto* exit = MakeButton(this, "Command2", "E&xit");
     auto* help = MakeButton(this, "ComHelp", "&Help");
-    ok->setDefault(true);
 
     auto* options = new QHBoxLayout;
     options->addStretch();
@@ -87,12 +86,6 @@ FormCost::FormCost(QWidget* parent) : ChainWindow(parent)
     readSettings();
 }
 
-void FormCost::load(QWidget* previous)
-{
-    show();
-    CloseChainPredecessor(previous);
-}
-
 void FormCost::readSettings()
 {
     // Whatever the file holds up to a failure counts; the rest stays at the
@@ -101,7 +94,11 @@ void FormCost::readSettings()
     G.BmpPath = s.folder ? *s.folder : G.AppPath;
     const int16_t regionCode = s.region.value_or(0);
     const int16_t unitCode = s.units.value_or(0);
-    (regionCode != 0 ? west_ : east_)->setChecked(true);
+    // The region chosen is also where the focus starts, and where Tab enters
+    // the region buttons.
+    QRadioButton* region = regionCode != 0 ? west_ : east_;
+    region->setChecked(true);
+    region->setFocus();
     G.MetricUnits = unitCode != 0 ? -1 : 0;
 }
 

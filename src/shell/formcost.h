@@ -15,9 +15,6 @@ public:
     // Reads bmpath.txt: BmpPath, the region shown and MetricUnits.
     explicit FormCost(QWidget* parent = nullptr);
 
-    // Shows the window and closes the disclaimer `previous`.
-    void load(QWidget* previous);
-
     // The note, as printed.
     static QStringList paragraphs();
 

@@ -105,7 +105,6 @@ FormDisclaim::FormDisclaim(QWidget* parent) : ChainWindow(parent)
     auto* accept = MakeButton(this, "Command1", "&Accept");
     auto* exit = MakeButton(this, "Command2", "E&xit");
     auto* help = MakeButton(this, "ComHelp", "&Help");
-    accept->setDefault(true);
 
     auto* row = new QHBoxLayout;
     row->addWidget(version);

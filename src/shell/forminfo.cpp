@@ -212,6 +212,11 @@ FormInfo::FormInfo(QWidget* parent) : QDialog(parent)
         if (cat >= 1 && cat <= kCategories)
             combo_[static_cast<std::size_t>(cat - 1)]->addItem(typeName(t), t);
     }
+    QStringList names;
+    for (int t = 1; t <= G.NumTypes; ++t)
+        names << typeName(t);
+    FitWidthToTexts(text1_, names);
+
     // Every list shows its first entry; the lowest category with a type wins.
     for (int i = kCategories - 1; i >= 0; --i) {
         QComboBox* list = combo_[static_cast<std::size_t>(i)];
@@ -306,7 +311,10 @@ void FormInfo::defaultName()
 {
     const int t = G.InfoType;
     text1_->setText(t >= 1 && t <= G.NumTypes ? typeName(t) : QString());
+    // Selected also when the box has the focus already ("Default &Name" by
+    // its key), so that typing replaces the name.
     text1_->setFocus(Qt::OtherFocusReason);
+    SelectAllText(text1_);
 }
 
 void FormInfo::designInformation()

@@ -52,7 +52,6 @@ Instruct::Instruct(QWidget* parent) : ChainWindow(parent)
 
     auto* nextButton = MakeButton(this, "Command1", "&Next");
     auto* help = MakeButton(this, "ComHelp", "&Help");
-    nextButton->setDefault(true);
 
     auto* row = new QHBoxLayout;
     row->addStretch();
@@ -65,12 +64,6 @@ Instruct::Instruct(QWidget* parent) : ChainWindow(parent)
     connect(nextButton, &QPushButton::clicked, this, &Instruct::next);
     connect(help, &QPushButton::clicked, this, [] { ShowHelp(kHelpContext); });
     InstallHelpKey(this, kHelpContext);
-}
-
-void Instruct::load(QWidget* previous)
-{
-    show();
-    CloseChainPredecessor(previous);
 }
 
 void Instruct::next()

@@ -11,9 +11,6 @@ class Instruct : public ChainWindow {
 public:
     explicit Instruct(QWidget* parent = nullptr);
 
-    // Shows the window and closes the cost note `previous`.
-    void load(QWidget* previous);
-
     // The picture: the outline, two empty lines and the hint to the buttons.
     static void draw(QPainter& p, const QRect& page);
     static void print(PicturePrinter& pic);

@@ -4,6 +4,7 @@
 #include "model/supportedit.h"
 #include "platform/filedialogs.h"
 #include "platform/controls.h"
+#include "platform/desktop.h"
 #include "platform/help.h"
 #include "platform/msgbox.h"
 #include "platform/qtext.h"
@@ -201,6 +202,7 @@ MainForm* MainForm::open(QWidget* previous)
 {
     auto* w = new MainForm;
     w->setAttribute(Qt::WA_DeleteOnClose);
+    PlaceWindow(w, previous);
     w->show();
     w->formLoad(previous);
     return w;

@@ -1,6 +1,7 @@
 #include "shell/startup.h"
 
 #include "model/globals.h"
+#include "platform/desktop.h"
 #include "platform/fonts.h"
 #include "platform/help.h"
 #include "platform/qtext.h"
@@ -260,6 +261,15 @@ QString VersionLabelText(bool fileRead)
 // ---- Chain --------------------------------------------------------------------------
 
 ChainWindow::ChainWindow(QWidget* parent) : QWidget(parent, Qt::Window) {}
+
+void ChainWindow::load(QWidget* previous)
+{
+    // Placed before it is shown, the window is not moved aside by the
+    // window manager for the one still standing there.
+    PlaceWindow(this, previous);
+    show();
+    CloseChainPredecessor(previous);
+}
 
 void ChainWindow::handOver()
 {

@@ -158,6 +158,9 @@ class ChainWindow : public QWidget {
     Q_OBJECT
 public:
     explicit ChainWindow(QWidget* parent = nullptr);
+    // Shows the window where the chain window `previous` stands, centred over
+    // it, then closes `previous`.
+    void load(QWidget* previous);
     // Closes the window on behalf of the next one, which is already shown.
     void handOver();
 

@@ -1,5 +1,6 @@
 // Runs the window tests under a QApplication on the offscreen platform.
 #include "model/globals.h"
+#include "platform/desktop.h"
 #include "platform/help.h"
 #include "platform/qtext.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    vesk::InstallDesktopConventions();
     vesk::SetProgramFolderSource([] { return vesk::qs(vesk::G.AppPath); });
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

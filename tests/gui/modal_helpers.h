@@ -89,28 +89,17 @@ inline void AnswerNextModal(std::function<void(QWidget*)> action) { detail::Answ
 // Forgets the actions that found no modal window; returns how many there were.
 inline int DropModalAnswers() { return detail::Answerer().drop(); }
 
-// The button of `window` whose caption, without '&' marks, is `caption`
-// (case-insensitive), or nullptr.
-inline QAbstractButton* FindButton(QWidget* window, const QString& caption)
-{
-    if (!window)
-        return nullptr;
-    for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
-        QString text = b->text();
-        text.remove(QLatin1Char('&'));
-        if (b->isVisible() && text.compare(caption, Qt::CaseInsensitive) == 0)
-            return b;
-    }
-    return nullptr;
-}
-
-// Clicks the button of `window` with that caption; false when there is none.
+// Clicks the visible button of `window` whose caption, without '&' marks, is
+// `caption` (case-insensitive); false when there is none.
 inline bool ClickButton(QWidget* window, const QString& caption)
 {
-    QAbstractButton* b = FindButton(window, caption);
-    if (b)
-        b->click();
-    return b != nullptr;
+    for (QAbstractButton* b : window ? window->findChildren<QAbstractButton*>() : QList<QAbstractButton*>()) {
+        if (b->isVisible() && b->text().remove(QLatin1Char('&')).compare(caption, Qt::CaseInsensitive) == 0) {
+            b->click();
+            return true;
+        }
+    }
+    return false;
 }
 
 // Types `text` into `w` key by key. Unlike QTest::keyClicks, which stops the

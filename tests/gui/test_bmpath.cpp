@@ -1,43 +1,26 @@
 // The bitmap-folder dialog.
-#include "model/globals.h"
-#include "platform/filedialogs.h"
-#include "platform/msgbox.h"
-#include "platform/qtext.h"
 #include "shell/bmpath.h"
 
-#include <QComboBox>
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
+#include "program_folder.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 using namespace vesk;
 
 namespace {
 
-class BMPathDialog : public ::testing::Test {
+class BMPathDialog : public test::WindowTest {
 protected:
     void SetUp() override
     {
-        ResetGlobals();
-        G.AppPath = ss(app_.path());
+        WindowTest::SetUp();
         G.BmpPath = ss(pics_.path());
-        MsgBoxTest::enable();
-        FileDialogTest::enable();
-    }
-    void TearDown() override
-    {
-        MsgBoxTest::disable();
-        FileDialogTest::disable();
-        ResetGlobals();
     }
     static void click(QWidget* w, const char* name) { w->findChild<QPushButton*>(name)->click(); }
     static QString path(QWidget* w) { return w->findChild<QLabel*>("LbPath")->text(); }
-    QTemporaryDir app_, pics_;
+    QTemporaryDir pics_;
 };
 
 }  // namespace
@@ -46,8 +29,6 @@ TEST_F(BMPathDialog, ShowsTheFolderInForceOrFallsBackOnTheProgramFolder)
 {
     {
         BMPath d;
-        EXPECT_EQ(d.windowTitle(), "Set path to bitmap (*.bmp) files");
-        EXPECT_EQ(d.findChild<QComboBox*>("Drive1")->currentText(), "/");
         EXPECT_EQ(d.findChild<QLineEdit*>("Dir1")->text(), pics_.path());
         EXPECT_EQ(path(&d), pics_.path());
     }
@@ -55,10 +36,10 @@ TEST_F(BMPathDialog, ShowsTheFolderInForceOrFallsBackOnTheProgramFolder)
     {
         BMPath d;
         EXPECT_EQ(G.BmpPath, G.AppPath);
-        EXPECT_EQ(path(&d), app_.path());
+        EXPECT_EQ(path(&d), folder_.path());
     }
     G.BmpPath = ss(pics_.filePath("gone"));
-    G.AppPath = ss(app_.filePath("gone too"));
+    G.AppPath = ss(folder_.file("gone too"));
     BMPath d;
     EXPECT_EQ(qs(G.BmpPath), QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
     EXPECT_EQ(path(&d), qs(G.BmpPath));
@@ -70,18 +51,17 @@ TEST_F(BMPathDialog, OkStoresTheChosenFolderWithRegionAndUnitsCancelNothing)
     const QString chosen = pics_.filePath("figures");
     G.EasternMines = 0;
     G.MetricUnits = -1;
-    QFile file(app_.filePath("bmpath.txt"));
     {
         BMPath d;
         click(&d, "ComDefault");
         click(&d, "ComCancel");
         EXPECT_EQ(d.result(), QDialog::Rejected);
         EXPECT_EQ(qs(G.BmpPath), pics_.path());
-        EXPECT_FALSE(file.exists());
+        EXPECT_FALSE(QFileInfo::exists(folder_.file("bmpath.txt")));
     }
     BMPath d;
     click(&d, "ComDefault");
-    EXPECT_EQ(path(&d), app_.path());
+    EXPECT_EQ(path(&d), folder_.path());
     FileDialogTest::queue(chosen + "/");
     click(&d, "ComBrowse");
     EXPECT_EQ(FileDialogTest::shown().value(0).kind, FileDialogRecord::Folder);
@@ -91,14 +71,13 @@ TEST_F(BMPathDialog, OkStoresTheChosenFolderWithRegionAndUnitsCancelNothing)
     click(&d, "ComOk");
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_EQ(qs(G.BmpPath), chosen);  // without a trailing separator
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), (chosen + "\r\n1,1\r\n").toUtf8());
+    EXPECT_EQ(folder_.read("bmpath.txt"), (chosen + "\r\n1,1\r\n").toUtf8());
     EXPECT_TRUE(MsgBoxTest::shown().isEmpty());
 }
 
 TEST_F(BMPathDialog, AFailedWriteIsReportedAndTheDialogStillCloses)
 {
-    G.AppPath = ss(app_.filePath("missing"));
+    G.AppPath = ss(folder_.file("missing"));
     BMPath d;
     d.show();
     click(&d, "ComOk");

@@ -1,20 +1,14 @@
 // The help window: topics by context, notes for missing ones, search, links, and modal dialogs.
-#include "model/globals.h"
-#include "modal_helpers.h"
-#include "platform/help.h"
-#include "platform/qtext.h"
+#include "program_folder.h"
 
 #include <QDialog>
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTemporaryDir>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 using namespace vesk;
 
@@ -35,13 +29,11 @@ QPoint TextPoint(QTextBrowser* view, const QString& text)
     return c.isNull() ? QPoint(-1, -1) : view->cursorRect(c).center();
 }
 
-class HelpViewer : public ::testing::Test {
+class HelpViewer : public test::WindowTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(app_.isValid());
-        savedAppPath_ = G.AppPath;
-        G.AppPath = ss(app_.path());
+        WindowTest::SetUp();
         write("instr", "contents.html", "Program help", "<p>Begin with <a href=\"264.html\">the table</a>.</p>");
         write("instr", "264.html", "Comparison assessment table",
               "<p>Each row compares bearing strength and cost. See <a href=\"265.html\">concrete cribs</a>.</p>");
@@ -50,20 +42,13 @@ protected:
         write("supports", "contents.html", "Reference and bibliography", "<p>Sources.</p>");
         write("supports", "7.html", "Bibliography", "<p>Books.</p>");
     }
-    void TearDown() override
-    {
-        CloseHelpWindow();
-        EXPECT_EQ(CurrentHelpWindow(), nullptr);
-        G.AppPath = savedAppPath_;
-    }
     void write(const QString& book, const QString& name, const QString& title, const QString& body)
     {
-        QDir(app_.path()).mkpath("help/" + book);
-        QFile f(app_.filePath("help/" + book + "/" + name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(("<html><head><meta charset=\"utf-8\"><title>" + title + "</title></head><body>" + body +
-                 "</body></html>")
-                    .toUtf8());
+        QDir(folder_.path()).mkpath("help/" + book);
+        ASSERT_TRUE(folder_.write("help/" + book + "/" + name,
+                                  ("<html><head><meta charset=\"utf-8\"><title>" + title + "</title></head><body>" +
+                                   body + "</body></html>")
+                                      .toUtf8()));
     }
 
     static HelpWindow* window()
@@ -84,8 +69,6 @@ protected:
         return titles;
     }
 
-    QTemporaryDir app_;
-    std::string savedAppPath_;
 };
 
 }  // namespace
@@ -121,16 +104,35 @@ TEST_F(HelpViewer, ContextShowsItsTopicOrTheContentsWithANote)
     EXPECT_EQ(view()->documentTitle(), "Concrete cribs");
 }
 
+// Over a window standing partly off the screen, the shipped help opens wholly on the screen, and
+// every title shows whole in the list.
+TEST_F(HelpViewer, ShippedHelpOpensOnTheScreenWithItsTitlesWhole)
+{
+    G.AppPath = ss(test::ShippedDataFolder());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget owner;
+    owner.setGeometry(screen.left() - 50, screen.top() - 40, 300, 200);
+    owner.show();
+    owner.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
+    ShowHelp(284);
+    EXPECT_TRUE(screen.contains(window()->frameGeometry()));
+    ASSERT_GT(list()->count(), 40);
+    for (int i = 0; i < list()->count(); ++i)
+        EXPECT_LE(list()->sizeHintForIndex(list()->model()->index(i, 0)).width(), list()->viewport()->width())
+            << list()->item(i)->text().toStdString();
+}
+
 TEST_F(HelpViewer, MissingBookOrContentsGiveAPlainNoteNotABlankWindow)
 {
-    QDir(app_.filePath("help/instr")).removeRecursively();
+    QDir(folder_.file("help/instr")).removeRecursively();
     ShowHelp(264);
     EXPECT_TRUE(window()->isVisible());
     EXPECT_EQ(list()->count(), 0);
-    EXPECT_TRUE(view()->toPlainText().contains(QDir::toNativeSeparators(app_.filePath("help/instr"))));
+    EXPECT_TRUE(view()->toPlainText().contains(QDir::toNativeSeparators(folder_.file("help/instr"))));
     EXPECT_TRUE(window()->currentFile().isEmpty());
     // The reference book without its contents page says so in the view; a topic chosen from the list shows.
-    QFile::remove(app_.filePath("help/supports/contents.html"));
+    QFile::remove(folder_.file("help/supports/contents.html"));
     ShowHelpContents(kReferenceHelp);
     EXPECT_EQ(window()->windowTitle(), "Help");
     EXPECT_EQ(list()->count(), 1);
@@ -177,41 +179,36 @@ TEST_F(HelpViewer, LinksAreFollowedAndBackReturns)
     ASSERT_TRUE(back->isEnabled());
     back->click();
     EXPECT_EQ(view()->documentTitle(), "Comparison assessment table");
+
+    // "Back" stays within the book on view; Escape closes the window.
+    ShowHelpContents(kReferenceHelp);
+    EXPECT_FALSE(back->isEnabled());
+    list()->setCurrentRow(1);
+    back->click();
+    EXPECT_EQ(view()->documentTitle(), "Reference and bibliography");
+    window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
+    QTest::keyClick(view(), Qt::Key_Escape);
+    EXPECT_FALSE(window()->isVisible());
 }
 
-TEST_F(HelpViewer, UsableFromAModalDialogAndOutlivesIt)
+// Asked for from a modal dialog, the window is usable over it; it follows back to the outer dialog
+// when an inner one closes, and outlives them all.
+TEST_F(HelpViewer, UsableFromModalDialogsAndOutlivesThem)
 {
-    auto* dialog = new QDialog;
-    bool overDialog = false;
+    auto* outer = new QDialog;
+    QWidget* parentAfterInner = nullptr;
     QString chosen;
     test::AnswerNextModal([&](QWidget* modal) {
-        ShowHelp(264);
-        HelpWindow* help = CurrentHelpWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
-        overDialog = help->parentWidget() == modal;
-        QListWidgetItem* item = list()->findItems("Timber posts", Qt::MatchExactly).value(0);
-        ASSERT_NE(item, nullptr);
-        ClickAt(list()->viewport(), list()->visualItemRect(item).center());
-        chosen = help->currentFile();
-        modal->close();
-    });
-    dialog->exec();
-    delete dialog;  // the help window outlives it
-    EXPECT_TRUE(overDialog);
-    EXPECT_TRUE(chosen.endsWith("300.html")) << chosen.toStdString();
-    ASSERT_NE(CurrentHelpWindow(), nullptr);
-    EXPECT_TRUE(CurrentHelpWindow()->isVisible());
-    EXPECT_EQ(CurrentHelpWindow()->parentWidget(), nullptr);
-}
-
-TEST_F(HelpViewer, FollowsBackToTheOuterDialogWhenAnInnerOneCloses)
-{
-    QDialog outer;
-    QWidget* parentAfterInner = nullptr;
-    test::AnswerNextModal([&](QWidget* modal) {
         QDialog inner(modal);
-        test::AnswerNextModal([](QWidget* innerModal) {
-            ShowHelp(265);
+        test::AnswerNextModal([&](QWidget* innerModal) {
+            ShowHelp(264);
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(window()));
+            EXPECT_EQ(window()->parentWidget(), innerModal);
+            QListWidgetItem* item = list()->findItems("Timber posts", Qt::MatchExactly).value(0);
+            ASSERT_NE(item, nullptr);
+            ClickAt(list()->viewport(), list()->visualItemRect(item).center());
+            chosen = window()->currentFile();
             innerModal->close();
         });
         inner.exec();
@@ -219,9 +216,11 @@ TEST_F(HelpViewer, FollowsBackToTheOuterDialogWhenAnInnerOneCloses)
         parentAfterInner = CurrentHelpWindow() ? CurrentHelpWindow()->parentWidget() : nullptr;
         modal->close();
     });
-    outer.exec();
-    EXPECT_EQ(parentAfterInner, &outer);
+    outer->exec();
+    EXPECT_EQ(parentAfterInner, outer);
+    delete outer;
+    EXPECT_TRUE(chosen.endsWith("300.html")) << chosen.toStdString();
     ASSERT_NE(CurrentHelpWindow(), nullptr);
-    EXPECT_EQ(CurrentHelpWindow()->parentWidget(), nullptr);
     EXPECT_TRUE(CurrentHelpWindow()->isVisible());
+    EXPECT_EQ(CurrentHelpWindow()->parentWidget(), nullptr);
 }

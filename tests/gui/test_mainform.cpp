@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QDialog>
 #include <QFileInfo>
-#include <QMenuBar>
 #include <QTimer>
 
 using namespace vesk;
@@ -79,10 +78,12 @@ TEST_F(MainWindow, LoadWithTheShippedDataShowsNoMessageAndLaterFailuresInTheirOr
     G.NumCases = 3;
     G.Cases[2].PlotVis = 0;
     G.Cases[2].PlotColor = 5;
+    G.MetricUnits = -1;  // chosen on the cost note
     {
         MainForm w;
         w.formLoad();
         EXPECT_TRUE(MsgBoxTest::shown().isEmpty());
+        EXPECT_TRUE(action(w, "MenUnits")->isChecked());
         EXPECT_EQ(G.VersionText, "2.3");
         EXPECT_GT(G.NumTypes, 6);
         EXPECT_EQ(G.ProjName, "XYZ Mine");
@@ -139,18 +140,6 @@ TEST_F(MainWindow, TimerOpensTheStepWindowModallyAndStandsStillWhileAWindowIsOpe
     EXPECT_TRUE(caseItem(w, 0)->isVisible());
     EXPECT_EQ(caseItem(w, 0)->text(), "Oak && maple crib");
     EXPECT_FALSE(caseItem(w, 1)->isVisible());
-
-    // The About box, too, keeps the timer still while it is open.
-    QString about;
-    test::AnswerNextModal([&](QWidget* d) {
-        about = d->windowTitle();
-        timerRanMeanwhile = w.navigationTimer()->isActive();
-        test::ClickButton(d, "Ok");
-    });
-    trigger(w, "MenAbout");
-    EXPECT_EQ(about, "About");
-    EXPECT_FALSE(timerRanMeanwhile);
-    EXPECT_TRUE(w.navigationTimer()->isActive());
 }
 
 TEST_F(MainWindow, SupportCommandsOpenTheSupportListAtTheirSupport)
@@ -220,26 +209,25 @@ TEST_F(MainWindow, ComparisonRefusesWithoutSupportsOrWithOneNotUpdated)
     EXPECT_TRUE(MsgBoxTest::shown().isEmpty());
 }
 
-TEST_F(MainWindow, MenusInTheirOrderAndMetricUnitsToggleWithTheCheckMark)
+TEST_F(MainWindow, AltAloneAndF10OpenTheFirstMenuAndTheArrowsMoveOn)
 {
     MainForm w;
-    QStringList menus;
-    for (QAction* m : w.menuBar()->actions())
-        menus << m->text();
-    EXPECT_EQ(menus.join('|'), "File|Design Criteria|Support Evaluation|Comparison|Information|Help");
-
-    QAction* units = action(w, "MenUnits");
-    ASSERT_TRUE(units->isCheckable());
-    units->trigger();
-    EXPECT_EQ(G.MetricUnits, -1);
-    EXPECT_TRUE(units->isChecked());
-    units->trigger();
-    EXPECT_EQ(G.MetricUnits, 0);
-    EXPECT_FALSE(units->isChecked());
-    // Set elsewhere (the cost note, a project): shown at activation.
-    G.MetricUnits = -1;
-    w.activate();
-    EXPECT_TRUE(units->isChecked());
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    const auto menu = [] { QWidget* p = QApplication::activePopupWidget(); return p ? p->objectName() : ""; };
+    QTest::keyClick(&w, Qt::Key_F10);
+    ASSERT_EQ(menu(), "MenFile");
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
+    ASSERT_EQ(menu(), "MenDesign");
+    QApplication::activePopupWidget()->close();
+    QTest::keyPress(&w, Qt::Key_Alt);  // with another key: nothing opens
+    QTest::keyClick(&w, Qt::Key_X, Qt::AltModifier);
+    QTest::keyRelease(&w, Qt::Key_Alt);
+    ASSERT_EQ(menu(), "");
+    QTest::keyClick(&w, Qt::Key_Alt);
+    ASSERT_EQ(menu(), "MenFile");
+    QApplication::activePopupWidget()->close();
 }
 
 TEST_F(MainWindow, NewSaveAndOpenRoundTrip)
@@ -261,7 +249,6 @@ TEST_F(MainWindow, NewSaveAndOpenRoundTrip)
     EXPECT_EQ(FileDialogTest::shown()[0].kind, FileDialogRecord::Save);
     EXPECT_EQ(FileDialogTest::shown()[0].proposedName, folder_.path() + "/*.pro");
     const QByteArray saved = folder_.read("north.pro");
-    EXPECT_EQ(saved.size(), 16884);
     EXPECT_TRUE(MsgBoxTest::shown().isEmpty());
     EXPECT_EQ(G.ProjectPath, "");  // saving does not change it
 

@@ -1,39 +1,28 @@
 // The project-name dialog.
-#include "model/globals.h"
-#include "platform/msgbox.h"
-#include "platform/qtext.h"
 #include "files/datafiles.h"
 #include "shell/projectname.h"
+
+#include "program_folder.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 using namespace vesk;
 
 namespace {
 
-class ProjectNameDialog : public ::testing::Test {
+class ProjectNameDialog : public test::WindowTest {
 protected:
     void SetUp() override
     {
-        ResetGlobals();
-        G.AppPath = ss(app_.path());
+        WindowTest::SetUp();
         G.ProjName = "North Portal";
         G.DefProjName = "XYZ Mine";
-        MsgBoxTest::enable();
-    }
-    void TearDown() override
-    {
-        MsgBoxTest::disable();
-        ResetGlobals();
     }
     static void click(QWidget* w, const char* name) { w->findChild<QPushButton*>(name)->click(); }
     static QLineEdit* box(QWidget* w) { return w->findChild<QLineEdit*>("TxName"); }
     static QString shownDefault(QWidget* w) { return w->findChild<QLabel*>("LbDefault")->text(); }
-    QTemporaryDir app_;
 };
 
 }  // namespace
@@ -68,7 +57,7 @@ TEST_F(ProjectNameDialog, SavedDefaultIsTheNextStartsNameAFailedSaveKeepsTheOldO
     EXPECT_EQ(G.DefProjName, "Test Mine");
     EXPECT_EQ(G.ProjName, "Test Mine");
 
-    G.AppPath = ss(app_.filePath("missing"));
+    G.AppPath = ss(folder_.file("missing"));
     ProjectName d;
     box(&d)->setText("Other Mine");
     click(&d, "ComSave");

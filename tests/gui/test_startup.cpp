@@ -1,4 +1,5 @@
-// The start-up chain (disclaimer, cost note, program-flow note) and the text laid out in its pictures.
+// The start-up chain (disclaimer, cost note, program-flow note), the line breaking of its text, and
+// where windows open.
 #include "shell/formcost.h"
 #include "shell/formdisclaim.h"
 #include "shell/instruct.h"
@@ -11,10 +12,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
-
-#include <cmath>
-#include <tuple>
 
 using namespace vesk;
 
@@ -29,75 +28,16 @@ TEST(CentredText, PiecesEndAtTheLastBlankWithinReachOrAfterAFullLine)
     EXPECT_EQ(CutIntoLines(" abcdefg", 4), QStringList({" abc", "defg"}));
     EXPECT_EQ(CutIntoLines("abcdefghij", 4), QStringList({"abcd", "efgh", "ij"}));
     EXPECT_EQ(CutIntoLines("ab cdefghijkl", 4), QStringList({"ab ", "cdef", "ghij", "kl"}));
-
-    // Every character is printed once, in order.
-    const QString text = FormDisclaim::paragraphs().join(' ');
-    for (int L : {1, 7, 40, 53, 68, 200}) {
-        const QStringList lines = CutIntoLines(text, L);
-        EXPECT_EQ(lines.join(QString()), text) << L;
-        for (const QString& line : lines)
-            EXPECT_LE(line.size(), L) << L;
-    }
 }
 
-TEST(CentredText, LinesAreCentredWithTheOffsetAndShadowedInBlack)
+// Any window, even one made larger than the screen, opens wholly on it.
+TEST(WindowPlacement, AWindowLargerThanTheScreenIsMadeToFit)
 {
-    EXPECT_EQ(StartupPointSize(96), 12);   // 15 twips per pixel
-    EXPECT_EQ(StartupPointSize(120), 10);  // 12: a large-font screen
-
-    PicturePrinter pic(nullptr, 501, StartupFont(96));
-    const int e = static_cast<int>(std::nearbyint(pic.textWidth("e")));
-    EXPECT_EQ(CharsPerLine(pic), 480 / e);
-    PrintCentred(pic, FormCost::paragraphs()[0], 3);
-    ASSERT_GT(pic.printed().size(), 2);
-    qreal y = 0;
-    for (const auto& line : pic.printed()) {
-        EXPECT_EQ(line.x, (501 - std::lround(pic.textWidth(line.text))) / 2 + 3) << line.text.toStdString();
-        EXPECT_EQ(line.y, y);
-        y += pic.lineHeight();
-    }
-
-    // A black pass 2 px down and right precedes the yellow one; a blank line precedes each paragraph.
-    const QStringList paragraphs = FormDisclaim::paragraphs();
-    PicturePrinter shadowed(nullptr, 560, StartupFont(96));
-    PrintShadowText(shadowed, paragraphs);
-    const auto& all = shadowed.printed();
-    ASSERT_EQ(all.size() % 2, 0);
-    const qsizetype n = all.size() / 2;
-    QStringList printed;
-    for (qsizetype i = 0; i < n; ++i) {
-        const auto& text = all[n + i];
-        EXPECT_EQ(std::make_tuple(all[i].color, all[i].text, all[i].x, all[i].y),
-                  std::make_tuple(QColor(Qt::black), text.text, text.x + 2, text.y + 2));
-        EXPECT_EQ(text.color, QColor(255, 255, 0));
-        printed << text.text;
-    }
-    EXPECT_EQ(all[n].text, " ");
-    EXPECT_EQ(all[n].y, 0);
-    EXPECT_EQ(printed.join(QString()), " " + paragraphs[0] + " " + paragraphs[1]);
-}
-
-// The title bold and centred, headings bold at the width of "W", items plain at three times that;
-// the program-flow note adds two empty lines and a bold hint.
-TEST(Outline, HeadingsAndItemsStandAtTheirIndents)
-{
-    PicturePrinter pic(nullptr, 700, OutlineFont());
-    Instruct::print(pic);
-    const auto& lines = pic.printed();
-    ASSERT_EQ(lines.size(), 18);
-    QFont font = OutlineFont();
-    font.setBold(true);
-    const PicturePrinter bold(nullptr, 0, font);
-    const qreal w = std::nearbyint(bold.textWidth("W"));
-    const auto line = [&](int i) { return std::make_tuple(lines[i].text, lines[i].bold, lines[i].x); };
-    EXPECT_EQ(line(0), std::make_tuple(QString("General Procedure for Support Design and Evaluation"), true,
-                                       (700 - bold.textWidth(lines[0].text)) / 2));
-    EXPECT_EQ(line(2), std::make_tuple(QString("1. Define Design Criteria"), true, w));
-    EXPECT_EQ(line(3), std::make_tuple(QString("- Required roof support capacity"), false, 3 * w));
-    EXPECT_EQ(lines[17].text, "Use the \"Next\" buttons to follow the above steps");
-    EXPECT_TRUE(lines[17].bold);
-    for (qsizetype i = 1; i < lines.size(); ++i)
-        EXPECT_GT(lines[i].y, lines[i - 1].y);
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget big;
+    big.resize(available.size() + QSize(300, 200));
+    big.show();
+    EXPECT_TRUE(available.contains(big.frameGeometry()));
 }
 
 class StartupWindows : public test::WindowTest {
@@ -113,14 +53,14 @@ protected:
     }
 
     // The visible windows of the chain and the main window.
-    static QStringList openWindows()
+    static QWidgetList openWindows()
     {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QStringList names;
+        QWidgetList open;
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->isVisible() && (qobject_cast<ChainWindow*>(w) || qobject_cast<MainForm*>(w)))
-                names << w->objectName();
-        return names;
+                open << w;
+        return open;
     }
     template <class W>
     static W* openWindow()
@@ -148,21 +88,32 @@ TEST_F(StartupWindows, ChainLeadsFromTheDisclaimerToTheMainWindow)
     ASSERT_TRUE(QApplication::quitOnLastWindowClosed());
 
     // In the program's own event loop closing the last window would end it: each window must
-    // close its predecessor only once it is shown itself.
+    // close its predecessor only once it is shown itself. Each opens where the one before stood,
+    // wholly on the screen.
     QStringList seen;
+    QList<QRect> frames;
+    const auto next = [&] {
+        QStringList names;
+        for (QWidget* w : openWindows()) {
+            names << w->objectName();
+            frames << w->frameGeometry();
+        }
+        seen << names.join('+');
+    };
     QTimer::singleShot(0, qApp, [&] {
         auto* disclaimer = new FormDisclaim;
         disclaimer->setAttribute(Qt::WA_DeleteOnClose);
         disclaimer->show();
-        seen << openWindows().join('+');
+        disclaimer->move(disclaimer->pos() - QPoint(40, 30));  // moved by the user
+        next();
         click(disclaimer, "Command1");
-        seen << openWindows().join('+');
+        next();
         if (auto* cost = openWindow<FormCost>())
             click(cost, "Command1");
-        seen << openWindows().join('+');
+        next();
         if (auto* note = openWindow<Instruct>())
             click(note, "Command1");
-        seen << openWindows().join('+');
+        next();
         // Still running a moment later: the chain did not end the program.
         QTimer::singleShot(100, qApp, [] { QCoreApplication::exit(7); });
     });
@@ -170,17 +121,21 @@ TEST_F(StartupWindows, ChainLeadsFromTheDisclaimerToTheMainWindow)
     EXPECT_EQ(QApplication::exec(), 7);
 
     EXPECT_EQ(seen, QStringList({"FormDisclaim", "FormCost", "Instruct", "MainForm"}));
+    ASSERT_EQ(frames.size(), 4);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    for (qsizetype i = 0; i < frames.size(); ++i) {
+        EXPECT_TRUE(screen.contains(frames[i])) << i;
+        EXPECT_EQ(frames[i].center(), frames[std::max<qsizetype>(i - 1, 0)].center()) << i;
+    }
     EXPECT_EQ(lastClosed, 0);
     EXPECT_EQ(ended_, 0);
     EXPECT_TRUE(MsgBoxTest::shown().isEmpty());
     auto* main = openWindow<MainForm>();
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(main->navigationTimer()->isActive());
-    // No step window exists here: the design-basis step opened nothing.
-    EXPECT_EQ(G.NextStep, StepNone);
 }
 
-TEST_F(StartupWindows, DisclaimerShowsTheVersionOfDefaultsAndTheTextOnThePicture)
+TEST_F(StartupWindows, DisclaimerShowsTheVersionOfDefaults)
 {
     // Without defaults.txt, or with one too short for the date, the built-in version lines stand.
     EXPECT_EQ(version(FormDisclaim()), "Version 2.3.2\nSeptember 1, 2004");
@@ -192,17 +147,35 @@ TEST_F(StartupWindows, DisclaimerShowsTheVersionOfDefaultsAndTheTextOnThePicture
     FormDisclaim w;
     EXPECT_EQ(version(w), "Version 2.3\nMay 1, 2001");
     EXPECT_FALSE(w.findChild<QLabel*>("Picture2")->pixmap().isNull());
-    w.show();
-    auto* picture = w.findChild<PictureBox*>("Picture1");
-    ASSERT_NE(picture, nullptr);
-    const QImage image = picture->render();
-    int yellow = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            yellow += c.red() > 200 && c.green() > 200 && c.blue() < 80;
+}
+
+// Tab stops only on what shows, in the order of the layout, and each stop shows the focus (a
+// default button looks the same with and without it). The cost note starts at the region chosen.
+TEST_F(StartupWindows, TabFollowsTheLayoutAndShowsWhereTheFocusIs)
+{
+    ASSERT_TRUE(folder_.write("bmpath.txt", "/srv/figures\r\n1,0\r\n"));
+    FormDisclaim disclaimer;
+    FormCost cost;
+    for (auto [w, order] : {std::pair<QWidget*, const char*>{&disclaimer, "Command1 Command2 ComHelp Command1"},
+                            {&cost, "OptWest Command1 Command2 ComHelp OptWest"}}) {
+        w->show();
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        QWidget* at = QApplication::focusWidget();
+        QStringList stops{at->objectName()};
+        for (QImage focused; stops.size() < 6; stops << at->objectName()) {
+            QTest::keyClick(at, Qt::Key_Tab);
+            if (!focused.isNull()) {
+                EXPECT_NE(at->grab().toImage(), focused) << "no focus shown on " << qPrintable(at->objectName());
+                if (at->objectName() == stops.first())
+                    break;
+            }
+            at = QApplication::focusWidget();
+            focused = at->grab().toImage();
         }
-    EXPECT_GT(yellow, 500);
+        EXPECT_EQ(stops.join(' '), order);
+        w->hide();
+    }
 }
 
 TEST_F(StartupWindows, ExitEndsTheProgram)
