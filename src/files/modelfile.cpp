@@ -4,6 +4,7 @@
 #include "model/vbmath.h"
 #include "files/datafiles.h"
 #include "files/fieldreader.h"
+#include "files/safesave.h"
 #include "files/textfile.h"
 
 namespace vesk {
@@ -177,26 +178,36 @@ void readModels(FieldReader& rd, const ModelFileRead& how)
 
 bool ReadModelData(std::string bytes, const ModelFileRead& how)
 {
+    std::string why;
     try {
         FieldReader rd(std::move(bytes));
         readModels(rd, how);
         return true;
-    } catch (const ReadError&) {
+    } catch (const ReadError& e) {
+        why = e.what();
     } catch (const ArithError&) {
+        why = "a value too large to hold";
     } catch (const IndexError&) {
+        why = "a value outside the program's tables";
     }
+    if (how.reason)
+        *how.reason = "It is not a model file the program can use (" + why + ").";
     return false;
 }
 
 bool ReadModelFile(const std::string& path, const ModelFileRead& how)
 {
-    FileBytes f = ReadFileBytes(path);
-    if (f.status != FileStatus::Ok)
+    std::error_code ec;
+    auto bytes = ReadBinaryFile(path, &ec);
+    if (!bytes) {
+        if (how.reason)
+            *how.reason = PlainReason(ec);
         return false;
-    return ReadModelData(std::move(f.bytes), how);
+    }
+    return ReadModelData(std::move(*bytes), how);
 }
 
-bool LoadModelFile(int16_t type)
+bool LoadModelFile(int16_t type, std::string* reason)
 {
     const int n = G.CurCaseNo;
     if (n < 0 || n > kMaxCases || type < 0 || static_cast<std::size_t>(type) >= G.TypeFile.size() ||
@@ -205,6 +216,7 @@ bool LoadModelFile(int16_t type)
     CaseRec& rec = G.Cases[static_cast<std::size_t>(n)];
     ModelFileRead how;
     how.type = type;
+    how.reason = reason;
     how.cable = G.TypeCat[static_cast<std::size_t>(type)] == kCableBoltCategory;
     const bool full = rec.SizeIdx < 0;
     if (full)

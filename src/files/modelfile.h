@@ -39,6 +39,8 @@ struct ModelFileRead {
     int16_t sizeIdx = -1;
     // Standing layout: loads scaled by HeightFactor at G.EntryHt.
     bool scaleByHeight = true;
+    // When given, a failure is explained here in a sentence for the user.
+    std::string* reason = nullptr;
 };
 
 // Reads a model file into NumModels(type), ModelName(type, m), ModelYMax,
@@ -59,6 +61,6 @@ bool ReadModelData(std::string bytes, const ModelFileRead& how);
 // curves only, the record untouched. False on failure (the support list
 // then removes a support just added, "Error reading .dat file, support
 // cannot be added.").
-bool LoadModelFile(int16_t type);
+bool LoadModelFile(int16_t type, std::string* reason = nullptr);
 
 }  // namespace vesk

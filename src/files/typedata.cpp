@@ -45,9 +45,10 @@ TypeDataRefresh SelectSupport(int caseNo, bool selectMode)
             r.modelFile = G.TypeFile[static_cast<std::size_t>(type)];
         bool ok = false;
         try {
-            ok = LoadModelFile(type);
-        } catch (const std::exception&) {
+            ok = LoadModelFile(type, &r.reason);
+        } catch (const std::exception& e) {
             ok = false;
+            r.reason = e.what();
         }
         r.modelFileFailed = !ok;
     }

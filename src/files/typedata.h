@@ -11,8 +11,10 @@ struct TypeDataRefresh {
     // type's category; the model tables then hold what was read before the
     // failure and must not be used for this support.
     bool modelFileFailed = false;
-    // The model file's name as the catalogue gives it (for the message).
+    // The model file's name as the catalogue gives it, and why it failed
+    // (for the message).
     std::string modelFile;
+    std::string reason;
     // The read was the full read of a support just added (SizeIdx below 0).
     bool fullRead = false;
 };

@@ -273,7 +273,7 @@ void EditCases::itemClick(int caseNo, bool reportModelError)
         // The model tables hold part of this type's curves, or another
         // type's: say so, and the dialogs of this support stay closed.
         if (reportModelError)
-            MsgBox("Error reading " + qs(r.modelFile), vbOKOnly | vbCritical, "Error");
+            MsgBox("Error reading " + qs(r.modelFile) + "\n" + qs(r.reason), vbOKOnly | vbCritical, "Error");
     }
 }
 
