@@ -1,5 +1,6 @@
 #include "files/defaults.h"
 
+#include "model/criteria/summary.h"
 #include "model/globals.h"
 #include "model/vbmath.h"
 #include "files/fieldreader.h"
@@ -94,7 +95,7 @@ void readFile(FieldReader& rd)
     G.EntryHt = c.EntryHt;
     G.EntryWid = c.EntryWid;
     c.TpfPerWid = CSng(Div(c.Tpf, c.EntryWid));
-    G.DesignBasis = c.Basis;
+    SetDesignBasis(c.Basis);  // the name goes with the basis
 
     label();  // 8, 9
     c.RoofBearing = S();
@@ -477,7 +478,7 @@ void SetBuiltInDefaults()
     G.EntryWid = c.EntryWid;
     // The basis in force follows the criteria, also after a file that failed
     // once its basis had been read.
-    G.DesignBasis = c.Basis;
+    SetDesignBasis(c.Basis);  // the name goes with the basis
 
     const float shipCost = G.EasternMines != 0 ? 0.0f : 75.0f;
     for (int k = 1; k <= 8; ++k) {

@@ -112,6 +112,10 @@ TEST(Defaults, BuiltInValuesAreTheShippedFilesAndTheTablesRest)
         ASSERT_EQ(Read(&lines, eastern), 0);
         EXPECT_EQ(FileFields(G), builtIn);
         EXPECT_EQ(std::tie(G.VersionText, G.VersionDate), std::make_tuple("2.3", "May 1, 2001"));
+        auto arbitrary = lines;  // the basis's name goes with the basis read
+        arbitrary[6] = "96, 20, 16, 2, 3";
+        ASSERT_EQ(Read(&arbitrary, eastern), 0);
+        EXPECT_EQ(std::tie(G.DesignBasis, G.BasisName), std::make_tuple(int16_t(3), "Abitrary criteria"));
     }
 }
 
