@@ -1,0 +1,179 @@
+#include "model/supports/perfframe.h"
+
+#include "model/curves.h"
+#include "model/globals.h"
+#include "model/numfmt.h"
+#include "model/units.h"
+#include "model/vbmath.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+
+namespace vesk {
+
+namespace {
+
+constexpr int16_t kRaised = -1;
+
+std::size_t at(int k) { return static_cast<std::size_t>(k); }
+
+// Design values of one step of the search: the operating point where the
+// user's spacing meets the requirement, else the design point.
+Design stepValues(int16_t rows, float spacing, int16_t model, bool userSpacing)
+{
+    const int16_t found = FindOpPoint(spacing, rows, model);
+    Design d;
+    d.rows = rows;
+    if (userSpacing && found == 0) {
+        d.conv = G.CurrConv, d.load = G.CurrLoad, d.tpf = G.CurrTpf;
+        d.spacing = spacing;
+    } else {
+        d.conv = G.DsnConv, d.load = G.DsnLoad, d.tpf = ReqTpfAtConv(G.DsnConv);
+    }
+    if (d.tpf <= 0)
+        d.tpf = 1;
+    return d;
+}
+
+bool curveBasis() { return G.DesignBasis == 1 && G.GrcDefined != 0; }
+
+}  // namespace
+
+void AddWarning(CaseRec& c, std::vector<Warning>& list, std::string text, int flag)
+{
+    list.push_back({std::move(text), flag});
+    if (flag > 0 && flag < static_cast<int>(c.Warn.size()))
+        c.Warn[at(flag)] = kRaised;
+}
+
+int16_t RowsFromText(const std::string& text)
+{
+    // The number at the start of the text, as a typed count is read.
+    const char* s = text.c_str();
+    while (*s == ' ' || *s == '\t')
+        ++s;
+    char* end = nullptr;
+    const double v = std::strtod(s, &end);
+    if (end == s || !std::isfinite(v))
+        return 0;
+    try {
+        return CInt(v);
+    } catch (const ArithError&) {
+        return 0;
+    }
+}
+
+std::optional<float> SecurityCheckConv()
+{
+    const CritRec& c = G.DesignCrit;
+    if (!(c.UncontrolledConv > 0))
+        return std::nullopt;
+    const double conv = c.Timing == 0 ? static_cast<double>(G.DesignConv) + c.UncontrolledConv
+                                      : static_cast<double>(G.DesignConv) - c.UncontrolledConv;
+    return CSng(std::max(0.0, conv));
+}
+
+SearchResult SearchRowsAndSpacing(int16_t rows, float spacing, float minSpacing, int16_t model, bool userSpacing,
+                                  int rowLimit)
+{
+    SearchResult r;
+    if (rows < 1)
+        rows = 1;
+    for (;;) {
+        Design d = stepValues(rows, spacing, model, userSpacing);
+        if (!(d.load > 0)) {
+            r.noDesignReason = "The support carries no load at the design convergence.";
+            return r;
+        }
+        if (!(userSpacing && d.spacing > 0))
+            d.spacing = CSng(static_cast<double>(d.load) / d.tpf * rows * 12);
+        if (d.spacing >= minSpacing) {
+            r.design = d;
+            return r;
+        }
+        ++rows;
+        d.rows = rows;
+        d.spacing = CSng(static_cast<double>(d.load) / d.tpf * rows * 12);
+        if (rows > rowLimit) {
+            r.design = d;
+            r.moreThanRowLimit = true;
+            return r;
+        }
+        spacing = d.spacing;
+    }
+}
+
+void CheckDesign(CaseRec& c, std::vector<Warning>& list, const Design& d, bool userSpacing, bool staggered,
+                 float supportWidth, float yieldConv, int16_t model)
+{
+    if (userSpacing && CSng(static_cast<double>(G.DesignConv) + 0.01) < d.conv)
+        AddWarning(c, list, "Exceeds design convergence", 4);
+
+    const double gap = ((staggered ? d.spacing / 2.0 : static_cast<double>(d.spacing)) - supportWidth) / 12;
+    if (G.EntryWid / 2.0 < gap)
+        AddWarning(c, list, staggered ? "Staggered skin-to-skin spacing > W/2" : "Skin-to-skin spacing > W/2", 3);
+
+    if (d.conv > yieldConv)
+        AddWarning(c, list, "Support is in yield", 1);
+
+    if (const auto check = SecurityCheckConv()) {
+        const double load = LoadAtConv(*check, model);
+        const double density = d.rows * load / d.spacing * 12;
+        if (density < static_cast<double>(G.DesignTpf) * G.SecFactor)
+            AddWarning(c, list, "Fails security-check requirement", 2);
+    }
+}
+
+void CheckBearing(CaseRec& c, std::vector<Warning>& list, float peakLoad, int slot)
+{
+    const CritRec& k = G.DesignCrit;
+    const double roof = c.RoofArea[at(slot)], floor = c.FloorArea[at(slot)];
+    if (roof > 0 && peakLoad / roof * 2000 > k.RoofBearing)
+        AddWarning(c, list, "Exceeds roof bearing strength", 5);
+    if (floor > 0 && peakLoad / floor * 2000 > k.FloorBearing)
+        AddWarning(c, list, "Exceeds floor bearing strength", 6);
+}
+
+float RoofCoverage(const CaseRec& c, const Design& d, int slot)
+{
+    const double plan = static_cast<double>(c.PlanLen[at(slot)]) * c.PlanWid[at(slot)] * d.rows;
+    return CSng(Div(Div(plan, G.EntryWid), d.spacing) * 100 / 12);
+}
+
+PlotScales PerfPlotScales(std::optional<float> achievedShown, float actTpf)
+{
+    const CurveRec& curve = G.DesignCurve;
+    const bool onCurve = curveBasis() && curve.NumPts >= 1 && curve.NumPts <= 10;
+    const double start = Int(onCurve ? curve.Conv[at(curve.NumPts)] : G.DesignConv);
+    double c = achievedShown && *achievedShown > 0 ? *achievedShown : G.DesignConv;
+    c = std::max<double>(c, G.DesignConv);
+    const CritRec& k = G.DesignCrit;
+    if (k.UncontrolledConv > 0) {
+        if (k.Timing == 0)
+            c += k.UncontrolledConv;
+    } else {
+        c *= 1.5;
+    }
+    double x = std::max(start, c);
+    if (!(x > 0))
+        x = 1;
+    double y = 2.0 * actTpf;
+    if (onCurve)
+        y = std::max({y, curve.Intensity[1] * static_cast<double>(G.EntryWid),
+                      curve.Intensity[at(curve.NumPts)] * static_cast<double>(G.EntryWid)});
+
+    PlotScales s;
+    const float xShown = NiceMax(ToMetric(x, 5));
+    const float yShown = NiceMax(ToMetric(y, 2));
+    s.xText = PlainNumber(xShown);
+    s.yText = PlainNumber(yShown);
+    s.xmax = ToEnglish(xShown, 5);
+    s.ymax = ToEnglish(yShown, 2);
+    G.PlotXMax = s.xmax;
+    G.PlotYMax = s.ymax;
+    return s;
+}
+
+}  // namespace vesk
