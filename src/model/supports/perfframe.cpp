@@ -105,25 +105,42 @@ SearchResult SearchRowsAndSpacing(int16_t rows, float spacing, float minSpacing,
     }
 }
 
-void CheckDesign(CaseRec& c, std::vector<Warning>& list, const Design& d, bool userSpacing, bool staggered,
-                 float supportWidth, float yieldConv, int16_t model)
+void CheckDesignConv(CaseRec& c, std::vector<Warning>& list, const Design& d)
 {
-    if (userSpacing && CSng(static_cast<double>(G.DesignConv) + 0.01) < d.conv)
+    if (CSng(static_cast<double>(G.DesignConv) + 0.01) < d.conv)
         AddWarning(c, list, "Exceeds design convergence", 4);
+}
 
+void CheckSkinToSkin(CaseRec& c, std::vector<Warning>& list, const Design& d, bool staggered, float supportWidth)
+{
     const double gap = ((staggered ? d.spacing / 2.0 : static_cast<double>(d.spacing)) - supportWidth) / 12;
-    if (G.EntryWid / 2.0 < gap)
+    if (CSng(G.EntryWid / 2.0) < gap)
         AddWarning(c, list, staggered ? "Staggered skin-to-skin spacing > W/2" : "Skin-to-skin spacing > W/2", 3);
+}
 
+void CheckYield(CaseRec& c, std::vector<Warning>& list, const Design& d, float yieldConv)
+{
     if (d.conv > yieldConv)
         AddWarning(c, list, "Support is in yield", 1);
+}
 
+void CheckSecurity(CaseRec& c, std::vector<Warning>& list, const Design& d, const std::function<double(float)>& loadAt)
+{
     if (const auto check = SecurityCheckConv()) {
-        const double load = LoadAtConv(*check, model);
-        const double density = d.rows * load / d.spacing * 12;
+        const double density = d.rows * loadAt(*check) / d.spacing * 12;
         if (density < static_cast<double>(G.DesignTpf) * G.SecFactor)
             AddWarning(c, list, "Fails security-check requirement", 2);
     }
+}
+
+void CheckDesign(CaseRec& c, std::vector<Warning>& list, const Design& d, bool userSpacing, bool staggered,
+                 float supportWidth, float yieldConv, int16_t model)
+{
+    if (userSpacing)
+        CheckDesignConv(c, list, d);
+    CheckSkinToSkin(c, list, d, staggered, supportWidth);
+    CheckYield(c, list, d, yieldConv);
+    CheckSecurity(c, list, d, [model](float conv) { return LoadAtConv(conv, model); });
 }
 
 void CheckBearing(CaseRec& c, std::vector<Warning>& list, float peakLoad, int slot)

@@ -12,6 +12,7 @@
 #include "model/records.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -72,11 +73,17 @@ struct SearchResult {
 SearchResult SearchRowsAndSpacing(int16_t rows, float spacing, float minSpacing, int16_t model, bool userSpacing,
                                   int rowLimit);
 
-// The checks of a design that every type shares, in their order, adding to
-// `list` and raising the flags of c: the achieved convergence beyond the
-// design convergence (user-defined spacing only), the skin-to-skin spacing
-// against half the entry width, yield beyond yieldConv, and the security
-// check on model m.
+// The checks of a design, each adding its warning to `list` and raising its
+// flag in c: the achieved convergence beyond the design convergence, the
+// skin-to-skin spacing against half the entry width, yield beyond yieldConv,
+// and the security check with the support's load at a convergence.
+void CheckDesignConv(CaseRec& c, std::vector<Warning>& list, const Design& d);
+void CheckSkinToSkin(CaseRec& c, std::vector<Warning>& list, const Design& d, bool staggered, float supportWidth);
+void CheckYield(CaseRec& c, std::vector<Warning>& list, const Design& d, float yieldConv);
+void CheckSecurity(CaseRec& c, std::vector<Warning>& list, const Design& d, const std::function<double(float)>& loadAt);
+
+// The frame's checks in the frame's order (design convergence with a
+// user-defined spacing only, skin-to-skin, yield, security on model m).
 void CheckDesign(CaseRec& c, std::vector<Warning>& list, const Design& d, bool userSpacing, bool staggered,
                  float supportWidth, float yieldConv, int16_t model);
 
