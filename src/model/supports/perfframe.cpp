@@ -105,6 +105,80 @@ SearchResult SearchRowsAndSpacing(int16_t rows, float spacing, float minSpacing,
     }
 }
 
+void RefineAtPeak(SearchResult& r, float minSpacing, int16_t model, int rowLimit)
+{
+    if (!r.design)
+        return;
+    const float c = r.design->conv;
+    const int n = CInt(G.PerfConv(model, 0));
+    double load = std::max(0.0f, LoadAtConv(c, model)), conv = c;
+    for (int k = 1; k <= n; ++k)
+        if (G.PerfConv(model, k) <= c && G.PerfLoad(model, k) > load)
+            load = G.PerfLoad(model, k), conv = G.PerfConv(model, k);
+    if (!(conv < c))
+        return;
+    Design d;
+    d.conv = CSng(conv);
+    d.load = CSng(load);
+    d.tpf = ReqTpfAtConv(d.conv);
+    if (d.tpf <= 0)
+        d.tpf = 1;
+    r.moreThanRowLimit = false;
+    for (d.rows = 1;; ++d.rows) {
+        d.spacing = CSng(load / d.tpf * d.rows * 12);
+        if (d.spacing >= minSpacing)
+            break;
+        if (d.rows + 1 > rowLimit) {
+            ++d.rows;
+            d.spacing = CSng(load / d.tpf * d.rows * 12);
+            r.moreThanRowLimit = true;
+            break;
+        }
+    }
+    r.design = d;
+}
+
+namespace {
+
+// The largest load of model m at convergences up to `limit`, from `load` at
+// `conv` on; with the convergence where it is reached.
+std::pair<double, double> peakUpTo(int16_t model, double limit, double load, double conv)
+{
+    const int n = CInt(G.PerfConv(model, 0));
+    for (int k = 1; k <= n; ++k)
+        if (G.PerfConv(model, k) <= limit && G.PerfLoad(model, k) > load)
+            load = G.PerfLoad(model, k), conv = G.PerfConv(model, k);
+    return {load, conv};
+}
+
+}  // namespace
+
+float PeakSafetyFactor(const Design& d, int16_t model)
+{
+    double op = LoadAtConv(d.conv, model);
+    if (op < 0)
+        op = G.CurrLoad;
+    const double c20 = 0.2 * G.EntryHt;
+    const auto [pmax, cmax] = peakUpTo(model, c20, LoadAtConv(static_cast<float>(c20), model), c20);
+    if (!(pmax > 0) || !(op > 0))
+        return 0;
+    if (d.conv <= cmax)
+        return CSng(pmax / op);
+    const double r = op / pmax;
+    return CSng(r <= 1 ? r : 1 / r);
+}
+
+float PeakLoadUpTo(const CaseRec& c, int16_t model, double start)
+{
+    const CritRec& k = G.DesignCrit;
+    double limit = c.ActConv;
+    if (k.Timing == 0)
+        limit += k.UncontrolledConv;
+    limit = std::min(limit, 0.2 * G.EntryHt);
+    const double peak = peakUpTo(model, limit, start, 0).first;
+    return peak > 0 ? CSng(peak) : 100.0f;
+}
+
 void CheckDesignConv(CaseRec& c, std::vector<Warning>& list, const Design& d)
 {
     if (CSng(static_cast<double>(G.DesignConv) + 0.01) < d.conv)

@@ -73,6 +73,24 @@ struct SearchResult {
 SearchResult SearchRowsAndSpacing(int16_t rows, float spacing, float minSpacing, int16_t model, bool userSpacing,
                                   int rowLimit);
 
+// When the curve of model m peaks before the convergence of the design found,
+// the design moves to that peak: its load there, the requirement at the
+// peak's convergence, and rows counted again from 1 until the spacing reaches
+// minSpacing (up to rowLimit + 1, flagged). Calculate mode only.
+void RefineAtPeak(SearchResult& r, float minSpacing, int16_t model, int rowLimit);
+
+// The safety factor of a design on model m: the highest load up to a fifth of
+// the entry height over the operating load while the design lies before that
+// highest point, else their ratio taken at most 1; 0 when either load is 0 or
+// less.
+float PeakSafetyFactor(const Design& d, int16_t model);
+
+// The peak load (tons) for the bearing checks: from `start`, raised to every
+// load of model m up to the design's convergence (plus the uncontrolled
+// convergence under Independent timing), at most a fifth of the entry height;
+// 100 when it is not above 0.
+float PeakLoadUpTo(const CaseRec& c, int16_t model, double start);
+
 // The checks of a design, each adding its warning to `list` and raising its
 // flag in c: the achieved convergence beyond the design convergence, the
 // skin-to-skin spacing against half the entry width, yield beyond yieldConv,

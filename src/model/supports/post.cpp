@@ -16,82 +16,6 @@ namespace {
 constexpr int16_t kModel = 1;
 constexpr int kRowLimit = 4;
 
-// The post's own search after the frame's, in calculate mode: when the curve
-// peaks before the design convergence, the design is held at that peak and
-// the rows are counted again from 1.
-void refineAtPeak(SearchResult& r, float diameter)
-{
-    const int n = CInt(G.PerfConv(kModel, 0));
-    double load = LoadAtConv(G.DsnConv, kModel), conv = G.DsnConv;
-    for (int k = 1; k <= n; ++k)
-        if (G.PerfConv(kModel, k) <= G.DsnConv && G.PerfLoad(kModel, k) > load)
-            load = G.PerfLoad(kModel, k), conv = G.PerfConv(kModel, k);
-    if (!(conv < G.DsnConv))
-        return;
-    if (!(load > 0)) {
-        r.design.reset();
-        r.noDesignReason = "The support carries no load at the design convergence.";
-        return;
-    }
-    Design d;
-    d.conv = CSng(conv);
-    d.load = CSng(load);
-    d.tpf = ReqTpfAtConv(d.conv);
-    if (d.tpf <= 0)
-        d.tpf = 1;
-    r.moreThanRowLimit = false;
-    for (d.rows = 1;; ++d.rows) {
-        d.spacing = CSng(load / d.tpf * d.rows * 12);
-        if (d.spacing >= diameter)
-            break;
-        if (d.rows + 1 > kRowLimit) {
-            ++d.rows;
-            d.spacing = CSng(load / d.tpf * d.rows * 12);
-            r.moreThanRowLimit = true;
-            break;
-        }
-    }
-    r.design = d;
-}
-
-// The largest load of the curve from point 1 on at convergences up to `limit`,
-// starting from `load`; with the convergence where it is reached.
-std::pair<double, double> peakUpTo(double limit, double load, double conv)
-{
-    const int n = CInt(G.PerfConv(kModel, 0));
-    for (int k = 1; k <= n; ++k)
-        if (G.PerfConv(kModel, k) <= limit && G.PerfLoad(kModel, k) > load)
-            load = G.PerfLoad(kModel, k), conv = G.PerfConv(kModel, k);
-    return {load, conv};
-}
-
-float safetyFactor(const Design& d)
-{
-    double op = LoadAtConv(d.conv, kModel);
-    if (op < 0)
-        op = G.CurrLoad;
-    const double c20 = 0.2 * G.EntryHt;
-    const auto [pmax, cmax] = peakUpTo(c20, LoadAtConv(static_cast<float>(c20), kModel), c20);
-    if (!(pmax > 0) || !(op > 0))
-        return 0;
-    if (d.conv <= cmax)
-        return CSng(pmax / op);
-    const double r = op / pmax;
-    return CSng(r <= 1 ? r : 1 / r);
-}
-
-float peakLoad(const CaseRec& c)
-{
-    const CritRec& k = G.DesignCrit;
-    double limit = c.ActConv;
-    if (k.Timing == 0)
-        limit += k.UncontrolledConv;
-    limit = std::min(limit, 0.2 * G.EntryHt);
-    const double unit = static_cast<double>(c.ActTpf) * c.Spacing / 12 / c.Rows;
-    const double peak = peakUpTo(limit, unit, 0).first;
-    return peak > 0 ? CSng(peak) : 100.0f;
-}
-
 }  // namespace
 
 float MshaMinDiameter(float entryHt)
@@ -178,7 +102,7 @@ PostOutcome RecomputePost(const PostInputs& in, const LayoutInputs& layout)
     try {
         out.search = SearchRowsAndSpacing(layout.rows, spacing, diameter, kModel, layout.userSpacing, kRowLimit);
         if (out.search.design && !layout.userSpacing)
-            refineAtPeak(out.search, diameter);
+            RefineAtPeak(out.search, diameter, kModel, kRowLimit);
     } catch (const std::exception&) {  // an overflow, or a curve beyond the tables
         out.search = {};
         out.search.noDesignReason = "The design cannot be computed in single precision.";
@@ -193,8 +117,8 @@ PostOutcome RecomputePost(const PostInputs& in, const LayoutInputs& layout)
     c.ActConv = d.conv;
     c.SpacMode = layout.userSpacing ? 1 : 0;
     CheckDesign(c, out.warnings, d, layout.userSpacing, layout.staggered, diameter, c.Yield[1], kModel);
-    c.SafetyFactor = out.safetyFactor = safetyFactor(d);
-    G.PeakLoad = peakLoad(c);
+    c.SafetyFactor = out.safetyFactor = PeakSafetyFactor(d, kModel);
+    G.PeakLoad = PeakLoadUpTo(c, kModel, static_cast<double>(c.ActTpf) * c.Spacing / 12 / c.Rows);
     CheckBearing(c, out.warnings, G.PeakLoad, 1);
     c.Coverage = out.coverage = RoofCoverage(c, d, 1);
     return out;
