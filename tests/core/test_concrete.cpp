@@ -1,0 +1,138 @@
+// The concrete cribs' performance: dimensions by type, the safety factor of
+// the worked solid crib, the minimum base width, the warnings in order.
+#include "core_helpers.h"
+#include "files/defaults.h"
+#include "model/curves.h"
+#include "model/supportlist.h"
+#include "model/supports/concrete.h"
+
+using namespace vesk;
+
+namespace {
+
+class Concrete : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetGlobals();
+        SetBuiltInDefaults();
+        G.NumTypes = 7;
+        G.TypeCat.assign(8, 1);
+        G.DesignTpf = G.DesignCrit.Tpf;
+        G.DesignConv = G.DesignCrit.Conv;
+        G.EntryHt = 84;
+        G.EntryWid = 20;
+        G.SecFactor = 0.95f;
+    }
+    void TearDown() override { ResetGlobals(); }
+
+    void make(int16_t type, std::array<float, 5> dims)
+    {
+        G.NumCases = 0;
+        ASSERT_EQ(AppendSupport(type, "Crib"), 1);
+        G.CurCase = G.Cases[1];
+        for (int i = 0; i < 5; ++i)
+            G.CurCase.Par[static_cast<std::size_t>(i)] = dims[static_cast<std::size_t>(i)];
+        G.CurCase.Par[5] = 4000;
+        G.CurCase.Par[6] = 8;
+        G.CurCase.Interlayer = 0;
+    }
+    ConcreteInputs inputs() const
+    {
+        const CaseRec& c = G.CurCase;
+        ConcreteInputs in;
+        for (int i = 0; i < 5; ++i)
+            in.dims[static_cast<std::size_t>(i)] = c.Par[static_cast<std::size_t>(i)];
+        in.strength = c.Par[5];
+        in.woodThickness = c.Par[6];
+        in.interlayer = c.Interlayer;
+        return in;
+    }
+    static LayoutInputs layout(bool user, float spacing, int16_t rows)
+    {
+        LayoutInputs l;
+        l.userSpacing = user;
+        l.spacing = spacing;
+        l.rows = rows;
+        return l;
+    }
+};
+
+TEST_F(Concrete, SolidCribSafetyFactorAtTwoInches)
+{
+    make(5, {24, 24, 24, 6, 24});
+    LayoutInputs select;
+    select.selectMode = true;
+    ASSERT_EQ(RecomputeConcrete(inputs(), select).errors, 0);
+    EXPECT_NEAR(LoadAtConv(2, 1), 683.3, 0.5);
+    Design d;
+    d.conv = 2;
+    EXPECT_NEAR(PeakSafetyFactor(d, 1), 1.634, 0.001);  // the peak 1116.56 tons at 5.07 in, over 683.3
+    d.conv = 7;  // beyond the peak: the load there over the peak, not above 1
+    EXPECT_LT(PeakSafetyFactor(d, 1), 1.0f);
+    EXPECT_EQ(G.CurCase.Yield[1], G.PerfConv(1, 6));
+    EXPECT_NEAR(G.CurCase.Yield[1], 5.0677, 1e-3);
+}
+
+TEST_F(Concrete, FourPointBaseWidthAgainstTheEntryHeight)
+{
+    for (float height : {84.0f, 72.0f}) {
+        G.EntryHt = height;
+        make(4, {6, 6, 12, 0, 0});
+        const ConcreteOutcome o = RecomputeConcrete(inputs(), layout(false, 12, 1));
+        ASSERT_EQ(o.errors, 0);
+        ASSERT_TRUE(o.designed()) << o.search.noDesignReason;
+        const bool warned = G.CurCase.Warn[8] == -1;
+        EXPECT_EQ(warned, height == 84) << height;  // 6 x 12 = 72 in
+        EXPECT_EQ(G.DefCases[1].RoofArea[1], 2.0f * 6 * 12);
+    }
+}
+
+TEST_F(Concrete, DimensionsByTypeAndTheirErrors)
+{
+    make(3, {30, 20, 6, 0, 0});  // donut: inner and outer given the wrong way round
+    LayoutInputs select;
+    select.selectMode = true;
+    ConcreteOutcome o = RecomputeConcrete(inputs(), select);
+    EXPECT_EQ(o.errors, 0);
+    EXPECT_EQ(G.CurCase.Par[0], 20.0f);
+    EXPECT_EQ(G.CurCase.Par[1], 30.0f);
+    EXPECT_NEAR(G.DefCases[1].RoofArea[1], 0.7854 * (900 - 400), 0.01);
+
+    make(5, {24, 36, 24, 6, 24});
+    const CaseRec before = G.CurCase;
+    ConcreteInputs in = inputs();
+    in.dims[1] = -3;
+    in.dims[2].reset();  // not a number: an error, not a dimension of 0
+    in.strength.reset();
+    o = RecomputeConcrete(in, layout(false, 30, 1));  // below the 36-in support width
+    EXPECT_EQ(o.errors, 4);
+    EXPECT_TRUE(o.dimRejected[1]);
+    EXPECT_TRUE(o.dimRejected[2]);
+    EXPECT_EQ(G.CurCase, before);
+}
+
+TEST_F(Concrete, WarningsInTheirOrderWithTheirFlags)
+{
+    G.EntryHt = 96;
+    make(4, {6, 6, 12, 0, 0});  // base 12 in: too small at 96 in
+    G.CurCase.RoofArea[1] = G.CurCase.FloorArea[1] = 1;
+    G.DesignCrit.UncontrolledConv = 1;
+    G.DesignCrit.Timing = 1;  // checked at 1 in below the design convergence
+    G.DesignConv = 0.02f, G.DesignTpf = 1;
+    ConcreteOutcome o = RecomputeConcrete(inputs(), layout(true, 400, 1));
+    ASSERT_TRUE(o.designed());
+    std::vector<int> flags;
+    for (const Warning& w : o.warnings)
+        flags.push_back(w.flag);
+    EXPECT_EQ(flags, (std::vector<int>{4, 3, 8, 2, 5, 6}));
+    EXPECT_EQ(G.CurCase.Warn[7], 0);
+    EXPECT_EQ(G.CurCase.Warn[9], 0);
+
+    G.EntryWid = 0;  // from a file: no design rather than a division by 0
+    o = RecomputeConcrete(inputs(), layout(true, 400, 1));
+    EXPECT_FALSE(o.designed());
+    EXPECT_FALSE(o.search.noDesignReason.empty());
+}
+
+}  // namespace
