@@ -289,11 +289,17 @@ int16_t FindOpPoint(float spacing, int16_t rows, int16_t m)
         std::optional<DensityPoint> op;
         if (!curveBasis()) {
             // Only a segment that reaches the requirement from below counts.
+            // A spacing made to put a point exactly on the requirement puts it
+            // there within rounding: a relative 1e-5 still counts as reaching it.
             const float t = G.DesignTpf;
+            const double tol = 1e-5 * std::fabs(static_cast<double>(t));
             for (int j = 0; j < n && !op; ++j) {
                 const Segment s = supportSegment(m, j, f);
-                if (s.y1 <= t && t <= s.y2)
-                    op = DensityPoint{s.y1 == s.y2 ? s.x1 : interpolate(s.y1, s.x1, s.y2, s.x2, t), t};
+                if (s.y1 <= t + tol && t - tol <= s.y2) {
+                    float x = s.y1 == s.y2 ? s.x1 : interpolate(s.y1, s.x1, s.y2, s.x2, t);
+                    x = std::clamp(x, std::min(s.x1, s.x2), std::max(s.x1, s.x2));
+                    op = DensityPoint{x, t};
+                }
             }
         } else {
             op = firstCrossing(m, n, f, G.DesignCurve);

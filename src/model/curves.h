@@ -86,7 +86,8 @@ int16_t FindGrcPoint(float spacing, int16_t rows, int16_t m);
 // rows. Always sets DsnConv and DsnLoad (on the unscaled curve, at
 // DesignConv or at the last point with a positive load when the curve ends
 // before it). Returns 0 with CurrConv, CurrLoad, CurrTpf at the first crossing
-// of the support's load density with the requirement; -1 when there is none,
+// of the support's load density with the requirement (a constant requirement
+// counts as reached within a relative 1e-5); -1 when there is none,
 // or on any arithmetic or index error (values set before it stay).
 int16_t FindOpPoint(float spacing, int16_t rows, int16_t m);
 

@@ -1,0 +1,145 @@
+// File-defined standing supports: smallest spacing, yield, height range,
+// warnings, and the model optimisation over the shipped engineered crib.
+#include "core_helpers.h"
+#include "files/datafiles.h"
+#include "files/defaults.h"
+#include "files/modelfile.h"
+#include "model/curves.h"
+#include "model/supportlist.h"
+#include "model/supports/filedefined.h"
+
+using namespace vesk;
+
+namespace {
+
+const fs::path kData = fs::path(__FILE__).parent_path().parent_path().parent_path() / "data";
+
+// A spacing made to put a curve's peak on a constant requirement puts it there
+// within rounding: the peak is the operating point, not a later rise.
+TEST(FileDefinedRules, APeakWithinRoundingOfTheRequirementIsReached)
+{
+    ResetGlobals();
+    G.PerfConv.redim(1, 3);
+    G.PerfLoad.redim(1, 3);
+    const float pts[3][2] = {{1, 10}, {2, 5}, {4, 20}};
+    G.PerfConv(1, 0) = 3;
+    for (int k = 1; k <= 3; ++k)
+        G.PerfConv(1, k) = pts[k - 1][0], G.PerfLoad(1, k) = pts[k - 1][1];
+    G.DesignConv = 3;
+    G.DesignTpf = 10 * (1 + 3e-6f);
+    ASSERT_EQ(FindOpPoint(12, 1, 1), 0);
+    EXPECT_EQ(G.CurrConv, 1.0f);
+    G.DesignTpf = 10 * (1 + 3e-5f);  // beyond rounding: the later rise
+    ASSERT_EQ(FindOpPoint(12, 1, 1), 0);
+    EXPECT_GT(G.CurrConv, 2.6f);
+    ResetGlobals();
+}
+
+class FileDefined : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetGlobals();
+        SetBuiltInDefaults();
+        G.AppPath = kData.string();
+        ASSERT_FALSE(ReadConfig());
+        for (int t = 7; t <= G.NumTypes; ++t)
+            if (G.TypeFile[static_cast<std::size_t>(t)] == "engcrib.dat")
+                type_ = static_cast<int16_t>(t);
+        ASSERT_GT(type_, 0);
+        G.DesignTpf = G.DesignCrit.Tpf;
+        G.DesignConv = G.DesignCrit.Conv;
+        G.EntryWid = 20;
+        G.SecFactor = 0.95f;
+        load(96);
+    }
+    void TearDown() override { ResetGlobals(); }
+
+    // A new support of the engineered crib, its models read at this height.
+    void load(float height)
+    {
+        G.EntryHt = height;
+        G.NumCases = 0;
+        ASSERT_EQ(AppendSupport(type_, "Crib"), 1);
+        G.CurCaseNo = 1;
+        G.Cases[1].SizeIdx = -1;
+        ASSERT_TRUE(LoadModelFile(type_));
+        G.CurCase = G.Cases[1];
+    }
+    static LayoutInputs layout(bool user, float spacing, int16_t rows)
+    {
+        LayoutInputs l;
+        l.userSpacing = user;
+        l.spacing = spacing;
+        l.rows = rows;
+        return l;
+    }
+    int16_t type_ = 0;
+};
+
+TEST(FileDefinedRules, SmallestSpacingAndYield)
+{
+    CaseRec c;
+    EXPECT_EQ(LinkMinSpacing(c, 2), 24.0f);
+    c.PkgWid[2] = 30, c.PkgLen[2] = 36;
+    EXPECT_EQ(LinkMinSpacing(c, 2), 36.0f);
+    EXPECT_FLOAT_EQ(LinkYieldConv(-10, 96), 9.6f);
+    EXPECT_EQ(LinkYieldConv(3, 96), 3.0f);
+}
+
+TEST_F(FileDefined, HeightRangeAvailabilityAndInputs)
+{
+    CaseRec& c = G.CurCase;
+    c.MinHt[1] = 66, c.MaxHt[1] = 90, c.Avail[1] = 1;  // eastern only
+    G.EasternMines = 0;
+    for (auto [height, flag] : {std::pair{60.0f, 9}, std::pair{95.0f, 8}}) {
+        G.EntryHt = height;
+        const LinkOutcome o = RecomputeLink(0, layout(false, 0, 1));
+        ASSERT_TRUE(o.designed());
+        EXPECT_EQ(o.warnings.front().flag, flag);
+        EXPECT_EQ(c.Warn[flag == 9 ? 8 : 9], 0);
+        EXPECT_EQ(o.warnings.back().text, "Not available in western U.S.");
+    }
+    G.EasternMines = -1;
+    G.EntryHt = 80;
+    EXPECT_EQ(RecomputeLink(0, layout(false, 0, 1)).warnings.size(), 0u);
+
+    EXPECT_EQ(RecomputeLink(0, layout(false, 0, 6)).error, "Invalid no. rows (0-5)");
+    EXPECT_EQ(RecomputeLink(0, layout(false, 0, 0)).error, "Invalid no. rows (0-5)");
+    LayoutInputs bad = layout(true, 0, 1);
+    bad.spacing.reset();
+    EXPECT_EQ(RecomputeLink(0, bad).error, "Invalid user spacing");
+    EXPECT_TRUE(RecomputeLink(-1, layout(false, 0, 1)).error.empty());  // no model chosen: nothing at all
+}
+
+TEST_F(FileDefined, OptimisationLimitsAndTheDesignItFinds)
+{
+    CaseRec work = G.CurCase;
+    EXPECT_EQ(OptimizeLink(work, type_, 23.9f, 1).error, "Invalid maximum spacing");
+    EXPECT_EQ(OptimizeLink(work, type_, 24.0f, 0).error, "Invalid no. rows");
+    EXPECT_TRUE(OptimizeLink(work, type_, 24.0f, 1).error.empty());
+
+    // Model 1 at a 60-in entry, 30 tons/ft at 3 in, calculate mode, 36 in at
+    // most: its spacing puts the curve's peak (2.5 in) exactly on the
+    // requirement, and the operating point is that peak, not a later rise.
+    load(60);
+    G.DesignTpf = 30, G.DesignConv = 3;
+    work = G.CurCase;
+    work.SpacMode = 0;
+    const LinkChoice choice = OptimizeLink(work, type_, 36.0f, 1);
+    ASSERT_TRUE(choice.error.empty()) << choice.error;
+    EXPECT_EQ(choice.model, 1);
+    EXPECT_NEAR(choice.spacing, 31.39, 0.01);
+    EXPECT_NEAR(choice.conv, 2.5, 1e-4);
+    EXPECT_EQ(work.SizeIdx, 0);
+    EXPECT_EQ(work.UserSpacing, 36.0f);
+
+    // A type none of whose models reaches the design convergence has no choice.
+    G.DesignConv = 1000;
+    work = G.CurCase;
+    const CaseRec before = work;
+    EXPECT_FALSE(OptimizeLink(work, type_, 36.0f, 1).error.empty());
+    EXPECT_EQ(work, before);
+}
+
+}  // namespace
