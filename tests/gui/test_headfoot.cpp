@@ -13,8 +13,8 @@ using namespace vesk;
 namespace {
 
 // Support 1 of the given type, with element k of each array holding values
-// that tell the element: areas 100 k, width 10 k, length 20 k; its defaults
-// one more in each.
+// that tell the element: roof area 100 k, floor area 100 k + 1, width
+// 10 k + 0.123, length 20 k + 0.456; its defaults one more in each.
 class HeadFootTest : public test::WindowTest {
 protected:
     void SetUp() override
@@ -37,12 +37,10 @@ protected:
             c.PlanLen[k] = 20 * f + 0.456f;
         }
         G.DefCases[1] = c;
-        for (std::size_t k = 0; k < c.RoofArea.size(); ++k) {
-            G.DefCases[1].RoofArea[k] += 1;
-            G.DefCases[1].FloorArea[k] += 1;
-            G.DefCases[1].PlanWid[k] += 1;
-            G.DefCases[1].PlanLen[k] += 1;
-        }
+        for (SizeF* a : {&G.DefCases[1].RoofArea, &G.DefCases[1].FloorArea, &G.DefCases[1].PlanWid,
+                         &G.DefCases[1].PlanLen})
+            for (float& x : *a)
+                x += 1;
         G.Cases[1] = c;
     }
     void open()
@@ -123,13 +121,6 @@ TEST_F(HeadFootTest, DefaultsThenCancelAndAMetricOkChangeNothing)
     EXPECT_EQ(d_->result(), QDialog::Accepted);
     EXPECT_TRUE(G.CurCase == before);
 
-    // "Use defaults" then Ok stores the defaults exactly.
-    open();
-    click("ComDefDim");
-    click("ComDone");
-    EXPECT_EQ(G.CurCase.PlanWid[1], G.DefCases[1].PlanWid[1]);
-    EXPECT_EQ(G.CurCase.PlanLen[1], G.DefCases[1].PlanLen[1]);
-    EXPECT_EQ(G.CurCase.RoofArea[1], before.RoofArea[1]);
 }
 
 TEST_F(HeadFootTest, AnInvalidBoxStoresNothing)
