@@ -3,10 +3,12 @@
 #include "criteria/edpoints.h"
 #include "criteria/formmine.h"
 #include "files/curvefile.h"
+#include "files/datafiles.h"
 #include "files/defaults.h"
 #include "model/criteria/curvelib.h"
 #include "criteria/maxyield.h"
 #include "model/globals.h"
+#include "model/supportlist.h"
 #include "platform/desktop.h"
 #include "platform/help.h"
 #include "shell/about.h"
@@ -15,6 +17,8 @@
 #include "shell/instruct.h"
 #include "shell/mainform.h"
 #include "shell/steps.h"
+#include "supports/headfoot.h"
+#include "supports/woodform.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -43,14 +47,17 @@ int main(int argc, char** argv)
     // dialog over the main window, as the program opens it), maxyield (the
     // uncontrolled-convergence dialog), cablecriteria, formmine0 to formmine3
     // (the digit the design basis), edcurves (the curve library of the
-    // program's folder) or edpoints (its first curve, or a new one). The
-    // criteria windows open over the built-in criteria. Without it the program
-    // starts with the disclaimer and goes through the start-up chain.
+    // program's folder), edpoints (its first curve, or a new one), woodform
+    // (the post species of the program's folder) or headfoot. The criteria
+    // windows open over the built-in criteria; woodform and headfoot over the
+    // built-in defaults, with a timber post made from its template as the
+    // current support. Without it the program starts with the disclaimer and
+    // goes through the start-up chain.
     QCommandLineParser parser;
     parser.addHelpOption();
     QCommandLineOption show("show",
                             "Open only this window: disclaimer, cost, instruct, main, about, criteria, maxyield, "
-                            "cablecriteria, formmine0 to formmine3, edcurves or edpoints.",
+                            "cablecriteria, formmine0 to formmine3, edcurves, edpoints, woodform or headfoot.",
                             "window");
     parser.addOption(show);
     parser.process(app);
@@ -100,6 +107,18 @@ int main(int argc, char** argv)
             if (vesk::G.NumCurves >= 1)
                 vesk::G.WorkCurve = vesk::G.GRCurves[1];
             showFirst(new vesk::EdPoints);
+        }
+    } else if (window == "woodform" || window == "headfoot") {
+        vesk::SetBuiltInDefaults();
+        vesk::SetBuiltInTypes();
+        vesk::AppendSupport(2, "Timber post");
+        vesk::G.CurCase = vesk::G.Cases[static_cast<std::size_t>(vesk::G.CurCaseNo)];
+        if (window == "woodform") {
+            vesk::ReadWoodData();
+            vesk::G.WoodTable = -1;
+            showFirst(new vesk::WoodForm);
+        } else {
+            showFirst(new vesk::HeadFoot);
         }
     } else {
         std::fprintf(stderr, "vesk: unknown window \"%s\"\n", qPrintable(window));

@@ -8,6 +8,7 @@
 #include "platform/controls.h"
 #include "platform/help.h"
 #include "platform/msgbox.h"
+#include "platform/reportlist.h"
 #include "platform/qtext.h"
 #include "platform/selectall.h"
 #include "files/supportfile.h"
@@ -19,16 +20,11 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
-#include <QTreeWidget>
 #include <QVBoxLayout>
-
-#include <functional>
 
 namespace vesk {
 
@@ -52,54 +48,6 @@ bool isSupport(int caseNo) { return caseNo >= 1 && caseNo <= G.NumCases; }
 
 }  // namespace
 
-// The list of supports, reporting the mouse and key events by which the
-// list selects, designs and refuses supports.
-class CaseListView : public QTreeWidget {
-public:
-    using QTreeWidget::QTreeWidget;
-
-    std::function<void(QTreeWidgetItem*)> onItemHit;  // an item selected by mouse or key
-    std::function<void()> onPressBeside;               // a press beside the rows
-    std::function<void()> onClick;                     // every click, after the button is released
-    std::function<void()> onMouseUp;
-    std::function<void()> onDoubleClick;
-
-protected:
-    void mousePressEvent(QMouseEvent* e) override
-    {
-        QTreeWidget::mousePressEvent(e);
-        QTreeWidgetItem* item = itemAt(e->position().toPoint());
-        if (item) {
-            if (onItemHit)
-                onItemHit(item);
-        } else if (onPressBeside) {
-            onPressBeside();
-        }
-    }
-    void mouseReleaseEvent(QMouseEvent* e) override
-    {
-        QTreeWidget::mouseReleaseEvent(e);
-        if (onClick)
-            onClick();
-        if (onMouseUp)
-            onMouseUp();
-    }
-    void mouseDoubleClickEvent(QMouseEvent* e) override
-    {
-        QTreeWidget::mouseDoubleClickEvent(e);
-        if (onDoubleClick)
-            onDoubleClick();
-    }
-    void keyPressEvent(QKeyEvent* e) override
-    {
-        QTreeWidgetItem* before = currentItem();
-        QTreeWidget::keyPressEvent(e);
-        QTreeWidgetItem* after = currentItem();
-        if (after && after != before && onItemHit)
-            onItemHit(after);
-    }
-};
-
 EditCases::EditCases(QWidget* parent) : QDialog(parent)
 {
     setObjectName("EditCases");
@@ -110,19 +58,7 @@ EditCases::EditCases(QWidget* parent) : QDialog(parent)
 
     auto* frame = new QGroupBox("Defined Supports", this);
     frame->setObjectName("Frame1");
-    list_ = new CaseListView(frame);
-    list_->setObjectName("ListView1");
-    list_->setColumnCount(2);
-    list_->setHeaderLabels({"Support name", "Updated"});
-    list_->setRootIsDecorated(false);
-    list_->setItemsExpandable(false);
-    list_->setUniformRowHeights(true);
-    list_->setAllColumnsShowFocus(true);
-    list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list_->header()->setSectionsMovable(false);
-    list_->header()->setStretchLastSection(false);
+    list_ = new ReportList(frame, "ListView1", {"Support name", "Updated"});
     list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     list_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     list_->setMinimumSize(360, 200);

@@ -13,12 +13,11 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace vesk {
 
-class CaseListView;
+class ReportList;
 
 class EditCases : public QDialog {
     Q_OBJECT
@@ -78,7 +77,7 @@ private:
     bool itemHit_ = false;
     bool dblClick_ = false;
 
-    CaseListView* list_ = nullptr;
+    ReportList* list_ = nullptr;
     QLineEdit* text1_ = nullptr;
     QLabel* lbType_ = nullptr;
     QPushButton* comAdd_ = nullptr;
