@@ -7,6 +7,7 @@
 #include "model/criteria/curvelib.h"
 #include "criteria/maxyield.h"
 #include "model/globals.h"
+#include "model/supportlist.h"
 #include "platform/desktop.h"
 #include "platform/help.h"
 #include "shell/about.h"
@@ -15,6 +16,7 @@
 #include "shell/instruct.h"
 #include "shell/mainform.h"
 #include "shell/steps.h"
+#include "supports/perfpost.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -43,14 +45,15 @@ int main(int argc, char** argv)
     // dialog over the main window, as the program opens it), maxyield (the
     // uncontrolled-convergence dialog), cablecriteria, formmine0 to formmine3
     // (the digit the design basis), edcurves (the curve library of the
-    // program's folder) or edpoints (its first curve, or a new one). The
-    // criteria windows open over the built-in criteria. Without it the program
+    // program's folder), edpoints (its first curve, or a new one) or perfpost
+    // (the performance of a post made from its template). The criteria and
+    // performance windows open over the built-in criteria. Without it the program
     // starts with the disclaimer and goes through the start-up chain.
     QCommandLineParser parser;
     parser.addHelpOption();
     QCommandLineOption show("show",
                             "Open only this window: disclaimer, cost, instruct, main, about, criteria, maxyield, "
-                            "cablecriteria, formmine0 to formmine3, edcurves or edpoints.",
+                            "cablecriteria, formmine0 to formmine3, edcurves, edpoints or perfpost.",
                             "window");
     parser.addOption(show);
     parser.process(app);
@@ -101,6 +104,12 @@ int main(int argc, char** argv)
                 vesk::G.WorkCurve = vesk::G.GRCurves[1];
             showFirst(new vesk::EdPoints);
         }
+    } else if (window == "perfpost") {
+        vesk::SetBuiltInDefaults();
+        vesk::G.NumTypes = 2;
+        vesk::G.TypeCat.assign(3, 1);
+        vesk::AppendSupport(2, "Timber post");
+        showFirst(new vesk::PerfPost);
     } else {
         std::fprintf(stderr, "vesk: unknown window \"%s\"\n", qPrintable(window));
         return 2;
