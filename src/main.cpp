@@ -18,6 +18,7 @@
 #include "shell/mainform.h"
 #include "shell/steps.h"
 #include "supports/headfoot.h"
+#include "supports/perfpost.h"
 #include "supports/woodform.h"
 
 #include <QApplication>
@@ -48,16 +49,17 @@ int main(int argc, char** argv)
     // uncontrolled-convergence dialog), cablecriteria, formmine0 to formmine3
     // (the digit the design basis), edcurves (the curve library of the
     // program's folder), edpoints (its first curve, or a new one), woodform
-    // (the post species of the program's folder) or headfoot. The criteria
-    // windows open over the built-in criteria; woodform and headfoot over the
-    // built-in defaults, with a timber post made from its template as the
-    // current support. Without it the program starts with the disclaimer and
-    // goes through the start-up chain.
+    // (the post species of the program's folder), headfoot or perfpost. The
+    // criteria windows open over the built-in criteria; the support windows
+    // over the built-in defaults, with a timber post made from its template as
+    // the current support. Without it the program starts with the disclaimer
+    // and goes through the start-up chain.
     QCommandLineParser parser;
     parser.addHelpOption();
     QCommandLineOption show("show",
                             "Open only this window: disclaimer, cost, instruct, main, about, criteria, maxyield, "
-                            "cablecriteria, formmine0 to formmine3, edcurves, edpoints, woodform or headfoot.",
+                            "cablecriteria, formmine0 to formmine3, edcurves, edpoints, woodform, headfoot "
+                            "or perfpost.",
                             "window");
     parser.addOption(show);
     parser.process(app);
@@ -108,7 +110,7 @@ int main(int argc, char** argv)
                 vesk::G.WorkCurve = vesk::G.GRCurves[1];
             showFirst(new vesk::EdPoints);
         }
-    } else if (window == "woodform" || window == "headfoot") {
+    } else if (window == "woodform" || window == "headfoot" || window == "perfpost") {
         vesk::SetBuiltInDefaults();
         vesk::SetBuiltInTypes();
         vesk::AppendSupport(2, "Timber post");
@@ -117,8 +119,11 @@ int main(int argc, char** argv)
             vesk::ReadWoodData();
             vesk::G.WoodTable = -1;
             showFirst(new vesk::WoodForm);
-        } else {
+        } else if (window == "headfoot") {
             showFirst(new vesk::HeadFoot);
+        } else {
+            vesk::ReadWoodData();
+            showFirst(new vesk::PerfPost);
         }
     } else {
         std::fprintf(stderr, "vesk: unknown window \"%s\"\n", qPrintable(window));

@@ -6,25 +6,32 @@
 
 namespace vesk {
 
-CurvePlot::CurvePlot(QPainter& p, const QRect& page, double xmax, double ymax, int inset)
-    : p_(p), origin_(page.topLeft()), xmax_(xmax), ymax_(ymax)
+PlotMapping::PlotMapping(const QRect& page, double xmax, double ymax, int inset)
+    : origin_(page.topLeft()),
+      w_(std::round(static_cast<double>(page.width()) - inset)),
+      h_(std::round(static_cast<double>(page.height()) - inset)),
+      xmax_(xmax),
+      ymax_(ymax)
 {
-    p_.fillRect(page, Qt::white);
-    w_ = std::round(static_cast<double>(page.width()) - inset);
-    h_ = std::round(static_cast<double>(page.height()) - inset);
-    pen(0);
 }
 
-QPointF CurvePlot::at(double x, double y) const
+QPointF PlotMapping::at(double x, double y) const
 {
     if (!valid())
         return origin_;
     return origin_ + QPointF(x / xmax_ * w_, (1 - y / ymax_) * h_);
 }
 
-double CurvePlot::xAt(double px) const { return w_ > 0 ? (px - origin_.x()) / w_ * xmax_ : 0; }
+double PlotMapping::xAt(double px) const { return w_ > 0 ? (px - origin_.x()) / w_ * xmax_ : 0; }
 
-double CurvePlot::yAt(double py) const { return h_ > 0 ? (1 - (py - origin_.y()) / h_) * ymax_ : 0; }
+double PlotMapping::yAt(double py) const { return h_ > 0 ? (1 - (py - origin_.y()) / h_) * ymax_ : 0; }
+
+CurvePlot::CurvePlot(QPainter& p, const QRect& page, double xmax, double ymax, int inset)
+    : p_(p), map_(page, xmax, ymax, inset)
+{
+    p_.fillRect(page, Qt::white);
+    pen(0);
+}
 
 void CurvePlot::pen(int colour, Qt::PenStyle style)
 {
@@ -53,13 +60,13 @@ void CurvePlot::polyline(const std::vector<std::pair<double, double>>& pts)
 void CurvePlot::vline(double x)
 {
     if (valid())
-        p_.drawLine(QPointF(at(x, 0).x(), origin_.y()), QPointF(at(x, 0).x(), origin_.y() + h_));
+        p_.drawLine(QPointF(at(x, 0).x(), map_.origin().y()), QPointF(at(x, 0).x(), map_.origin().y() + height()));
 }
 
 void CurvePlot::hline(double y)
 {
     if (valid())
-        p_.drawLine(QPointF(origin_.x(), at(0, y).y()), QPointF(origin_.x() + w_, at(0, y).y()));
+        p_.drawLine(QPointF(map_.origin().x(), at(0, y).y()), QPointF(map_.origin().x() + width(), at(0, y).y()));
 }
 
 void CurvePlot::plus(double x, double y)
@@ -67,8 +74,9 @@ void CurvePlot::plus(double x, double y)
     if (!valid())
         return;
     const QPointF c = at(x, y);
-    p_.drawLine(c + QPointF(0, -10), c + QPointF(0, 10));
-    p_.drawLine(c + QPointF(-10, 0), c + QPointF(10, 0));
+    const double r = 10 * markScale_;
+    p_.drawLine(c + QPointF(0, -r), c + QPointF(0, r));
+    p_.drawLine(c + QPointF(-r, 0), c + QPointF(r, 0));
 }
 
 void CurvePlot::cross(double x, double y)
@@ -76,8 +84,9 @@ void CurvePlot::cross(double x, double y)
     if (!valid())
         return;
     const QPointF c = at(x, y);
-    p_.drawLine(c + QPointF(-7, -7), c + QPointF(7, 7));
-    p_.drawLine(c + QPointF(-7, 7), c + QPointF(7, -7));
+    const double r = 7 * markScale_;
+    p_.drawLine(c + QPointF(-r, -r), c + QPointF(r, r));
+    p_.drawLine(c + QPointF(-r, r), c + QPointF(r, -r));
 }
 
 void CurvePlot::dot(double x, double y)

@@ -16,12 +16,15 @@
 
 namespace vesk {
 
-class CurvePlot {
+// Where the values of a plot fall on its page: (0, 0) at the lower left
+// corner of the drawing area, (xmax, ymax) at its upper right. The drawing
+// area starts at the page's upper left corner and is the page's width and
+// height less `inset`, rounded to whole units. A window that reads values
+// under the mouse uses the same mapping as its drawing.
+class PlotMapping {
 public:
-    // Clears the page to white. The drawing area is the page's width and
-    // height less `inset`, rounded to whole units. An axis maximum of 0 or
-    // less draws nothing along that axis.
-    CurvePlot(QPainter& p, const QRect& page, double xmax, double ymax, int inset = 1);
+    PlotMapping() = default;
+    PlotMapping(const QRect& page, double xmax, double ymax, int inset = 1);
 
     // Page position of a value, and the value at a page position.
     QPointF at(double x, double y) const;
@@ -29,6 +32,32 @@ public:
     double yAt(double py) const;
     double width() const { return w_; }
     double height() const { return h_; }
+    QPointF origin() const { return origin_; }
+    // Both axis maxima are above 0.
+    bool valid() const { return xmax_ > 0 && ymax_ > 0; }
+
+private:
+    QPointF origin_;
+    double w_ = 0, h_ = 0, xmax_ = 0, ymax_ = 0;
+};
+
+class CurvePlot {
+public:
+    // Clears the page to white. An axis maximum of 0 or less draws nothing
+    // along that axis.
+    CurvePlot(QPainter& p, const QRect& page, double xmax, double ymax, int inset = 1);
+
+    // Page position of a value, and the value at a page position.
+    QPointF at(double x, double y) const { return map_.at(x, y); }
+    double xAt(double px) const { return map_.xAt(px); }
+    double yAt(double py) const { return map_.yAt(py); }
+    double width() const { return map_.width(); }
+    double height() const { return map_.height(); }
+    const PlotMapping& mapping() const { return map_; }
+
+    // Page units per unit of mark size (1 unless set): a picture that sizes
+    // its marks in twips gives its pixels per twip.
+    void setMarkScale(double pageUnitsPerMarkUnit) { markScale_ = pageUnitsPerMarkUnit; }
 
     // Colour by its number in the 16-colour palette, and line style.
     void pen(int colour, Qt::PenStyle style = Qt::SolidLine);
@@ -42,11 +71,11 @@ public:
     void dot(double x, double y);
 
 private:
-    bool valid() const { return xmax_ > 0 && ymax_ > 0; }
+    bool valid() const { return map_.valid(); }
 
     QPainter& p_;
-    QPointF origin_;
-    double w_ = 0, h_ = 0, xmax_ = 0, ymax_ = 0;
+    PlotMapping map_;
+    double markScale_ = 1;
 };
 
 }  // namespace vesk

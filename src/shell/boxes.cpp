@@ -13,11 +13,9 @@ void PutMetric(NumBox* box, double v, int code) { PutValue(box, v, FormatMetric(
 
 void PutValue(NumBox* box, double v, const std::string& text) { box->put(qs(text), v); }
 
-std::optional<float> ReadBox(const NumBox* box, int code)
+std::optional<float> ReadShown(const QString& text, int code)
 {
-    if (auto v = box->remembered())
-        return static_cast<float>(*v);
-    const auto typed = ParseNumber(ss(box->text()));
+    const auto typed = ParseNumber(ss(text));
     if (!typed)
         return std::nullopt;
     try {
@@ -25,6 +23,13 @@ std::optional<float> ReadBox(const NumBox* box, int code)
     } catch (const ArithError&) {
         return std::nullopt;
     }
+}
+
+std::optional<float> ReadBox(const NumBox* box, int code)
+{
+    if (auto v = box->remembered())
+        return static_cast<float>(*v);
+    return ReadShown(box->text(), code);
 }
 
 std::optional<int16_t> ReadCount(const NumBox* box)

@@ -20,6 +20,11 @@ void PutMetric(NumBox* box, double v, int code);
 // The box shows text (already formatted for the unit system in force) and remembers v.
 void PutValue(NumBox* box, double v, const std::string& text);
 
+// Text shown in display units (typed, or a computed caption) read strictly
+// and converted to English units by the code; nullopt when it is not a number
+// or the value does not fit in single precision.
+std::optional<float> ReadShown(const QString& text, int code);
+
 // The value of the box in English units: the remembered value while its text
 // is unchanged, else the typed text read strictly and converted from display
 // units by the code (code 0: no conversion). nullopt when the text is not a

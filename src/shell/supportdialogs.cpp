@@ -2,6 +2,7 @@
 
 #include "model/globals.h"
 #include "model/supportlist.h"
+#include "supports/perfpost.h"
 
 #include <map>
 
@@ -18,7 +19,13 @@ struct DialogTable {
 // they are built, for example
 //   t.performance[SupportFamily::WoodCrib] = [](QWidget* p) { PerfCrib d(p); d.exec(); };
 //   t.cost[SupportFamily::WoodCrib] = [](QWidget* p) { MatCrib d(p); d.exec(); };
-void installProgramDialogs([[maybe_unused]] DialogTable& t) {}
+void installProgramDialogs(DialogTable& t)
+{
+    t.performance[SupportFamily::TimberPost] = [](QWidget* p) {
+        PerfPost d(p);
+        d.exec();
+    };
+}
 
 DialogTable& table()
 {

@@ -187,6 +187,7 @@ void CheckDesignConv(CaseRec& c, std::vector<Warning>& list, const Design& d)
 
 void CheckSkinToSkin(CaseRec& c, std::vector<Warning>& list, const Design& d, bool staggered, float supportWidth)
 {
+    staggered = staggered && d.rows > 1;  // one row is never staggered
     const double gap = ((staggered ? d.spacing / 2.0 : static_cast<double>(d.spacing)) - supportWidth) / 12;
     if (CSng(G.EntryWid / 2.0) < gap)
         AddWarning(c, list, staggered ? "Staggered skin-to-skin spacing > W/2" : "Skin-to-skin spacing > W/2", 3);

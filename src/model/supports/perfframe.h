@@ -93,7 +93,8 @@ float PeakLoadUpTo(const CaseRec& c, int16_t model, double start);
 
 // The checks of a design, each adding its warning to `list` and raising its
 // flag in c: the achieved convergence beyond the design convergence, the
-// skin-to-skin spacing against half the entry width, yield beyond yieldConv,
+// skin-to-skin spacing against half the entry width (one row is never
+// staggered), yield beyond yieldConv,
 // and the security check with the support's load at a convergence.
 void CheckDesignConv(CaseRec& c, std::vector<Warning>& list, const Design& d);
 void CheckSkinToSkin(CaseRec& c, std::vector<Warning>& list, const Design& d, bool staggered, float supportWidth);
