@@ -552,7 +552,7 @@ void PerfFrame::readoutsAtOperatingPoint()
 void PerfFrame::refreshPlot()
 {
     try {
-        const PlotScales s = PerfPlotScales(ReadShown(lbConv_->text(), 5), designed_ ? G.CurCase.ActTpf : G.DesignTpf);
+        const PlotScales s = PerfPlotScales(ReadShown(lbConv_->text(), 5), [this](double x) { return plotYStart(x); });
         xmax_ = s.xmax, ymax_ = s.ymax;
         lbXAxMax_->setText(qs(s.xText));
         lbYAxMax_->setText(qs(s.yText));
@@ -565,6 +565,8 @@ void PerfFrame::refreshPlot()
 }
 
 PlotMapping PerfFrame::plotMapping() const { return PlotMapping(pic_->rect(), xmax_, ymax_, 1); }
+
+double PerfFrame::plotYStart(double) const { return 2.0 * (designed_ ? G.CurCase.ActTpf : G.DesignTpf); }
 
 void PerfFrame::drawSupportCurve(CurvePlot& plot, double tonsPerTpf)
 {

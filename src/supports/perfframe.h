@@ -98,6 +98,9 @@ protected:
     // (spacing / 12 / rows): model slot 1 of the curve tables unless a type
     // draws otherwise.
     virtual void drawSupportCurve(CurvePlot& plot, double tonsPerTpf);
+    // Where the load-density axis starts for a convergence axis of xmax (in):
+    // twice the achieved load density unless a type starts it otherwise.
+    virtual double plotYStart(double xmax) const;
 
     // The type's inputs go here, a label in column 0 and a box in column 1.
     QGridLayout* specGrid() const { return specGrid_; }

@@ -236,6 +236,11 @@ float RoofCoverage(const CaseRec& c, const Design& d, int slot)
 
 PlotScales PerfPlotScales(std::optional<float> achievedShown, float actTpf)
 {
+    return PerfPlotScales(achievedShown, [actTpf](double) { return 2.0 * actTpf; });
+}
+
+PlotScales PerfPlotScales(std::optional<float> achievedShown, const std::function<double(double xmax)>& yStart)
+{
     const CurveRec& curve = G.DesignCurve;
     const bool onCurve = curveBasis() && curve.NumPts >= 1 && curve.NumPts <= 10;
     const double start = Int(onCurve ? curve.Conv[at(curve.NumPts)] : G.DesignConv);
@@ -251,17 +256,17 @@ PlotScales PerfPlotScales(std::optional<float> achievedShown, float actTpf)
     double x = std::max(start, c);
     if (!(x > 0))
         x = 1;
-    double y = 2.0 * actTpf;
+    PlotScales s;
+    const float xShown = NiceMax(ToMetric(x, 5));
+    s.xText = PlainNumber(xShown);
+    s.xmax = ToEnglish(xShown, 5);
+    double y = yStart(s.xmax);
     if (onCurve)
         y = std::max({y, curve.Intensity[1] * static_cast<double>(G.EntryWid),
                       curve.Intensity[at(curve.NumPts)] * static_cast<double>(G.EntryWid)});
 
-    PlotScales s;
-    const float xShown = NiceMax(ToMetric(x, 5));
     const float yShown = NiceMax(ToMetric(y, 2));
-    s.xText = PlainNumber(xShown);
     s.yText = PlainNumber(yShown);
-    s.xmax = ToEnglish(xShown, 5);
     s.ymax = ToEnglish(yShown, 2);
     G.PlotXMax = s.xmax;
     G.PlotYMax = s.ymax;

@@ -115,11 +115,15 @@ float RoofCoverage(const CaseRec& c, const Design& d, int slot);
 
 // The scales of the performance plot, in English units, and their display
 // texts. achievedShown is the achieved convergence as shown (nullopt or 0 or
-// less: the design convergence is taken).
+// less: the design convergence is taken). The load-density axis starts at
+// yStart(xmax), the frame's 2 x the achieved load density unless a type
+// starts it otherwise, and is raised to the design curve's ends under the
+// ground-reaction-curve basis.
 struct PlotScales {
     float xmax = 0, ymax = 0;          // in, tons/ft
     std::string xText, yText;          // the axis maxima in display units
 };
+PlotScales PerfPlotScales(std::optional<float> achievedShown, const std::function<double(double xmax)>& yStart);
 PlotScales PerfPlotScales(std::optional<float> achievedShown, float actTpf);
 
 }  // namespace vesk
