@@ -17,7 +17,12 @@ std::optional<float> ReadBox(const NumBox* box, int code)
 {
     if (auto v = box->remembered())
         return static_cast<float>(*v);
-    const auto typed = ParseNumber(ss(box->text()));
+    return ReadEnglish(box->text(), code);
+}
+
+std::optional<float> ReadEnglish(const QString& text, int code)
+{
+    const auto typed = ParseNumber(ss(text));
     if (!typed)
         return std::nullopt;
     try {

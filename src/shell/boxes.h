@@ -26,6 +26,10 @@ void PutValue(NumBox* box, double v, const std::string& text);
 // number or the value does not fit in single precision.
 std::optional<float> ReadBox(const NumBox* box, int code);
 
+// Text read strictly as a number in display units and converted to English
+// units by the code; nullopt as for ReadBox. A panel's shown value is read so.
+std::optional<float> ReadEnglish(const QString& text, int code);
+
 // A 16-bit whole-number box: the typed value rounded half to even; nullopt
 // when it is not a number or beyond the range of the field.
 std::optional<int16_t> ReadCount(const NumBox* box);
