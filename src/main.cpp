@@ -17,6 +17,10 @@
 #include "shell/instruct.h"
 #include "shell/mainform.h"
 #include "shell/steps.h"
+#include "model/criteria/summary.h"
+#include "files/modelfile.h"
+#include "supports/dsgncrib.h"
+#include "supports/dsgnlink.h"
 #include "supports/headfoot.h"
 #include "supports/perfpost.h"
 #include "supports/woodform.h"
@@ -49,17 +53,20 @@ int main(int argc, char** argv)
     // uncontrolled-convergence dialog), cablecriteria, formmine0 to formmine3
     // (the digit the design basis), edcurves (the curve library of the
     // program's folder), edpoints (its first curve, or a new one), woodform
-    // (the post species of the program's folder), headfoot or perfpost. The
-    // criteria windows open over the built-in criteria; the support windows
-    // over the built-in defaults, with a timber post made from its template as
-    // the current support. Without it the program starts with the disclaimer
-    // and goes through the start-up chain.
+    // (the post species of the program's folder), headfoot, perfpost,
+    // dsgncrib (the wood-crib optimisation) or dsgnlink (the optimisation of
+    // the first file-defined standing type of the program's folder, its models
+    // read from there). The criteria windows open over the built-in criteria;
+    // the support windows over the built-in defaults, with a support made from
+    // its template as the current support (a timber post for woodform,
+    // headfoot and perfpost). Without it the program starts with the
+    // disclaimer and goes through the start-up chain.
     QCommandLineParser parser;
     parser.addHelpOption();
     QCommandLineOption show("show",
                             "Open only this window: disclaimer, cost, instruct, main, about, criteria, maxyield, "
-                            "cablecriteria, formmine0 to formmine3, edcurves, edpoints, woodform, headfoot "
-                            "or perfpost.",
+                            "cablecriteria, formmine0 to formmine3, edcurves, edpoints, woodform, headfoot, "
+                            "perfpost, dsgncrib or dsgnlink.",
                             "window");
     parser.addOption(show);
     parser.process(app);
@@ -125,6 +132,32 @@ int main(int argc, char** argv)
             vesk::ReadWoodData();
             showFirst(new vesk::PerfPost);
         }
+    } else if (window == "dsgncrib" || window == "dsgnlink") {
+        vesk::SetBuiltInDefaults();
+        vesk::G.EntryHt = vesk::G.DesignCrit.EntryHt;
+        vesk::G.EntryWid = vesk::G.DesignCrit.EntryWid;
+        vesk::SetDesignBasis(vesk::G.DesignCrit.Basis);
+        vesk::RefreshWorkingValues();
+        if (window == "dsgncrib") {
+            vesk::SetBuiltInTypes();
+            vesk::AppendSupport(1, "Wood crib");
+        } else {
+            vesk::ReadConfig();
+            int16_t type = 0;
+            for (int16_t t = 7; t <= vesk::G.NumTypes && type == 0; ++t)
+                if (vesk::G.TypeCat[static_cast<std::size_t>(t)] != vesk::kCableBoltCategory)
+                    type = t;
+            if (type == 0 || vesk::AppendSupport(type, vesk::G.SupTypeName[static_cast<std::size_t>(type)]) == 0 ||
+                !vesk::LoadModelFile(type)) {
+                std::fprintf(stderr, "vesk: no file-defined standing type in the program's folder\n");
+                return 1;
+            }
+        }
+        vesk::G.CurCase = vesk::G.Cases[static_cast<std::size_t>(vesk::G.CurCaseNo)];
+        if (window == "dsgncrib")
+            showFirst(new vesk::DsgnCrib);
+        else
+            showFirst(new vesk::DsgnLink);
     } else {
         std::fprintf(stderr, "vesk: unknown window \"%s\"\n", qPrintable(window));
         return 2;
