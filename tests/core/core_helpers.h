@@ -1,7 +1,9 @@
 // Helpers of the core tests: file bytes, fields at byte offsets, closeness in ulps, a scratch program folder.
 #pragma once
 
+#include "files/defaults.h"
 #include "model/globals.h"
+#include "model/supportlist.h"
 
 #include <gtest/gtest.h>
 
@@ -66,6 +68,37 @@ inline void UseDesignCurve(const Points& slots)
     G.GrcDefined = -1;
     G.DesignCurve = GrCurve(slots);
 }
+
+// Globals reset around each test, with the built-in defaults, a catalogue of
+// the built-in types and one file-defined type, the criteria's working
+// values, and support 1 of `type` made from its template as the current
+// support.
+template <int16_t Type>
+class TemplateSupport : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetGlobals();
+        SetBuiltInDefaults();
+        G.NumTypes = 7;
+        G.TypeCat.assign(8, 1);
+        make();
+        G.DesignTpf = G.DesignCrit.Tpf;
+        G.DesignConv = G.DesignCrit.Conv;
+        G.EntryHt = G.DesignCrit.EntryHt;
+        G.EntryWid = G.DesignCrit.EntryWid;
+        G.SecFactor = 0.95f;
+    }
+    void TearDown() override { ResetGlobals(); }
+
+    // Support 1 of the type, afresh, as the current support.
+    void make(int16_t type = Type)
+    {
+        G.NumCases = 0;
+        ASSERT_EQ(AppendSupport(type, "Support"), 1);
+        G.CurCase = G.Cases[1];
+    }
+};
 
 // Globals reset around each test, with a fresh folder as the program folder.
 class ScratchFolder : public ::testing::Test {

@@ -10,27 +10,17 @@ using namespace vesk;
 
 namespace {
 
-class Concrete : public ::testing::Test {
+class Concrete : public TemplateSupport<5> {
 protected:
     void SetUp() override
     {
-        ResetGlobals();
-        SetBuiltInDefaults();
-        G.NumTypes = 7;
-        G.TypeCat.assign(8, 1);
-        G.DesignTpf = G.DesignCrit.Tpf;
-        G.DesignConv = G.DesignCrit.Conv;
+        TemplateSupport<5>::SetUp();
         G.EntryHt = 84;
-        G.EntryWid = 20;
-        G.SecFactor = 0.95f;
     }
-    void TearDown() override { ResetGlobals(); }
 
     void make(int16_t type, std::array<float, 5> dims)
     {
-        G.NumCases = 0;
-        ASSERT_EQ(AppendSupport(type, "Crib"), 1);
-        G.CurCase = G.Cases[1];
+        TemplateSupport<5>::make(type);
         for (int i = 0; i < 5; ++i)
             G.CurCase.Par[static_cast<std::size_t>(i)] = dims[static_cast<std::size_t>(i)];
         G.CurCase.Par[5] = 4000;

@@ -11,23 +11,8 @@ namespace {
 
 // The built-in crib: 2 timbers of 8 x 8 x 36 in per layer, 4-in overhang,
 // strength 1000 psi, hardness 1000 lb, yield at 5 % of the height.
-class Crib : public ::testing::Test {
+class Crib : public TemplateSupport<1> {
 protected:
-    void SetUp() override
-    {
-        ResetGlobals();
-        SetBuiltInDefaults();
-        G.NumTypes = 7;
-        G.TypeCat.assign(8, 1);
-        ASSERT_EQ(AppendSupport(1, "Crib"), 1);
-        G.CurCase = G.Cases[1];
-        G.DesignTpf = G.DesignCrit.Tpf;
-        G.DesignConv = G.DesignCrit.Conv;
-        G.EntryHt = 96;
-        G.EntryWid = 20;
-        G.SecFactor = 0.95f;
-    }
-    void TearDown() override { ResetGlobals(); }
 
     CribInputs inputs() const
     {

@@ -12,23 +12,8 @@ using namespace vesk;
 
 namespace {
 
-class Post : public ::testing::Test {
+class Post : public TemplateSupport<2> {
 protected:
-    void SetUp() override
-    {
-        ResetGlobals();
-        SetBuiltInDefaults();
-        G.NumTypes = 7;
-        G.TypeCat.assign(8, 1);
-        ASSERT_EQ(AppendSupport(2, "Post"), 1);
-        G.CurCase = G.Cases[1];
-        G.DesignTpf = G.DesignCrit.Tpf;
-        G.DesignConv = G.DesignCrit.Conv;
-        G.EntryHt = G.DesignCrit.EntryHt;
-        G.EntryWid = G.DesignCrit.EntryWid;
-        G.SecFactor = 0.95f;
-    }
-    void TearDown() override { ResetGlobals(); }
 
     PostInputs inputs() const
     {
