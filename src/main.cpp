@@ -22,6 +22,7 @@
 #include "supports/dsgncrib.h"
 #include "supports/dsgnlink.h"
 #include "supports/headfoot.h"
+#include "supports/perfcrib.h"
 #include "supports/perfpost.h"
 #include "supports/woodform.h"
 
@@ -54,6 +55,7 @@ int main(int argc, char** argv)
     // (the digit the design basis), edcurves (the curve library of the
     // program's folder), edpoints (its first curve, or a new one), woodform
     // (the post species of the program's folder), headfoot, perfpost,
+    // perfcrib (a wood crib, with the crib species of the program's folder),
     // dsgncrib (the wood-crib optimisation) or dsgnlink (the optimisation of
     // the first file-defined standing type of the program's folder, its models
     // read from there). The criteria windows open over the built-in criteria;
@@ -66,7 +68,7 @@ int main(int argc, char** argv)
     QCommandLineOption show("show",
                             "Open only this window: disclaimer, cost, instruct, main, about, criteria, maxyield, "
                             "cablecriteria, formmine0 to formmine3, edcurves, edpoints, woodform, headfoot, "
-                            "perfpost, dsgncrib or dsgnlink.",
+                            "perfpost, perfcrib, dsgncrib or dsgnlink.",
                             "window");
     parser.addOption(show);
     parser.process(app);
@@ -132,13 +134,13 @@ int main(int argc, char** argv)
             vesk::ReadWoodData();
             showFirst(new vesk::PerfPost);
         }
-    } else if (window == "dsgncrib" || window == "dsgnlink") {
+    } else if (window == "perfcrib" || window == "dsgncrib" || window == "dsgnlink") {
         vesk::SetBuiltInDefaults();
         vesk::G.EntryHt = vesk::G.DesignCrit.EntryHt;
         vesk::G.EntryWid = vesk::G.DesignCrit.EntryWid;
         vesk::SetDesignBasis(vesk::G.DesignCrit.Basis);
         vesk::RefreshWorkingValues();
-        if (window == "dsgncrib") {
+        if (window != "dsgnlink") {
             vesk::SetBuiltInTypes();
             vesk::AppendSupport(1, "Wood crib");
         } else {
@@ -154,10 +156,14 @@ int main(int argc, char** argv)
             }
         }
         vesk::G.CurCase = vesk::G.Cases[static_cast<std::size_t>(vesk::G.CurCaseNo)];
-        if (window == "dsgncrib")
+        if (window == "perfcrib") {
+            vesk::ReadWoodData();
+            showFirst(new vesk::PerfCrib);
+        } else if (window == "dsgncrib") {
             showFirst(new vesk::DsgnCrib);
-        else
+        } else {
             showFirst(new vesk::DsgnLink);
+        }
     } else {
         std::fprintf(stderr, "vesk: unknown window \"%s\"\n", qPrintable(window));
         return 2;

@@ -73,10 +73,11 @@ int16_t UpdateCrib(int16_t i)
     return 0;
 }
 
-float CribLoad(float c)
+float CribLoad(float c) { return CribLoad(c, G.PerfA, G.PerfK, G.PerfB); }
+
+float CribLoad(float c, float a, float k, float b)
 {
-    const double a = G.PerfA, k = G.PerfK, b = G.PerfB;
-    return CSng((a * (1 - std::exp(-b * c)) + k * c) / 2);
+    return CSng((a * (1 - std::exp(-static_cast<double>(b) * c)) + static_cast<double>(k) * c) / 2);
 }
 
 int16_t FindCribOpPoint([[maybe_unused]] float conv, float spacing, int16_t rows)

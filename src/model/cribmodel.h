@@ -27,6 +27,9 @@ int16_t UpdateCrib(int16_t i);
 // Crib load (tons) at convergence c with the coefficients in G.PerfA, PerfK,
 // PerfB.
 float CribLoad(float c);
+// The same with the coefficients a, k, b given (a support record's CribA,
+// CribK, CribB).
+float CribLoad(float c, float a, float k, float b);
 
 // Design point and operating point of the crib in G.PerfA/K/B at this spacing
 // (in) and these rows, against the requirement (ReqTpfAtConv). The stepping

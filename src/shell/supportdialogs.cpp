@@ -2,6 +2,7 @@
 
 #include "model/globals.h"
 #include "model/supportlist.h"
+#include "supports/perfcrib.h"
 #include "supports/perfpost.h"
 
 #include <map>
@@ -21,6 +22,10 @@ struct DialogTable {
 //   t.cost[SupportFamily::WoodCrib] = [](QWidget* p) { MatCrib d(p); d.exec(); };
 void installProgramDialogs(DialogTable& t)
 {
+    t.performance[SupportFamily::WoodCrib] = [](QWidget* p) {
+        PerfCrib d(p);
+        d.exec();
+    };
     t.performance[SupportFamily::TimberPost] = [](QWidget* p) {
         PerfPost d(p);
         d.exec();

@@ -552,11 +552,23 @@ void PerfFrame::readoutsAtOperatingPoint()
 void PerfFrame::refreshPlot()
 {
     try {
-        const PlotScales s = PerfPlotScales(ReadShown(lbConv_->text(), 5), [this](double x) { return plotYStart(x); });
-        xmax_ = s.xmax, ymax_ = s.ymax;
+        bool blank = false;
+        const PlotScales s = PerfPlotScales(ReadShown(lbConv_->text(), 5), [this, &blank](double x) {
+            const double y = plotYStart(x);
+            blank = plotBlankAt(y);
+            return y;
+        });
+        plotBlank_ = blank;
+        xmax_ = s.xmax;
         lbXAxMax_->setText(qs(s.xText));
-        lbYAxMax_->setText(qs(s.yText));
+        if (blank) {
+            G.PlotYMax = static_cast<float>(ymax_);  // the axis as it was
+        } else {
+            ymax_ = s.ymax;
+            lbYAxMax_->setText(qs(s.yText));
+        }
     } catch (const ArithError&) {
+        plotBlank_ = false;
         xmax_ = ymax_ = 0;  // no scale: nothing is drawn
         lbXAxMax_->clear();
         lbYAxMax_->clear();
@@ -567,6 +579,8 @@ void PerfFrame::refreshPlot()
 PlotMapping PerfFrame::plotMapping() const { return PlotMapping(pic_->rect(), xmax_, ymax_, 1); }
 
 double PerfFrame::plotYStart(double) const { return 2.0 * (designed_ ? G.CurCase.ActTpf : G.DesignTpf); }
+
+bool PerfFrame::plotBlankAt(double) const { return false; }
 
 void PerfFrame::drawSupportCurve(CurvePlot& plot, double tonsPerTpf)
 {
@@ -584,6 +598,8 @@ void PerfFrame::drawPlot(QPainter& p, const QRect& page, double pagePerTwip)
 {
     CurvePlot plot(p, page, xmax_, ymax_, 1);
     plot.setMarkScale(pagePerTwip);
+    if (plotBlank_)
+        return;
     const CaseRec& c = G.CurCase;
     const CritRec& k = G.DesignCrit;
     if (designed_ && c.Rows > 0 && c.Spacing > 0) {

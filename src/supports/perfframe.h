@@ -101,9 +101,17 @@ protected:
     // Where the load-density axis starts for a convergence axis of xmax (in):
     // twice the achieved load density unless a type starts it otherwise.
     virtual double plotYStart(double xmax) const;
+    // Whether the picture stays blank, the load-density axis keeping its
+    // previous maximum, for this start of the axis: never, unless a type
+    // says so.
+    virtual bool plotBlankAt(double yStart) const;
 
     // The type's inputs go here, a label in column 0 and a box in column 1.
     QGridLayout* specGrid() const { return specGrid_; }
+    // The layout's spacing and rows boxes, for a type that reads or fills
+    // them its own way.
+    NumBox* spacingBox() const { return textSpacing_; }
+    NumBox* rowsBox() const { return textRows_; }
     // A type's remark under the results.
     void addResultRemark(QWidget* w);
     // Enter in a type's box and leaving it recompute.
@@ -147,6 +155,7 @@ private:
     bool designed_ = false;
     bool cursorReadout_ = false;
     bool blinkPhase_ = false;
+    bool plotBlank_ = false;
     double xmax_ = 0, ymax_ = 0;
 
     QGroupBox* frame1_ = nullptr;
