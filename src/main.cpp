@@ -19,10 +19,12 @@
 #include "shell/steps.h"
 #include "model/criteria/summary.h"
 #include "files/modelfile.h"
+#include "supports/concrete.h"
 #include "supports/dsgncrib.h"
 #include "supports/dsgnlink.h"
 #include "supports/headfoot.h"
 #include "supports/perfcrib.h"
+#include "supports/perflink.h"
 #include "supports/perfpost.h"
 #include "supports/woodform.h"
 
@@ -56,19 +58,21 @@ int main(int argc, char** argv)
     // program's folder), edpoints (its first curve, or a new one), woodform
     // (the post species of the program's folder), headfoot, perfpost,
     // perfcrib (a wood crib, with the crib species of the program's folder),
-    // dsgncrib (the wood-crib optimisation) or dsgnlink (the optimisation of
+    // dsgncrib (the wood-crib optimisation), dsgnlink (the optimisation of
     // the first file-defined standing type of the program's folder, its models
-    // read from there). The criteria windows open over the built-in criteria;
-    // the support windows over the built-in defaults, with a support made from
-    // its template as the current support (a timber post for woodform,
-    // headfoot and perfpost). Without it the program starts with the
-    // disclaimer and goes through the start-up chain.
+    // read from there), concrete3 to concrete6 (the concrete crib dialog, the
+    // digit the type) or perflink (over the same type as dsgnlink). The
+    // criteria windows open over the built-in criteria; the support windows
+    // over the built-in defaults, with a support made from its template as the
+    // current support (a timber post for woodform, headfoot and perfpost).
+    // Without it the program starts with the disclaimer and goes through the
+    // start-up chain.
     QCommandLineParser parser;
     parser.addHelpOption();
     QCommandLineOption show("show",
                             "Open only this window: disclaimer, cost, instruct, main, about, criteria, maxyield, "
                             "cablecriteria, formmine0 to formmine3, edcurves, edpoints, woodform, headfoot, "
-                            "perfpost, perfcrib, dsgncrib or dsgnlink.",
+                            "perfpost, perfcrib, dsgncrib, dsgnlink, concrete3 to concrete6 or perflink.",
                             "window");
     parser.addOption(show);
     parser.process(app);
@@ -134,13 +138,18 @@ int main(int argc, char** argv)
             vesk::ReadWoodData();
             showFirst(new vesk::PerfPost);
         }
-    } else if (window == "perfcrib" || window == "dsgncrib" || window == "dsgnlink") {
+    } else if (window == "perfcrib" || window == "dsgncrib" || window == "dsgnlink" || window == "perflink" ||
+               (window.size() == 9 && window.startsWith("concrete") && window[8] >= '3' && window[8] <= '6')) {
         vesk::SetBuiltInDefaults();
         vesk::G.EntryHt = vesk::G.DesignCrit.EntryHt;
         vesk::G.EntryWid = vesk::G.DesignCrit.EntryWid;
         vesk::SetDesignBasis(vesk::G.DesignCrit.Basis);
         vesk::RefreshWorkingValues();
-        if (window != "dsgnlink") {
+        if (window.startsWith("concrete")) {
+            vesk::SetBuiltInTypes();
+            const auto type = static_cast<int16_t>(window[8].digitValue());
+            vesk::AppendSupport(type, vesk::G.SupTypeName[static_cast<std::size_t>(type)]);
+        } else if (window != "dsgnlink" && window != "perflink") {
             vesk::SetBuiltInTypes();
             vesk::AppendSupport(1, "Wood crib");
         } else {
@@ -161,8 +170,12 @@ int main(int argc, char** argv)
             showFirst(new vesk::PerfCrib);
         } else if (window == "dsgncrib") {
             showFirst(new vesk::DsgnCrib);
-        } else {
+        } else if (window == "dsgnlink") {
             showFirst(new vesk::DsgnLink);
+        } else if (window == "perflink") {
+            showFirst(new vesk::PerfLink);
+        } else {
+            showFirst(new vesk::Concrete);
         }
     } else {
         std::fprintf(stderr, "vesk: unknown window \"%s\"\n", qPrintable(window));

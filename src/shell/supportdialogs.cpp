@@ -2,7 +2,9 @@
 
 #include "model/globals.h"
 #include "model/supportlist.h"
+#include "supports/concrete.h"
 #include "supports/perfcrib.h"
+#include "supports/perflink.h"
 #include "supports/perfpost.h"
 
 #include <map>
@@ -28,6 +30,14 @@ void installProgramDialogs(DialogTable& t)
     };
     t.performance[SupportFamily::TimberPost] = [](QWidget* p) {
         PerfPost d(p);
+        d.exec();
+    };
+    t.performance[SupportFamily::ConcreteCrib] = [](QWidget* p) {
+        Concrete d(p);
+        d.exec();
+    };
+    t.performance[SupportFamily::FileDefined] = [](QWidget* p) {
+        PerfLink d(p);
         d.exec();
     };
 }

@@ -448,7 +448,7 @@ LayoutInputs PerfFrame::layoutInputs() const
     l.staggered = chkStag_->isChecked();
     if (!selectMode_) {
         l.spacing = ReadBox(textSpacing_, 6);
-        l.rows = RowsFromText(ss(textRows_->text()));
+        l.rows = spec_.rowsRoundedDown ? RowsRoundedDown(ReadBox(textRows_, 0)) : RowsFromText(ss(textRows_->text()));
     }
     return l;
 }
@@ -456,6 +456,20 @@ LayoutInputs PerfFrame::layoutInputs() const
 void PerfFrame::showInputErrors(int count) { MsgBox(QString::number(count) + " errors.", vbOKOnly, "Errors"); }
 
 void PerfFrame::clearWarnings() { listWarn_->clear(); }
+
+void PerfFrame::showCurveError() { MsgBox("Error creating performance curve", vbOKOnly, "Errors"); }
+
+void PerfFrame::calculateGuarded(const std::function<void()>& calculate)
+{
+    const CaseRec before = G.CurCase;
+    try {
+        calculate();
+    } catch (const std::exception&) {
+        // A value beyond single precision: nothing is stored.
+        G.CurCase = before;
+        showCurveError();
+    }
+}
 
 void PerfFrame::showResults(const std::vector<Warning>& warnings, const SearchResult& search, float safetyFactor,
                             float coverage)
@@ -582,10 +596,11 @@ double PerfFrame::plotYStart(double) const { return 2.0 * (designed_ ? G.CurCase
 
 bool PerfFrame::plotBlankAt(double) const { return false; }
 
-void PerfFrame::drawSupportCurve(CurvePlot& plot, double tonsPerTpf)
+void PerfFrame::drawSupportCurve(CurvePlot& plot, double tonsPerTpf) { drawModelCurve(plot, tonsPerTpf, 1); }
+
+void PerfFrame::drawModelCurve(CurvePlot& plot, double tonsPerTpf, int m)
 {
-    constexpr int m = 1;
-    if (G.PerfConv.maxRow() < m || G.PerfLoad.maxRow() < m)
+    if (m < 1 || G.PerfConv.maxRow() < m || G.PerfLoad.maxRow() < m)
         return;
     const int n = std::min({static_cast<int>(G.PerfConv(m, 0)), G.PerfConv.maxCol(), G.PerfLoad.maxCol()});
     std::vector<std::pair<double, double>> pts;

@@ -49,6 +49,8 @@ struct PerfFrameSpec {
     int helpContext;
     const char* cancelName = "ComCancel";
     const char* securityCaption = "Security-check convergence";
+    // The rows box takes the typed number rounded down, not rounded.
+    bool rowsRoundedDown = false;
 };
 
 class PerfFrame : public QDialog {
@@ -98,6 +100,8 @@ protected:
     // (spacing / 12 / rows): model slot 1 of the curve tables unless a type
     // draws otherwise.
     virtual void drawSupportCurve(CurvePlot& plot, double tonsPerTpf);
+    // Draws model m of the curve tables at that many tons per ton/ft.
+    static void drawModelCurve(CurvePlot& plot, double tonsPerTpf, int m);
     // Where the load-density axis starts for a convergence axis of xmax (in):
     // twice the achieved load density unless a type starts it otherwise.
     virtual double plotYStart(double xmax) const;
@@ -121,9 +125,28 @@ protected:
 
     // The layout boxes as the core reads them.
     LayoutInputs layoutInputs() const;
+    // The last calculation made a design.
+    bool designed() const { return designed_; }
     // The steps of showing a calculation.
     void showInputErrors(int count);
     void clearWarnings();
+    // Runs a calculation of a type whose curve is built from its inputs: an
+    // arithmetic error on the way puts the working record back and is shown
+    // as the curve's failure.
+    void calculateGuarded(const std::function<void()>& calculate);
+    // Shows such a calculation's outcome: the count of bad inputs, or the
+    // curve's failure, or the design with its warnings.
+    template <class Outcome>
+    void showOutcome(const Outcome& o)
+    {
+        if (o.errors > 0)
+            return showInputErrors(o.errors);
+        clearWarnings();
+        if (o.curveFailed)
+            return showCurveError();
+        showResults(o.warnings, o.search, o.safetyFactor, o.coverage);
+    }
+    void showCurveError();
     // The design, or none; the warnings; the safety factor and roof coverage.
     void showResults(const std::vector<Warning>& warnings, const SearchResult& search, float safetyFactor,
                      float coverage);

@@ -5,7 +5,6 @@
 #include "model/globals.h"
 #include "model/supports/post.h"
 #include "platform/controls.h"
-#include "platform/msgbox.h"
 #include "platform/numbox.h"
 #include "shell/boxes.h"
 
@@ -23,8 +22,6 @@ std::function<void(QWidget*)> PerfPost::OpenWoodForm = [](QWidget* parent) {
 };
 
 namespace {
-
-constexpr const char* kCurveError = "Error creating performance curve";
 
 // The post's boxes in the order of CaseRec.Par, with their unit codes and captions.
 struct PostBox {
@@ -81,26 +78,12 @@ void PerfPost::recompute()
 {
     const auto read = [this](std::size_t i) { return ReadBox(boxes_[i], kBoxes[i].code); };
     PostInputs in{read(kDiam), read(kStrength), read(kHard), read(kCThick), read(kCStr), read(kCHard)};
-    LayoutInputs layout = layoutInputs();
-    const CaseRec before = G.CurCase;
-    try {
-        const PostOutcome o = RecomputePost(in, layout);
-        if (o.errors > 0) {
-            showInputErrors(o.errors);
-            return;
-        }
-        clearWarnings();
-        if (o.curveFailed) {
-            MsgBox(kCurveError, vbOKOnly, "Errors");
-            return;
-        }
-        labMode_->setText(o.buckles ? "(Post fails by buckling)" : "(Post fails by crushing)");
-        showResults(o.warnings, o.search, o.safetyFactor, o.coverage);
-    } catch (const std::exception&) {
-        // A value beyond single precision: nothing is stored.
-        G.CurCase = before;
-        MsgBox(kCurveError, vbOKOnly, "Errors");
-    }
+    calculateGuarded([&] {
+        const PostOutcome o = RecomputePost(in, layoutInputs());
+        if (o.errors == 0 && !o.curveFailed)
+            labMode_->setText(o.buckles ? "(Post fails by buckling)" : "(Post fails by crushing)");
+        showOutcome(o);
+    });
 }
 
 void PerfPost::selectSpecies(bool cap)

@@ -14,17 +14,22 @@ namespace {
 
 const fs::path kData = fs::path(__FILE__).parent_path().parent_path().parent_path() / "data";
 
+// Three points of model m in fresh tables with room for m models.
+void ThreePointModel(int m, const float (&pts)[3][2])
+{
+    ResetGlobals();
+    G.PerfConv.redim(m, 3);
+    G.PerfLoad.redim(m, 3);
+    G.PerfConv(m, 0) = 3;
+    for (int k = 1; k <= 3; ++k)
+        G.PerfConv(m, k) = pts[k - 1][0], G.PerfLoad(m, k) = pts[k - 1][1];
+}
+
 // A spacing made to put a curve's peak on a constant requirement puts it there
 // within rounding: the peak is the operating point, not a later rise.
 TEST(FileDefinedRules, APeakWithinRoundingOfTheRequirementIsReached)
 {
-    ResetGlobals();
-    G.PerfConv.redim(1, 3);
-    G.PerfLoad.redim(1, 3);
-    const float pts[3][2] = {{1, 10}, {2, 5}, {4, 20}};
-    G.PerfConv(1, 0) = 3;
-    for (int k = 1; k <= 3; ++k)
-        G.PerfConv(1, k) = pts[k - 1][0], G.PerfLoad(1, k) = pts[k - 1][1];
+    ThreePointModel(1, {{1, 10}, {2, 5}, {4, 20}});
     G.DesignConv = 3;
     G.DesignTpf = 10 * (1 + 3e-6f);
     ASSERT_EQ(FindOpPoint(12, 1, 1), 0);
@@ -32,6 +37,21 @@ TEST(FileDefinedRules, APeakWithinRoundingOfTheRequirementIsReached)
     G.DesignTpf = 10 * (1 + 3e-5f);  // beyond rounding: the later rise
     ASSERT_EQ(FindOpPoint(12, 1, 1), 0);
     EXPECT_GT(G.CurrConv, 2.6f);
+    ResetGlobals();
+}
+
+// The plot of model k starts its load-density axis at the achieved load
+// density, raised to each point of the curve below the convergence axis's end.
+TEST(FileDefinedRules, PlotAxisReachesTheModelsPointsShownOnIt)
+{
+    ThreePointModel(2, {{1, 10}, {2, 30}, {6, 60}});
+    CaseRec c;
+    c.ActTpf = 4, c.Spacing = 48, c.Rows = 2;  // 2 tons a ton/ft
+    EXPECT_EQ(LinkPlotYStart(c, 2, 4), 15.0);   // 30 tons at 2 in
+    EXPECT_EQ(LinkPlotYStart(c, 2, 8), 30.0);   // 60 tons at 6 in
+    EXPECT_EQ(LinkPlotYStart(c, 1, 8), 4.0);    // model 1 has no points
+    c.ActTpf = 40;
+    EXPECT_EQ(LinkPlotYStart(c, 2, 8), 40.0);
     ResetGlobals();
 }
 

@@ -12,7 +12,7 @@
 #include "supports/dsgncrib.h"
 #include "supports/perfcrib.h"
 
-#include "program_folder.h"
+#include "perf_dialog_test.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -25,36 +25,16 @@ namespace {
 
 // The built-in crib: 2 timbers of 8 x 8 x 36 in per layer, 4-in overhang;
 // 16 tons/ft at 2 in over a 96-in entry.
-class PerfCribTest : public WindowTest {
+class PerfCribTest : public PerfDialogTest {
 protected:
     void SetUp() override
     {
-        WindowTest::SetUp();
+        PerfDialogTest::SetUp();
         SetBuiltInDefaults();
         SetBuiltInTypes();
         ASSERT_EQ(AppendSupport(1, "Crib"), 1);
     }
-    void TearDown() override
-    {
-        d_.reset();
-        WindowTest::TearDown();
-    }
-    void open()
-    {
-        d_ = std::make_unique<PerfCrib>();
-        d_->show();
-        // The boxes are filled and the crib computed in one go.
-        ASSERT_TRUE(QTest::qWaitFor([this] { return !box("TextNum")->text().isEmpty(); }));
-    }
-    NumBox* box(const char* name) const { return d_->findChild<NumBox*>(name); }
-    QString text(const char* name) const { return d_->findChild<QLabel*>(name)->text(); }
-    void enter(const char* name, const QString& s) const
-    {
-        box(name)->setText(s);
-        box(name)->pressEnter();
-    }
-
-    std::unique_ptr<PerfCrib> d_;
+    void open() { PerfDialogTest::open<PerfCrib>(); }
 };
 
 TEST_F(PerfCribTest, OverhangFollowsTheWidthOnEnterOnlyAndANoteBelowHalfOfIt)

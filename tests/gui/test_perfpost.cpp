@@ -12,7 +12,7 @@
 #include "shell/supportdialogs.h"
 #include "supports/perfpost.h"
 
-#include "program_folder.h"
+#include "perf_dialog_test.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -30,11 +30,11 @@ namespace {
 
 const char* const kPostBoxes[] = {"TextDiam", "TextStrength", "TextHard", "TextCThick", "TextCStr", "TextCHard"};
 
-class PerfPostTest : public WindowTest {
+class PerfPostTest : public PerfDialogTest {
 protected:
     void SetUp() override
     {
-        WindowTest::SetUp();
+        PerfDialogTest::SetUp();
         SetBuiltInDefaults();
         G.NumTypes = 2;
         G.TypeCat.assign(3, 1);
@@ -42,44 +42,18 @@ protected:
     }
     void TearDown() override
     {
-        d_.reset();
         PerfPost::OpenWoodForm = nullptr;
-        PerfFrame::OpenHeadFoot = nullptr;
-        WindowTest::TearDown();
+        PerfDialogTest::TearDown();
     }
 
-    // Opens the dialog and waits for its first calculation.
-    void open()
-    {
-        d_ = std::make_unique<PerfPost>();
-        d_->show();
-        ASSERT_TRUE(QTest::qWaitFor([this] { return !text("LabMode").isEmpty() || !messages().isEmpty(); }));
-    }
+    void open() { PerfDialogTest::open<PerfPost>(); }
     // A user-defined layout in the record: spacing and rows.
     static void userLayout(float spacing, int16_t rows)
     {
         CaseRec& c = G.Cases[1];
         c.SpacMode = 1, c.UserSpacing = spacing, c.Rows = rows;
     }
-    NumBox* box(const char* name) const { return d_->findChild<NumBox*>(name); }
-    QString text(const char* name) const { return d_->findChild<QLabel*>(name)->text(); }
     QCheckBox* stagger() const { return d_->findChild<QCheckBox*>("ChkStag"); }
-    void click(const char* name) const { d_->findChild<QPushButton*>(name)->click(); }
-    void enter(const char* name, const QString& s) const
-    {
-        box(name)->setText(s);
-        box(name)->pressEnter();
-    }
-    // The warnings list, and the messages shown, one line each.
-    std::string warnings() const
-    {
-        QStringList out;
-        auto* list = d_->findChild<QListWidget*>("ListWarn");
-        for (int i = 0; i < list->count(); ++i)
-            out << list->item(i)->text();
-        return ss(out.join('\n'));
-    }
-    static std::string shown() { return ss(messages().join('\n')); }
     QColor listColour() const { return d_->findChild<QListWidget*>("ListWarn")->palette().color(QPalette::Base); }
     QTimer* timer() const { return d_->findChild<QTimer*>("Timer1"); }
     // Moves the pointer over the picture, in its own coordinates.
@@ -94,8 +68,6 @@ protected:
         QEvent leave(QEvent::Leave);
         QCoreApplication::sendEvent(d_->findChild<QWidget*>("Pic"), &leave);
     }
-
-    std::unique_ptr<PerfPost> d_;
 };
 
 TEST_F(PerfPostTest, OkCommitsTheWorkingRecordOnceAndCancelNothing)

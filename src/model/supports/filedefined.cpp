@@ -52,6 +52,19 @@ float LinkMinSpacing(const CaseRec& c, int k)
 
 float LinkYieldConv(float yield, float entryHt) { return yield < 0 ? CSng(-yield * static_cast<double>(entryHt) / 100) : yield; }
 
+double LinkPlotYStart(const CaseRec& c, int k, double xmax)
+{
+    double y = c.ActTpf;
+    if (k < 1 || k > G.PerfConv.maxRow() || k > G.PerfLoad.maxRow() || c.Rows <= 0 || !(c.Spacing > 0))
+        return y;
+    const double tonsPerTpf = c.Spacing / 12.0 / c.Rows;
+    const int n = std::min({static_cast<int>(G.PerfConv(k, 0)), G.PerfConv.maxCol(), G.PerfLoad.maxCol()});
+    for (int i = 1; i <= n; ++i)
+        if (G.PerfConv(k, i) < xmax)
+            y = std::max(y, G.PerfLoad(k, i) / tonsPerTpf);
+    return y;
+}
+
 LinkOutcome RecomputeLink(int listIndex, const LayoutInputs& layout)
 {
     LinkOutcome out;

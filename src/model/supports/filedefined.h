@@ -19,6 +19,11 @@ float LinkMinSpacing(const CaseRec& c, int k);
 // percentage of the entry height, a positive one inches.
 float LinkYieldConv(float yield, float entryHt);
 
+// Where the performance plot's load-density axis of model k starts: the
+// achieved load density of c, raised to the load density, at c's spacing and
+// rows, of every point of the model's curve below xmax (in).
+double LinkPlotYStart(const CaseRec& c, int k, double xmax);
+
 struct LinkOutcome {
     std::string error;      // "Invalid user spacing" or "Invalid no. rows (0-5)"; nothing designed
     std::vector<Warning> warnings;

@@ -65,6 +65,14 @@ int16_t RowsFromText(const std::string& text)
     }
 }
 
+int16_t RowsRoundedDown(std::optional<float> typed)
+{
+    if (!typed)
+        return 0;
+    const double rows = std::floor(static_cast<double>(*typed));
+    return rows >= -32768 && rows <= 32767 ? static_cast<int16_t>(rows) : int16_t(0);
+}
+
 std::optional<float> SecurityCheckConv()
 {
     const CritRec& c = G.DesignCrit;

@@ -33,6 +33,10 @@ void AddWarning(CaseRec& c, std::vector<Warning>& list, std::string text, int fl
 // with a number or the number is beyond a 16-bit count.
 int16_t RowsFromText(const std::string& text);
 
+// The row count of a rows box that takes the typed number rounded down;
+// 0 when the text is not a number or the count is beyond a 16-bit count.
+int16_t RowsRoundedDown(std::optional<float> typed);
+
 // The security-check convergence of the criteria in force: DesignConv plus
 // (Independent) or minus (Concurrent) the uncontrolled convergence, not below
 // 0. nullopt when there is no uncontrolled convergence.
@@ -44,7 +48,7 @@ struct LayoutInputs {
     bool userSpacing = false;  // "User-defined spacing" chosen
     bool staggered = false;    // "Staggered rows" ticked
     std::optional<float> spacing;  // in; nullopt: not a number
-    int16_t rows = 0;              // as RowsFromText reads it
+    int16_t rows = 0;              // as RowsFromText or RowsRoundedDown reads it
 };
 
 // A design: rows and spacing with the operating point they give.

@@ -1,0 +1,63 @@
+// The fixture of the performance dialogs' window tests: opens a dialog over
+// the current support, waits for its first calculation, and reads and works
+// its controls by name.
+#pragma once
+
+#include "platform/numbox.h"
+#include "supports/perfframe.h"
+
+#include "program_folder.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <memory>
+#include <string>
+
+namespace vesk::test {
+
+class PerfDialogTest : public WindowTest {
+protected:
+    void TearDown() override
+    {
+        d_.reset();
+        PerfFrame::OpenHeadFoot = nullptr;
+        WindowTest::TearDown();
+    }
+
+    // Opens the dialog and waits until its activation has filled the boxes
+    // and calculated.
+    template <class Dialog>
+    Dialog* open()
+    {
+        auto* d = new Dialog;
+        d_.reset(d);
+        d_->show();
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !box("TextSpacing")->text().isEmpty(); }));
+        return d;
+    }
+
+    NumBox* box(const QString& name) const { return d_->findChild<NumBox*>(name); }
+    QString text(const char* name) const { return d_->findChild<QLabel*>(name)->text(); }
+    void click(const char* name) const { d_->findChild<QPushButton*>(name)->click(); }
+    void enter(const QString& name, const QString& s) const
+    {
+        box(name)->setText(s);
+        box(name)->pressEnter();
+    }
+    // The warnings list, and the messages shown, one line each.
+    std::string warnings() const
+    {
+        QStringList out;
+        auto* list = d_->findChild<QListWidget*>("ListWarn");
+        for (int i = 0; i < list->count(); ++i)
+            out << list->item(i)->text();
+        return ss(out.join('\n'));
+    }
+    static std::string shown() { return ss(messages().join('\n')); }
+
+    std::unique_ptr<PerfFrame> d_;
+};
+
+}  // namespace vesk::test
