@@ -163,3 +163,55 @@ TEST_F(FileDefined, OptimisationLimitsAndTheDesignItFinds)
 }
 
 }  // namespace
+
+namespace {
+
+// For every shipped file-defined standing type and each of its models, at the
+// shipped criteria and at other entry heights and design convergences, the
+// support's own recompute shows the design that the optimisation chose: the
+// same model and rows, and the same operating point.
+TEST(FileDefinedShipped, OptimisationAndRecomputeAgree)
+{
+    ResetGlobals();
+    SetBuiltInDefaults();
+    G.AppPath = kData.string();
+    ASSERT_FALSE(ReadConfig());
+    int checked = 0;
+    for (int16_t t = 7; t <= G.NumTypes; ++t) {
+        if (IsCableType(t))
+            continue;
+        for (auto [height, conv] : {std::pair{96.0f, 2.0f}, std::pair{60.0f, 3.0f}, std::pair{84.0f, 0.5f},
+                                    std::pair{120.0f, 6.0f}}) {
+            G.EntryHt = height, G.EntryWid = 20, G.SecFactor = 0.95f;
+            G.DesignConv = conv, G.DesignTpf = 16;
+            G.NumCases = 0;
+            ASSERT_EQ(AppendSupport(t, "S"), 1);
+            G.CurCaseNo = 1;
+            G.Cases[1].SizeIdx = -1;
+            ASSERT_TRUE(LoadModelFile(t)) << t;
+            for (float smax : {36.0f, 60.0f, 96.0f}) {
+                CaseRec work = G.Cases[1];
+                work.SpacMode = 0;
+                const LinkChoice choice = OptimizeLink(work, t, smax, 1);
+                SCOPED_TRACE(testing::Message() << "type " << t << " at " << height << " in, " << conv
+                                                << " in, at most " << smax << " in: " << choice.error);
+                if (!choice.error.empty())
+                    continue;
+                G.CurCase = work;
+                LayoutInputs calc;
+                calc.rows = work.Rows;
+                const LinkOutcome o = RecomputeLink(work.SizeIdx, calc);
+                ASSERT_TRUE(o.designed()) << o.search.noDesignReason;
+                EXPECT_EQ(G.CurCase.SizeIdx + 1, choice.model);
+                EXPECT_EQ(o.search.design->rows, choice.rows);
+                EXPECT_NEAR(o.search.design->conv, choice.conv, 1e-4);
+                EXPECT_NEAR(o.search.design->spacing, choice.spacing, 1e-3 * choice.spacing);
+                ++checked;
+            }
+        }
+    }
+    EXPECT_GT(checked, 8);
+    ResetGlobals();
+}
+
+}  // namespace

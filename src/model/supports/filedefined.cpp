@@ -157,9 +157,13 @@ LinkChoice OptimizeLink(CaseRec& work, int type, std::optional<float> maxSpacing
 
     struct Candidate {
         int16_t model = 0;
+        int16_t rows = 0;
         float spacing = 0, conv = 0;
     };
-    // The spacing of each model that reaches the design convergence, at r rows.
+    // Each model that reaches the design convergence, designed as the
+    // support's own dialog designs it from r rows: at its highest load up to
+    // the design convergence, with rows counted from 1 when that load lies
+    // before it, and added until the spacing reaches the model's smallest.
     const auto candidates = [&](int r) {
         std::vector<Candidate> list;
         for (int16_t m = 1; m <= models; ++m) {
@@ -168,7 +172,12 @@ LinkChoice OptimizeLink(CaseRec& work, int type, std::optional<float> maxSpacing
             const float q = ReqTpfAtConv(G.CurveMaxConv);
             if (!(q > 0) || !(G.CurveMaxLoad > 0))
                 continue;
-            list.push_back({m, CSng(static_cast<double>(G.CurveMaxLoad) / q * r * 12), G.CurveMaxConv});
+            const double perRow = static_cast<double>(G.CurveMaxLoad) / q * 12;
+            const float minSpacing = LinkMinSpacing(work, m);
+            int rows = G.CurveMaxConv < G.DesignConv ? 1 : r;
+            while (perRow * rows < minSpacing && rows <= kRowLimit)
+                ++rows;
+            list.push_back({m, static_cast<int16_t>(rows), CSng(perRow * rows), G.CurveMaxConv});
         }
         return list;
     };
@@ -219,6 +228,7 @@ LinkChoice OptimizeLink(CaseRec& work, int type, std::optional<float> maxSpacing
             }
         }
 
+        r = chosen->rows;
         G.DesignTpf = ReqTpfAtConv(chosen->conv);
         if (FindOpPoint(chosen->spacing, static_cast<int16_t>(r), chosen->model) != 0) {
             out.error = "The chosen model does not meet the requirement at its spacing.";
