@@ -1,0 +1,101 @@
+// Every standing support type of the shipped catalogue, added to the support
+// list from the main window, designed through its own performance dialog,
+// saved in a project and opened again with the same results.
+#include "files/modelfile.h"
+#include "files/projectfile.h"
+#include "model/supportlist.h"
+#include "shell/editcases.h"
+#include "shell/mainform.h"
+#include "shell/steps.h"
+#include "shell/supportdialogs.h"
+
+#include "program_folder.h"
+
+#include <QPushButton>
+#include <QTreeWidget>
+
+using namespace vesk;
+using namespace vesk::test;
+
+namespace {
+
+class EveryStandingType : public WindowTest {};
+
+TEST_F(EveryStandingType, DesignedThroughTheSupportListAndKeptByAProject)
+{
+    ASSERT_TRUE(folder_.copy(ShippedDataFiles()));
+    MainForm main;
+    main.formLoad();
+    ASSERT_TRUE(MsgBoxTest::shown().isEmpty()) << messages().join('|').toStdString();
+    main.navigationTimer()->stop();
+
+    // One support of each standing type, as the information center adds them.
+    std::vector<int16_t> types;
+    for (int16_t t = 1; t <= G.NumTypes && G.NumCases < kMaxCases; ++t) {
+        if (IsCableType(t))
+            continue;
+        const int n = AppendSupport(t, "Support " + std::to_string(t));
+        ASSERT_GT(n, 0);
+        if (t >= 7) {
+            G.CurCaseNo = static_cast<int16_t>(n);
+            ASSERT_TRUE(LoadModelFile(t)) << t;
+        }
+        types.push_back(t);
+    }
+    ASSERT_GE(types.size(), 8u);
+
+    // The support list, as the main window's step opens it: each support's
+    // "&Design && Costs" shows its performance dialog, whose "&Ok" counts.
+    InstallStepOpeners();
+    std::vector<int16_t> counts;
+    const auto designEach = [&](QWidget* list) {
+        auto* rows = list->findChild<QTreeWidget*>("ListView1");
+        for (int i = 0; i < G.NumCases; ++i) {
+            QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
+                              rows->visualItemRect(rows->topLevelItem(i)).center());
+            AnswerNextModal([&, i](QWidget* perf) {
+                EXPECT_EQ(perf->objectName().toStdString(),
+                          std::string(PerformanceDialogName(FamilyOfType(G.CaseType[static_cast<std::size_t>(i + 1)]))));
+                ClickButton(perf, "Ok");
+            });
+            list->findChild<QPushButton*>("ComDesign")->click();
+            counts.push_back(G.ChangeCount);
+        }
+        ClickButton(list, "Main Menu");
+    };
+    G.NextStep = StepSupports;
+    AnswerNextModal(designEach);
+    main.timerTick();
+    EXPECT_EQ(counts, std::vector<int16_t>(types.size(), 1));
+    EXPECT_TRUE(MsgBoxTest::shown().isEmpty()) << messages().join('|').toStdString();
+    for (int i = 1; i <= G.NumCases; ++i) {
+        const CaseRec& c = G.Cases[static_cast<std::size_t>(i)];
+        EXPECT_EQ(c.Updated, 0) << i;  // updated once its cost dialog exists
+        EXPECT_GE(c.Rows, 1) << i;
+        EXPECT_GT(c.Spacing, 0) << i;
+        EXPECT_GT(c.ActTpf, 0) << i;
+    }
+
+    const auto supports = G.Cases;
+    const auto names = G.CaseName;
+    const QString path = folder_.file("every.pro");
+    ASSERT_TRUE(SaveProjectFile(ss(path)).ok());
+    G.NumCases = 0;
+    for (CaseRec& c : G.Cases)
+        c = CaseRec{};
+    ASSERT_TRUE(OpenProjectFile(ss(path)).ok());
+    EXPECT_EQ(G.NumCases, static_cast<int16_t>(types.size()));
+    for (int i = 1; i <= G.NumCases; ++i) {
+        EXPECT_EQ(G.Cases[static_cast<std::size_t>(i)], supports[static_cast<std::size_t>(i)]) << i;
+        EXPECT_EQ(G.CaseName[static_cast<std::size_t>(i)], names[static_cast<std::size_t>(i)]) << i;
+    }
+
+    // Designed again from the opened project, each gives the same results.
+    G.NextStep = StepSupports;
+    AnswerNextModal(designEach);
+    main.timerTick();
+    for (int i = 1; i <= G.NumCases; ++i)
+        EXPECT_EQ(G.Cases[static_cast<std::size_t>(i)], supports[static_cast<std::size_t>(i)]) << i;
+}
+
+}  // namespace
