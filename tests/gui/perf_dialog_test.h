@@ -4,7 +4,9 @@
 #pragma once
 
 #include "platform/numbox.h"
+#include "supports/perfcrib.h"
 #include "supports/perfframe.h"
+#include "supports/perfpost.h"
 
 #include "program_folder.h"
 
@@ -14,15 +16,24 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 
 namespace vesk::test {
 
 class PerfDialogTest : public WindowTest {
 protected:
+    // The dialogs' hooks to their child dialogs are put back as the program
+    // has them, whatever a test put in their place.
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        hooks_ = {PerfFrame::OpenHeadFoot, PerfPost::OpenWoodForm, PerfCrib::OpenWoodForm, PerfCrib::OpenDsgnCrib};
+    }
     void TearDown() override
     {
         d_.reset();
-        PerfFrame::OpenHeadFoot = nullptr;
+        std::tie(PerfFrame::OpenHeadFoot, PerfPost::OpenWoodForm, PerfCrib::OpenWoodForm, PerfCrib::OpenDsgnCrib) =
+            std::tuple_cat(hooks_);
         WindowTest::TearDown();
     }
 
@@ -58,6 +69,8 @@ protected:
     static std::string shown() { return ss(messages().join('\n')); }
 
     std::unique_ptr<PerfFrame> d_;
+    using Hook = std::function<void(QWidget*)>;
+    std::tuple<Hook, Hook, Hook, Hook> hooks_;
 };
 
 }  // namespace vesk::test

@@ -40,11 +40,6 @@ protected:
         G.TypeCat.assign(3, 1);
         ASSERT_EQ(AppendSupport(2, "Post"), 1);
     }
-    void TearDown() override
-    {
-        PerfPost::OpenWoodForm = nullptr;
-        PerfDialogTest::TearDown();
-    }
 
     void open() { PerfDialogTest::open<PerfPost>(); }
     // A user-defined layout in the record: spacing and rows.
