@@ -340,6 +340,10 @@ TEST(CostPipeline, TypedCostsFollowTheModelBoxes)
     in.userMat = c.MatCost;
     recomputeCrib(c, in);
     EXPECT_NEAR(c.MatCost, 224, 0.005);
+    // A typed cost of 0 is a cost, not one never set.
+    in.userMat = 0;
+    recomputeCrib(c, in);
+    EXPECT_EQ(c.MatCost, 0);
     // Once set, a typed cost is read and checked.
     in.userMat = std::nullopt;
     EXPECT_EQ(ReadCostInputs(c, 1, in, {}).box, "TxCostMat");
