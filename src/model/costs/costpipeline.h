@@ -39,12 +39,22 @@ struct CommonCostInputs {
     CostValue unitWt, fixWt, secWt, noPiece;                               // group "Work"
 };
 
+// The boxes holding what element k of the record holds (English units), the
+// check boxes ticked where CostFlags has no bit: what the dialog's fill
+// shows, and what a box whose text was not changed reads as.
+CommonCostInputs StoredCostInputs(const CaseRec& c, int k);
+
 // One of a member's own transport-volume boxes, read first in group
 // "Transport" in the order given: its value goes into the field's element.
+// A box with `count` set instead of `field` is a whole-number box: the
+// largest whole number not above its value must be at least 1 and at most
+// 32,767, and goes into that 16-bit field.
 struct MemberCostBox {
     CostValue value;
     SizeF CaseRec::*field = nullptr;
     bool anySign = false;  // otherwise at least 0
+    const char* name = "";  // the box's name, reported when it is the bad box
+    SizeI CaseRec::*count = nullptr;
 };
 
 // How a member departs from the frame's reading order.
@@ -61,9 +71,12 @@ struct CostReadResult {
 };
 
 // Reads the boxes into element k of the record, in the frame's order, up to
-// the first bad one (what was read before it stays stored). Whole-number
-// boxes (crew, cars per trip, fixed pieces) whose stored value would exceed
-// 32,767 are bad boxes of their group.
+// the first bad one (what was read before it stays stored). The check boxes
+// come first and set or clear the bits of CostFlags; a typed cost is read
+// only while its stored value is not negative. Whole-number boxes (crew,
+// cars per trip, fixed pieces, a member's count boxes) whose stored value
+// would exceed 32,767 are bad boxes of their group; the fixed pieces are
+// stored rounded half to even (32767.5 gives 32768, so it is refused).
 CostReadResult ReadCostInputs(CaseRec& c, int k, const CommonCostInputs& in, const std::vector<MemberCostBox>& member,
                               const CostReadOrder& order = {});
 
@@ -99,7 +112,20 @@ struct CostResults {
 // (and rules), writes its results into the record (SuppVol, SuppPerTrip,
 // TransCost, ConstrCost, MatCost, TotCost, InstTime, ConstrRate, TotWork,
 // TotPieces, PieceWt), takes the model costs as the typed costs that were
-// never set, and applies the overrides of CostFlags.
+// never set, and applies the overrides of CostFlags. Cars per trip below 1
+// become 1 in the record. Counts (supports per car and trip, pieces) are
+// formed in double, whatever their size. Throws ArithError when a result
+// does not fit its float field; the record is then left as it was.
+//
+// The rules, where given, replace these steps (the frame's guards still
+// apply to their results): totalPieces gives TotPieces; pieceWeight gives
+// PieceWt; primaryWeight the weight lifted with the support, fixed weight
+// included (secondary weight excluded); work gives TotWork; installTime the
+// time before its guard (0 or less becomes 1 min); materialsCost the whole
+// model materials cost, shipping included; supportsPerCar the count before
+// its guard (below 1 becomes 1); transportCost the model transport cost.
+// The rules read the record's inputs; the results of earlier steps are not
+// in it yet.
 CostResults RunCostPipeline(CaseRec& c, int k, const CostQuantities& q, float entryHt, const CostRules& rules = {});
 
 // The inputs that a tab's "Reset defaults" (0 Cost Models, 1 Construction,
