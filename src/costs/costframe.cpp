@@ -280,12 +280,18 @@ void CostFrame::buildCostModels()
     txUnloadCost_ = boxRow(trans, g, "TxUnloadCost", "Unloading cost, $/support");
     lbTripCost_ = panelRow(trans, g, "LbTripCost", "Total transport cost, $/support");
 
-    auto* grid = new QGridLayout(page);
-    grid->addWidget(mat, 0, 0);
-    grid->addWidget(constr, 0, 1);
-    grid->addWidget(trans, 1, 0);
-    grid->addWidget(addReset(page, 0), 1, 1, Qt::AlignRight | Qt::AlignBottom);
-    grid->setRowStretch(2, 1);
+    // Each frame at its own height.
+    auto* left = new QVBoxLayout;
+    left->addWidget(mat);
+    left->addWidget(trans);
+    left->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(constr);
+    right->addStretch();
+    right->addWidget(addReset(page, 0), 0, Qt::AlignRight);
+    auto* columns = new QHBoxLayout(page);
+    columns->addLayout(left);
+    columns->addLayout(right);
     tabs_->addTab(page, "Cost Models");
 }
 
@@ -530,9 +536,12 @@ bool CostFrame::recompute()
             return true;
         }
     } catch (const std::exception&) {
-        // A result beyond single precision: nothing is stored or shown.
+        // A result beyond single precision: nothing is stored or shown, and
+        // the inputs are refused as costs.
         c = before;
-        lastRead_ = CostReadResult{CostGroup::Cost, {}};
+        lastRead_ = {};
+        MsgBox(qs(CostReadResult{CostGroup::Cost, {}}.message()), vbOKOnly, kInputErrorTitle);
+        return false;
     }
     MsgBox(qs(lastRead_.message()), vbOKOnly, kInputErrorTitle);
     return false;
@@ -645,25 +654,32 @@ void CostFrame::typedCostDone(NumBox* box, MouseUpCheckBox* model, bool entered)
         SelectAllText(box);
 }
 
-void CostFrame::showBadBox(const std::string& name)
+void CostFrame::showBadBox(const CostReadResult& bad)
 {
-    auto* box = findChild<QWidget*>(qs(name));
-    if (!box)
-        return;
-    for (int i = 0; i < tabs_->count(); ++i) {
-        if (!tabs_->widget(i)->isAncestorOf(box))
-            continue;
-        if (i == kCostModelsTab)
-            tabs_->setTabEnabled(kCostModelsTab, true);
-        tabs_->setCurrentIndex(i);
-        return;
+    // The tab that holds the box the reader names; a box it does not name is
+    // one of the family's transport-volume boxes, or on the tab of its group.
+    int tab = tabs_->currentIndex();
+    switch (bad.bad) {
+    case CostGroup::Cost: tab = kCostModelsTab; break;
+    case CostGroup::Time: tab = kConstructionTab; break;
+    case CostGroup::Transport: tab = kTransportTab; break;
+    case CostGroup::Work: tab = kWorkTab; break;
+    case CostGroup::None: break;
     }
+    if (auto* box = bad.box.empty() ? nullptr : findChild<QWidget*>(qs(bad.box)))
+        for (int i = 0; i < tabs_->count(); ++i)
+            if (tabs_->widget(i)->isAncestorOf(box))
+                tab = i;
+    if (tab == kCostModelsTab)
+        tabs_->setTabEnabled(kCostModelsTab, true);
+    tabs_->setCurrentIndex(tab);
 }
 
 void CostFrame::accept()
 {
     if (!recompute()) {
-        showBadBox(lastRead_.box);
+        if (!lastRead_.ok())
+            showBadBox(lastRead_);
         return;
     }
     G.Cases[at(G.CurCaseNo)] = G.CurCase;

@@ -138,7 +138,7 @@ private:
     void resetDefaults(int index);
     void tabChanged(int index);
     void editCostModels();
-    void showBadBox(const std::string& name);
+    void showBadBox(const CostReadResult& bad);
     void boxFocused(NumBox* box);
     void boxLeaving(NumBox* box);
     void boxEntered(NumBox* box);
