@@ -1,4 +1,5 @@
 #include "cablebolts/cablecriteria.h"
+#include "costs/matcrib.h"
 #include "criteria/edcurves.h"
 #include "criteria/edpoints.h"
 #include "criteria/formmine.h"
@@ -61,7 +62,8 @@ int main(int argc, char** argv)
     // dsgncrib (the wood-crib optimisation), dsgnlink (the optimisation of
     // the first file-defined standing type of the program's folder, its models
     // read from there), concrete3 to concrete6 (the concrete crib dialog, the
-    // digit the type) or perflink (over the same type as dsgnlink). The
+    // digit the type), perflink (over the same type as dsgnlink) or matcrib
+    // (the costs of a wood crib). The
     // criteria windows open over the built-in criteria; the support windows
     // over the built-in defaults, with a support made from its template as the
     // current support (a timber post for woodform, headfoot and perfpost).
@@ -72,7 +74,7 @@ int main(int argc, char** argv)
     QCommandLineOption show("show",
                             "Open only this window: disclaimer, cost, instruct, main, about, criteria, maxyield, "
                             "cablecriteria, formmine0 to formmine3, edcurves, edpoints, woodform, headfoot, "
-                            "perfpost, perfcrib, dsgncrib, dsgnlink, concrete3 to concrete6 or perflink.",
+                            "perfpost, perfcrib, dsgncrib, dsgnlink, concrete3 to concrete6, perflink or matcrib.",
                             "window");
     parser.addOption(show);
     parser.process(app);
@@ -138,7 +140,8 @@ int main(int argc, char** argv)
             vesk::ReadWoodData();
             showFirst(new vesk::PerfPost);
         }
-    } else if (window == "perfcrib" || window == "dsgncrib" || window == "dsgnlink" || window == "perflink" ||
+    } else if (window == "perfcrib" || window == "matcrib" || window == "dsgncrib" || window == "dsgnlink" ||
+               window == "perflink" ||
                (window.size() == 9 && window.startsWith("concrete") && window[8] >= '3' && window[8] <= '6')) {
         vesk::SetBuiltInDefaults();
         vesk::G.EntryHt = vesk::G.DesignCrit.EntryHt;
@@ -168,6 +171,8 @@ int main(int argc, char** argv)
         if (window == "perfcrib") {
             vesk::ReadWoodData();
             showFirst(new vesk::PerfCrib);
+        } else if (window == "matcrib") {
+            showFirst(new vesk::MatCrib);
         } else if (window == "dsgncrib") {
             showFirst(new vesk::DsgnCrib);
         } else if (window == "dsgnlink") {

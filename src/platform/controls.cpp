@@ -45,6 +45,13 @@ QLabel* MakePanel(QWidget* parent, const QString& name)
     return l;
 }
 
+void MouseUpCheckBox::mouseReleaseEvent(QMouseEvent* e)
+{
+    QCheckBox::mouseReleaseEvent(e);
+    if (onMouseUp)
+        onMouseUp();
+}
+
 void FitWidthToTexts(QLineEdit* box, const QStringList& texts)
 {
     const QFontMetrics fm = box->fontMetrics();

@@ -2,6 +2,7 @@
 // its name as objectName, so tests find it; captions keep their "&" mnemonics.
 #pragma once
 
+#include <QCheckBox>
 #include <QString>
 #include <QStringList>
 
@@ -9,6 +10,7 @@
 
 class QLabel;
 class QLineEdit;
+class QMouseEvent;
 class QPushButton;
 class QWidget;
 
@@ -20,6 +22,18 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption);
 // A sunken panel that shows a computed value, right-aligned.
 QLabel* MakePanel(QWidget* parent, const QString& name);
+
+// A check box whose handler runs when a mouse click over it is released,
+// after the click has toggled it; ticking or clearing it from code or from
+// the keyboard runs nothing.
+class MouseUpCheckBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+    std::function<void()> onMouseUp;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override;
+};
 
 // The box is made at least wide enough to show each of the texts whole.
 void FitWidthToTexts(QLineEdit* box, const QStringList& texts);

@@ -1,5 +1,6 @@
 #include "shell/supportdialogs.h"
 
+#include "costs/matcrib.h"
 #include "model/globals.h"
 #include "model/supportlist.h"
 #include "supports/concrete.h"
@@ -26,6 +27,10 @@ void installProgramDialogs(DialogTable& t)
 {
     t.performance[SupportFamily::WoodCrib] = [](QWidget* p) {
         PerfCrib d(p);
+        d.exec();
+    };
+    t.cost[SupportFamily::WoodCrib] = [](QWidget* p) {
+        MatCrib d(p);
         d.exec();
     };
     t.performance[SupportFamily::TimberPost] = [](QWidget* p) {

@@ -48,22 +48,6 @@ constexpr int kCurveColour = 12, kDesignColour = 2, kSecurityColour = 10, kRequi
 
 std::size_t at(int k) { return static_cast<std::size_t>(k); }
 
-// The staggered-rows box: the frame recomputes when the mouse is released
-// over it, so that ticking or clearing it from code computes nothing.
-class StaggerBox : public QCheckBox {
-public:
-    using QCheckBox::QCheckBox;
-    std::function<void()> onMouseUp;
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* e) override
-    {
-        QCheckBox::mouseReleaseEvent(e);
-        if (onMouseUp)
-            onMouseUp();
-    }
-};
-
 // The plot's picture: paints through the frame and passes the mouse to it.
 class PerfPicture : public QWidget {
 public:
@@ -182,7 +166,9 @@ void PerfFrame::buildLayoutFrame()
     option2_->setObjectName("Option2");
     textSpacing_ = new NumBox(frameLayout_, "TextSpacing");
     textRows_ = new NumBox(frameLayout_, "TextRows");
-    auto* stag = new StaggerBox("Staggered rows", frameLayout_);
+    // Recomputes when the mouse is released over it, so that ticking or
+    // clearing it from code computes nothing.
+    auto* stag = new MouseUpCheckBox("Staggered rows", frameLayout_);
     stag->setObjectName("ChkStag");
     stag->onMouseUp = [this] { recompute(); };
     chkStag_ = stag;

@@ -1,6 +1,7 @@
 // Every standing support type of the shipped catalogue, added to the support
-// list from the main window, designed through its own performance dialog,
-// saved in a project and opened again with the same results.
+// list from the main window, designed through its own performance dialog and
+// costed through its cost dialog where it has one, saved in a project and
+// opened again with the same results.
 #include "files/modelfile.h"
 #include "files/projectfile.h"
 #include "model/supportlist.h"
@@ -45,7 +46,8 @@ TEST_F(EveryStandingType, DesignedThroughTheSupportListAndKeptByAProject)
     ASSERT_GE(types.size(), 8u);
 
     // The support list, as the main window's step opens it: each support's
-    // "&Design && Costs" shows its performance dialog, whose "&Ok" counts.
+    // "&Design && Costs" shows its performance dialog and then its cost
+    // dialog, whose "&Ok"s count; with both it is updated.
     InstallStepOpeners();
     std::vector<int16_t> counts;
     const auto designEach = [&](QWidget* list) {
@@ -53,11 +55,16 @@ TEST_F(EveryStandingType, DesignedThroughTheSupportListAndKeptByAProject)
         for (int i = 0; i < G.NumCases; ++i) {
             QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
                               rows->visualItemRect(rows->topLevelItem(i)).center());
-            AnswerNextModal([&, i](QWidget* perf) {
-                EXPECT_EQ(perf->objectName().toStdString(),
-                          std::string(PerformanceDialogName(FamilyOfType(G.CaseType[static_cast<std::size_t>(i + 1)]))));
+            const int type = G.CaseType[static_cast<std::size_t>(i + 1)];
+            AnswerNextModal([type](QWidget* perf) {
+                EXPECT_EQ(perf->objectName().toStdString(), std::string(PerformanceDialogName(FamilyOfType(type))));
                 ClickButton(perf, "Ok");
             });
+            if (HasCostDialog(type))
+                AnswerNextModal([type](QWidget* cost) {
+                    EXPECT_EQ(cost->objectName().toStdString(), std::string(CostDialogName(FamilyOfType(type))));
+                    EXPECT_TRUE(ClickButton(cost, "Ok"));
+                });
             list->findChild<QPushButton*>("ComDesign")->click();
             counts.push_back(G.ChangeCount);
         }
@@ -66,11 +73,14 @@ TEST_F(EveryStandingType, DesignedThroughTheSupportListAndKeptByAProject)
     G.NextStep = StepSupports;
     AnswerNextModal(designEach);
     main.timerTick();
-    EXPECT_EQ(counts, std::vector<int16_t>(types.size(), 1));
+    std::vector<int16_t> committed;
+    for (int16_t t : types)
+        committed.push_back(HasCostDialog(t) ? 2 : 1);
+    EXPECT_EQ(counts, committed);
     EXPECT_TRUE(MsgBoxTest::shown().isEmpty()) << messages().join('|').toStdString();
     for (int i = 1; i <= G.NumCases; ++i) {
         const CaseRec& c = G.Cases[static_cast<std::size_t>(i)];
-        EXPECT_EQ(c.Updated, 0) << i;  // updated once its cost dialog exists
+        EXPECT_EQ(c.Updated, HasCostDialog(types[static_cast<std::size_t>(i - 1)]) ? 1 : 0) << i;
         EXPECT_GE(c.Rows, 1) << i;
         EXPECT_GT(c.Spacing, 0) << i;
         EXPECT_GT(c.ActTpf, 0) << i;
