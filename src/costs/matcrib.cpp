@@ -1,5 +1,6 @@
 #include "costs/matcrib.h"
 
+#include "model/costs/cribcosts.h"
 #include "model/globals.h"
 #include "model/numfmt.h"
 #include "model/units.h"
@@ -10,8 +11,6 @@
 #include <QGridLayout>
 #include <QLabel>
 
-#include <algorithm>
-#include <cmath>
 
 namespace vesk {
 
@@ -21,19 +20,8 @@ constexpr int kCostCode = 18;    // $/BdFt
 constexpr int kWeightCode = 19;  // lb/BdFt
 constexpr int kFixVolCode = 14;  // in³
 constexpr int kTimberCode = 5;   // in
-constexpr double kCubicInPerBoardFoot = 144;
 
 }  // namespace
-
-CostQuantities CribCostQuantities(const CaseRec& c, float entryHt)
-{
-    // The crib's quantity model: layers of timbers up to the entry height.
-    const double thick = c.Par[1] > 0 ? c.Par[1] : 1.0;
-    const double layers = std::max(1.0, std::floor(entryHt / thick));
-    const double pieces = layers * c.NumPerLayer();
-    const double timber = static_cast<double>(c.Par[2]) * c.Par[0] * thick;  // in³
-    return {timber * pieces + c.FixVol()[1], pieces, timber / kCubicInPerBoardFoot};
-}
 
 MatCrib::MatCrib(QWidget* parent)
     : CostFrame(parent, {"MatCrib", "Costs and Material Handling - Wood Cribs", kHelpContext})
@@ -67,13 +55,9 @@ void MatCrib::fillMemberBoxes()
     lbNoTim_->setText(qs(FormatPattern(c.NumPerLayer(), "0")));
 }
 
-std::vector<MemberCostBox> MatCrib::memberBoxes() const
-{
-    // The fixed volume is held in the package-width slot.
-    return {{ReadBox(txFixVol_, kFixVolCode), &CaseRec::PkgWid}};
-}
+std::vector<MemberCostBox> MatCrib::memberBoxes() const { return CribTransportBoxes(ReadBox(txFixVol_, kFixVolCode)); }
 
-std::vector<SizeF CaseRec::*> MatCrib::memberTransportFields() const { return {&CaseRec::PkgWid}; }
+std::vector<SizeF CaseRec::*> MatCrib::memberTransportFields() const { return CribTransportFields(); }
 
 CostQuantities MatCrib::quantities() const { return CribCostQuantities(G.CurCase, G.EntryHt); }
 

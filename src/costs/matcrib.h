@@ -12,10 +12,6 @@ class QLabel;
 
 namespace vesk {
 
-// The crib's quantities for the cost pipeline: the timbers' transport volume
-// plus the fixed volume (in³), the pieces, and the board feet of one timber.
-CostQuantities CribCostQuantities(const CaseRec& c, float entryHt);
-
 class MatCrib : public CostFrame {
     Q_OBJECT
 public:
