@@ -1,5 +1,8 @@
 #include "cablebolts/cablecriteria.h"
+#include "costs/matcrete.h"
 #include "costs/matcrib.h"
+#include "costs/matlink.h"
+#include "costs/matpost.h"
 #include "criteria/edcurves.h"
 #include "criteria/edpoints.h"
 #include "criteria/formmine.h"
@@ -74,7 +77,8 @@ int main(int argc, char** argv)
     QCommandLineOption show("show",
                             "Open only this window: disclaimer, cost, instruct, main, about, criteria, maxyield, "
                             "cablecriteria, formmine0 to formmine3, edcurves, edpoints, woodform, headfoot, "
-                            "perfpost, perfcrib, dsgncrib, dsgnlink, concrete3 to concrete6, perflink or matcrib.",
+                            "perfpost, perfcrib, dsgncrib, dsgnlink, concrete3 to concrete6, perflink, matcrib, matpost, "
+                            "matcrete3 to matcrete6 or matlink.",
                             "window");
     parser.addOption(show);
     parser.process(app);
@@ -125,8 +129,10 @@ int main(int argc, char** argv)
                 vesk::G.WorkCurve = vesk::G.GRCurves[1];
             showFirst(new vesk::EdPoints);
         }
-    } else if (window == "woodform" || window == "headfoot" || window == "perfpost") {
+    } else if (window == "woodform" || window == "headfoot" || window == "perfpost" || window == "matpost") {
         vesk::SetBuiltInDefaults();
+        if (window == "matpost")
+            vesk::G.EntryHt = vesk::G.DesignCrit.EntryHt;
         vesk::SetBuiltInTypes();
         vesk::AppendSupport(2, "Timber post");
         vesk::G.CurCase = vesk::G.Cases[static_cast<std::size_t>(vesk::G.CurCaseNo)];
@@ -136,23 +142,26 @@ int main(int argc, char** argv)
             showFirst(new vesk::WoodForm);
         } else if (window == "headfoot") {
             showFirst(new vesk::HeadFoot);
+        } else if (window == "matpost") {
+            showFirst(new vesk::MatPost);
         } else {
             vesk::ReadWoodData();
             showFirst(new vesk::PerfPost);
         }
     } else if (window == "perfcrib" || window == "matcrib" || window == "dsgncrib" || window == "dsgnlink" ||
-               window == "perflink" ||
-               (window.size() == 9 && window.startsWith("concrete") && window[8] >= '3' && window[8] <= '6')) {
+               window == "perflink" || window == "matlink" ||
+               (window.size() == 9 && (window.startsWith("concrete") || window.startsWith("matcrete")) &&
+                window[8] >= '3' && window[8] <= '6')) {
         vesk::SetBuiltInDefaults();
         vesk::G.EntryHt = vesk::G.DesignCrit.EntryHt;
         vesk::G.EntryWid = vesk::G.DesignCrit.EntryWid;
         vesk::SetDesignBasis(vesk::G.DesignCrit.Basis);
         vesk::RefreshWorkingValues();
-        if (window.startsWith("concrete")) {
+        if (window.startsWith("concrete") || window.startsWith("matcrete")) {
             vesk::SetBuiltInTypes();
             const auto type = static_cast<int16_t>(window[8].digitValue());
             vesk::AppendSupport(type, vesk::G.SupTypeName[static_cast<std::size_t>(type)]);
-        } else if (window != "dsgnlink" && window != "perflink") {
+        } else if (window != "dsgnlink" && window != "perflink" && window != "matlink") {
             vesk::SetBuiltInTypes();
             vesk::AppendSupport(1, "Wood crib");
         } else {
@@ -179,6 +188,10 @@ int main(int argc, char** argv)
             showFirst(new vesk::DsgnLink);
         } else if (window == "perflink") {
             showFirst(new vesk::PerfLink);
+        } else if (window.startsWith("matcrete")) {
+            showFirst(new vesk::MatCrete);
+        } else if (window == "matlink") {
+            showFirst(new vesk::MatLink);
         } else {
             showFirst(new vesk::Concrete);
         }

@@ -32,6 +32,13 @@ namespace {
 
 constexpr const char* kInputErrorTitle = "Input error";
 constexpr const char* kSupport = "/support";
+constexpr int kPerFootCode = 20;  // $/ft | $/m: per ft to per metre
+
+constexpr const char* kCostNote =
+    "The default cost estimates are generalized costs adjusted for different mining heights\r\n"
+    "and are intended to provide a reasonable representation of costs for preliminary analyses.\r\n"
+    "Costs should be considered estimates only and current information specific to\r\n"
+    "installation at a particular site should be obtained from the manufacturer or supplier.";
 
 std::size_t at(int k) { return static_cast<std::size_t>(std::clamp(k, 0, kMaxCases)); }
 
@@ -136,6 +143,13 @@ QLabel* CostFrame::panelRow(QWidget* parent, QGridLayout* grid, const char* name
     QLabel* panel = makePanel(parent, name);
     addRow(grid, panel, text);
     return panel;
+}
+
+QGridLayout* CostFrame::frameRow(QGridLayout* grid, const char* name, const char* title)
+{
+    QGroupBox* frame = makeFrame(grid->parentWidget(), name, title);
+    grid->addWidget(frame, grid->rowCount(), 0, 1, 2);
+    return gridOf(frame);
 }
 
 QLabel* CostFrame::addRow(QGridLayout* grid, QWidget* w, const QString& text)
@@ -404,6 +418,12 @@ void CostFrame::setTabOrderByTabs()
 
 int CostFrame::element() const { return 1; }
 
+int CostFrame::timeCode() const { return 0; }
+
+bool CostFrame::weightPerHeight() const { return false; }
+
+void CostFrame::setRecordCaptions() {}
+
 QString CostFrame::windowCaption() const { return spec_.caption; }
 
 void CostFrame::setMemberCaptions() {}
@@ -434,6 +454,7 @@ void CostFrame::setUnitCaptions()
 
 void CostFrame::fillBoxes()
 {
+    setRecordCaptions();
     for (int tab : {kCostModelsTab, kConstructionTab, kTransportTab, kWorkTab})
         fillGroup(tab);
     fillTypedCosts();
@@ -470,7 +491,7 @@ void CostFrame::fillGroup(int tab)
         putPlain(txCrew_, c.Crew[k]);
         break;
     case kConstructionTab:
-        PutValue(txTime_, c.PieceTime[k], FormatNum(c.PieceTime[k]));
+        PutMetric(txTime_, c.PieceTime[k], timeCode());
         putPlain(txFixTime_, c.FixTime[k]);
         putPlain(txShift_, c.ShiftHrs[k]);
         break;
@@ -482,7 +503,10 @@ void CostFrame::fillGroup(int tab)
         putPlain(txCars_, c.CarsPerTrip[k]);
         break;
     case kWorkTab:
-        PutMetric(txWt_, c.UnitWt[k], unitWeightCode());
+        if (weightPerHeight())
+            PutValue(txWt_, c.UnitWt[k], FormatMetric(ToMetric(c.UnitWt[k], kPerFootCode), unitWeightCode()));
+        else
+            PutMetric(txWt_, c.UnitWt[k], unitWeightCode());
         PutValue(txNoPiece_, c.NoFixPiece[k], FormatPattern(c.NoFixPiece[k], "0"));
         PutMetric(txFixWt_, c.FixWt[k], 9);
         PutMetric(txSecWt_, c.SecWt[k], 9);
@@ -507,7 +531,7 @@ CommonCostInputs CostFrame::commonInputs() const
     in.ship = ReadBox(txShip_, 0);
     in.labCost = ReadBox(txLabCost_, 0);
     in.crew = ReadBox(txCrew_, 0);
-    in.time = ReadBox(txTime_, 0);
+    in.time = ReadBox(txTime_, timeCode());
     in.fixTime = ReadBox(txFixTime_, 0);
     in.shift = ReadBox(txShift_, 0);
     in.carWid = ReadBox(txWid_, 11);
@@ -518,6 +542,8 @@ CommonCostInputs CostFrame::commonInputs() const
     in.unloadCost = ReadBox(txUnloadCost_, 0);
     in.cars = ReadBox(txCars_, 0);
     in.unitWt = ReadBox(txWt_, unitWeightCode());
+    if (weightPerHeight() && in.unitWt && !txWt_->remembered())
+        in.unitWt = static_cast<float>(*in.unitWt / ToMetric(1, kPerFootCode));  // per metre to per foot
     in.fixWt = ReadBox(txFixWt_, 9);
     in.secWt = ReadBox(txSecWt_, 9);
     in.noPiece = ReadBox(txNoPiece_, 0);
@@ -630,6 +656,22 @@ void CostFrame::connectBox(NumBox* box)
     connect(box, &NumBox::gotFocus, this, [this, box] { boxFocused(box); });
     connect(box, &NumBox::enterPressed, this, [this, box] { boxEntered(box); });
     connect(box, &NumBox::leftBox, this, [this, box] { boxLeft(box); });
+}
+
+void CostFrame::addCostNote()
+{
+    // "Cost Models": under the frames of its left column.
+    QWidget* models = tabs_->widget(kCostModelsTab);
+    auto* left = qobject_cast<QBoxLayout*>(models->layout()->itemAt(0)->layout());
+    QLabel* note = MakeLabel(models, "LbNote", kCostNote);
+    left->insertWidget(left->count() - 1, note);
+
+    QWidget* costs = tabs_->widget(kCostsTab);
+    QGroupBox* frame = makeFrame(costs, "FrameNote", "Notes Regarding Cost Estimation Models:");
+    auto* v = new QVBoxLayout(frame);
+    v->addWidget(MakeLabel(frame, "LbNote1", kCostNote));
+    auto* page = qobject_cast<QBoxLayout*>(costs->layout());
+    page->insertWidget(page->count() - 1, frame);
 }
 
 void CostFrame::boxEntered(NumBox* box)

@@ -82,12 +82,19 @@ protected:
     // The unit codes of the unit cost and the unit weight.
     virtual int unitCostCode() const = 0;
     virtual int unitWeightCode() const = 0;
+    // The unit code of the construction time (0: per piece or support, not
+    // converted), and whether the unit weight is per ft of height (shown per
+    // metre in metric units).
+    virtual int timeCode() const;
+    virtual bool weightPerHeight() const;
     // The window's caption at each activation: the spec's unless the family
     // says otherwise.
     virtual QString windowCaption() const;
     // Captions of the family's own labels, and frame captions that it words
     // otherwise, for the unit system in force (after the frame's own).
     virtual void setMemberCaptions();
+    // Captions that follow the record, set when the boxes are filled.
+    virtual void setRecordCaptions();
     // The family's transport-volume boxes and labels from CurCase.
     virtual void fillMemberBoxes() = 0;
     // Its transport-volume boxes as read, in reading order, and the fields
@@ -111,10 +118,15 @@ protected:
     // a value, and adds it to a grid in a row with its caption.
     NumBox* boxRow(QWidget* parent, QGridLayout* grid, const char* name, const QString& text);
     QLabel* panelRow(QWidget* parent, QGridLayout* grid, const char* name, const QString& text);
+    // A frame across both columns of a grid; its own grid for rows.
+    QGridLayout* frameRow(QGridLayout* grid, const char* name, const char* title);
     // The caption label of a box or label of the frame or the family.
     QLabel* caption(const QString& controlName) const;
     // Enter in a family's box and leaving it recompute.
     void connectBox(NumBox* box);
+    // Puts the note on cost estimates on "Cost Models" (LbNote) and, in a
+    // frame of notes, on "Costs" (LbNote1).
+    void addCostNote();
     QTabWidget* tabs() const { return tabs_; }
 
 private:

@@ -1,6 +1,9 @@
 #include "shell/supportdialogs.h"
 
+#include "costs/matcrete.h"
 #include "costs/matcrib.h"
+#include "costs/matlink.h"
+#include "costs/matpost.h"
 #include "model/globals.h"
 #include "model/supportlist.h"
 #include "supports/concrete.h"
@@ -37,12 +40,24 @@ void installProgramDialogs(DialogTable& t)
         PerfPost d(p);
         d.exec();
     };
+    t.cost[SupportFamily::TimberPost] = [](QWidget* p) {
+        MatPost d(p);
+        d.exec();
+    };
     t.performance[SupportFamily::ConcreteCrib] = [](QWidget* p) {
         Concrete d(p);
         d.exec();
     };
+    t.cost[SupportFamily::ConcreteCrib] = [](QWidget* p) {
+        MatCrete d(p);
+        d.exec();
+    };
     t.performance[SupportFamily::FileDefined] = [](QWidget* p) {
         PerfLink d(p);
+        d.exec();
+    };
+    t.cost[SupportFamily::FileDefined] = [](QWidget* p) {
+        MatLink d(p);
         d.exec();
     };
 }
