@@ -1,7 +1,7 @@
 // Every standing support type of the shipped catalogue, added to the support
 // list from the main window, designed through its own performance dialog and
-// costed through its cost dialog where it has one, saved in a project and
-// opened again with the same results.
+// costed through its cost dialog, so that the comparison commands let it
+// pass; saved in a project and opened again with the same results.
 #include "files/modelfile.h"
 #include "files/projectfile.h"
 #include "model/supportlist.h"
@@ -12,6 +12,7 @@
 
 #include "program_folder.h"
 
+#include <QAction>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -60,31 +61,44 @@ TEST_F(EveryStandingType, DesignedThroughTheSupportListAndKeptByAProject)
                 EXPECT_EQ(perf->objectName().toStdString(), std::string(PerformanceDialogName(FamilyOfType(type))));
                 ClickButton(perf, "Ok");
             });
-            if (HasCostDialog(type))
-                AnswerNextModal([type](QWidget* cost) {
-                    EXPECT_EQ(cost->objectName().toStdString(), std::string(CostDialogName(FamilyOfType(type))));
-                    EXPECT_TRUE(ClickButton(cost, "Ok"));
-                });
+            EXPECT_TRUE(HasCostDialog(type)) << type;
+            AnswerNextModal([type](QWidget* cost) {
+                EXPECT_EQ(cost->objectName().toStdString(), std::string(CostDialogName(FamilyOfType(type))));
+                EXPECT_TRUE(ClickButton(cost, "Ok"));
+            });
             list->findChild<QPushButton*>("ComDesign")->click();
             counts.push_back(G.ChangeCount);
         }
+        for (int i = 0; i < G.NumCases; ++i)
+            EXPECT_EQ(rows->topLevelItem(i)->text(1), "Yes") << i;
         ClickButton(list, "Main Menu");
     };
     G.NextStep = StepSupports;
     AnswerNextModal(designEach);
     main.timerTick();
-    std::vector<int16_t> committed;
-    for (int16_t t : types)
-        committed.push_back(HasCostDialog(t) ? 2 : 1);
-    EXPECT_EQ(counts, committed);
+    EXPECT_EQ(counts, std::vector<int16_t>(types.size(), 2));
     EXPECT_TRUE(MsgBoxTest::shown().isEmpty()) << messages().join('|').toStdString();
     for (int i = 1; i <= G.NumCases; ++i) {
         const CaseRec& c = G.Cases[static_cast<std::size_t>(i)];
-        EXPECT_EQ(c.Updated, HasCostDialog(types[static_cast<std::size_t>(i - 1)]) ? 1 : 0) << i;
+        EXPECT_EQ(c.Updated, 1) << i;
+        EXPECT_GT(c.TotCost, 0) << i;
         EXPECT_GE(c.Rows, 1) << i;
         EXPECT_GT(c.Spacing, 0) << i;
         EXPECT_GT(c.ActTpf, 0) << i;
     }
+
+    // Every support updated: the four comparison commands go on to the
+    // comparison, which a stand-in opens.
+    std::vector<int16_t> views;
+    SetStepOpener(StepCompare, [&views](QWidget*) { views.push_back(G.CompareView); });
+    for (const char* command : {"MenCompare", "MenSumm", "MenPlot", "MenChart"}) {
+        main.findChild<QAction*>(command)->trigger();
+        EXPECT_EQ(G.NextStep, StepCompare) << command;
+        main.timerTick();
+    }
+    EXPECT_EQ(views, std::vector<int16_t>({0, 1, 2, 3}));
+    EXPECT_TRUE(MsgBoxTest::shown().isEmpty()) << messages().join('|').toStdString();
+    InstallStepOpeners();
 
     const auto supports = G.Cases;
     const auto names = G.CaseName;
