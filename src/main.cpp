@@ -1,4 +1,5 @@
 #include "cablebolts/cablecriteria.h"
+#include "cablebolts/perfcab.h"
 #include "costs/matcrete.h"
 #include "costs/matcrib.h"
 #include "costs/matlink.h"
@@ -65,8 +66,9 @@ int main(int argc, char** argv)
     // dsgncrib (the wood-crib optimisation), dsgnlink (the optimisation of
     // the first file-defined standing type of the program's folder, its models
     // read from there), concrete3 to concrete6 (the concrete crib dialog, the
-    // digit the type), perflink (over the same type as dsgnlink) or matcrib
-    // (the costs of a wood crib). The
+    // digit the type), perflink (over the same type as dsgnlink), matcrib
+    // (the costs of a wood crib) or perfcab (the first cable-bolt type of the
+    // program's folder, its sizes read from there). The
     // criteria windows open over the built-in criteria; the support windows
     // over the built-in defaults, with a support made from its template as the
     // current support (a timber post for woodform, headfoot and perfpost).
@@ -78,7 +80,7 @@ int main(int argc, char** argv)
                             "Open only this window: disclaimer, cost, instruct, main, about, criteria, maxyield, "
                             "cablecriteria, formmine0 to formmine3, edcurves, edpoints, woodform, headfoot, "
                             "perfpost, perfcrib, dsgncrib, dsgnlink, concrete3 to concrete6, perflink, matcrib, matpost, "
-                            "matcrete3 to matcrete6 or matlink.",
+                            "matcrete3 to matcrete6, matlink or perfcab.",
                             "window");
     parser.addOption(show);
     parser.process(app);
@@ -148,6 +150,20 @@ int main(int argc, char** argv)
             vesk::ReadWoodData();
             showFirst(new vesk::PerfPost);
         }
+    } else if (window == "perfcab") {
+        vesk::SetBuiltInDefaults();
+        vesk::G.EntryWid = vesk::G.DesignCrit.EntryWid;
+        vesk::ReadConfig();
+        int16_t type = 0;
+        for (int16_t t = 7; t <= vesk::G.NumTypes && type == 0; ++t)
+            if (vesk::G.TypeCat[static_cast<std::size_t>(t)] == vesk::kCableBoltCategory)
+                type = t;
+        if (type == 0 || vesk::AppendSupport(type, vesk::G.SupTypeName[static_cast<std::size_t>(type)]) == 0 ||
+            !vesk::LoadModelFile(type)) {
+            std::fprintf(stderr, "vesk: no cable-bolt type in the program's folder\n");
+            return 1;
+        }
+        showFirst(new vesk::PerfCab);
     } else if (window == "perfcrib" || window == "matcrib" || window == "dsgncrib" || window == "dsgnlink" ||
                window == "perflink" || window == "matlink" ||
                (window.size() == 9 && (window.startsWith("concrete") || window.startsWith("matcrete")) &&

@@ -142,6 +142,15 @@ float NiceMax(double x)
     return CSng(n * static_cast<double>(s));
 }
 
+AxisTop NiceAxisTop(double v, int code)
+{
+    AxisTop a;
+    a.shown = NiceMax(ToMetric(v, code));
+    a.text = PlainNumber(a.shown);
+    a.english = ToEnglish(a.shown, code);
+    return a;
+}
+
 float RoundUpLeadDigit(double x)
 {
     if (x <= 0)

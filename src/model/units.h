@@ -51,6 +51,15 @@ float TickStep(double x);
 // ArithError when the step count does not fit a 16-bit integer.
 float NiceMax(double x);
 
+// The top of a plot axis for English values up to v by a unit code: NiceMax
+// of v in display units, that top as plain text, and back in English units.
+struct AxisTop {
+    float shown = 0;
+    std::string text;
+    float english = 0;
+};
+AxisTop NiceAxisTop(double v, int code);
+
 // The top of a chart axis: x with its leading digit raised by one and the
 // rest dropped (37 -> 40, 40 -> 50); 1 for x <= 0.
 float RoundUpLeadDigit(double x);

@@ -1,5 +1,6 @@
 #include "shell/supportdialogs.h"
 
+#include "cablebolts/perfcab.h"
 #include "costs/matcrete.h"
 #include "costs/matcrib.h"
 #include "costs/matlink.h"
@@ -58,6 +59,10 @@ void installProgramDialogs(DialogTable& t)
     };
     t.cost[SupportFamily::FileDefined] = [](QWidget* p) {
         MatLink d(p);
+        d.exec();
+    };
+    t.performance[SupportFamily::CableBolt] = [](QWidget* p) {
+        PerfCab d(p);
         d.exec();
     };
 }

@@ -11,7 +11,7 @@
 #include "platform/help.h"
 #include "platform/msgbox.h"
 #include "platform/numbox.h"
-#include "platform/palette.h"
+#include "platform/plotwidgets.h"
 #include "platform/qtext.h"
 #include "platform/selectall.h"
 #include "shell/boxes.h"
@@ -21,8 +21,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
@@ -41,35 +39,9 @@ std::function<void(QWidget*)> PerfFrame::OpenHeadFoot = [](QWidget* parent) {
 
 namespace {
 
-constexpr int kTwipsPerInch = 1440;
-constexpr int kBlinkMs = 500;
-constexpr int kListGrey = 7, kListWhite = 15;
 constexpr int kCurveColour = 12, kDesignColour = 2, kSecurityColour = 10, kRequirementColour = 9;
 
 std::size_t at(int k) { return static_cast<std::size_t>(k); }
-
-// The plot's picture: paints through the frame and passes the mouse to it.
-class PerfPicture : public QWidget {
-public:
-    PerfPicture(QWidget* parent, PerfFrame* frame) : QWidget(parent), frame_(frame)
-    {
-        setObjectName("Pic");
-        setMinimumSize(320, 240);
-        setMouseTracking(true);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        frame_->drawPlot(p, rect(), logicalDpiX() / static_cast<double>(kTwipsPerInch));
-    }
-    void mouseMoveEvent(QMouseEvent* e) override { frame_->plotMouseMove(e->position().x(), e->position().y()); }
-    void leaveEvent(QEvent*) override { frame_->plotMouseOff(); }
-
-private:
-    PerfFrame* frame_;
-};
 
 QLabel* addRow(QGridLayout* grid, QWidget* parent, const char* labelName, const QString& caption,
                QWidget* value)
@@ -235,23 +207,19 @@ void PerfFrame::buildResultFrames()
 
     frame6_ = makeFrame(this, "Frame6", "Warnings");
     auto* v6 = new QVBoxLayout(frame6_);
-    listWarn_ = new QListWidget(frame6_);
-    listWarn_->setObjectName("ListWarn");
-    listWarn_->setSelectionMode(QAbstractItemView::NoSelection);
-    listWarn_->setFocusPolicy(Qt::NoFocus);
-    const int lines = 4;
-    listWarn_->setFixedHeight(listWarn_->fontMetrics().lineSpacing() * lines + 2 * listWarn_->frameWidth() + 4);
+    listWarn_ = new WarningList(frame6_, 4);
     v6->addWidget(listWarn_);
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName("Timer1");
-    connect(timer1_, &QTimer::timeout, this, &PerfFrame::blink);
 }
 
 void PerfFrame::buildPlotFrame()
 {
     frame2_ = makeFrame(this, "Frame2", "Ground Behavior and Support Performance");
     auto* v = new QVBoxLayout(frame2_);
-    pic_ = new PerfPicture(frame2_, this);
+    auto* pic = new PlotPicture(frame2_, "Pic", QSize(320, 240));
+    pic->paint = [this](QPainter& p, const QRect& page, double pagePerTwip) { drawPlot(p, page, pagePerTwip); };
+    pic->mouseMoved = [this](double x, double y) { plotMouseMove(x, y); };
+    pic->mouseLeft = [this] { plotMouseOff(); };
+    pic_ = pic;
     lbXAxMax_ = MakeLabel(frame2_, "LbXAxMax", QString());
     lbYAxMax_ = MakeLabel(frame2_, "LbYAxMax", QString());
     auto* plot = new QGridLayout;
@@ -310,11 +278,7 @@ void PerfFrame::load()
     chkStag_->setChecked(G.CurCase.Stagger != 0);
 
     cursorReadout_ = false;
-    listWarn_->clear();
-    setListColour(kListGrey);
-    blinkPhase_ = false;
-    timer1_->setInterval(kBlinkMs);
-    timer1_->stop();
+    listWarn_->clearSteady();
 }
 
 void PerfFrame::setTabOrderFromSpec()
@@ -491,38 +455,10 @@ void PerfFrame::showResults(const std::vector<Warning>& warnings, const SearchRe
         lines.push_back(search.noDesignReason);
     }
     refreshPlot();
-    showWarnings(lines);
+    listWarn_->setWarnings(lines);
     cursorReadout_ = false;
     showCoordMode();
     readoutsAtOperatingPoint();
-}
-
-void PerfFrame::showWarnings(const std::vector<std::string>& lines)
-{
-    listWarn_->clear();
-    for (const std::string& line : lines)
-        listWarn_->addItem(qs(line));
-    if (!lines.empty()) {
-        timer1_->start();
-        blinkPhase_ = true;
-        return;
-    }
-    timer1_->stop();
-    listWarn_->addItem("None");
-    setListColour(kListGrey);
-}
-
-void PerfFrame::blink()
-{
-    setListColour(blinkPhase_ ? kListWhite : kListGrey);
-    blinkPhase_ = !blinkPhase_;
-}
-
-void PerfFrame::setListColour(int colour)
-{
-    QPalette pal = listWarn_->palette();
-    pal.setColor(QPalette::Base, QBColor(colour));
-    listWarn_->setPalette(pal);
 }
 
 void PerfFrame::showCoordMode()

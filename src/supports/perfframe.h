@@ -29,17 +29,16 @@ class QCheckBox;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
-class QListWidget;
 class QPainter;
 class QPushButton;
 class QRadioButton;
 class QRect;
 class QShowEvent;
-class QTimer;
 
 namespace vesk {
 
 class NumBox;
+class WarningList;
 
 // What a support type tells the frame about its dialog.
 struct PerfFrameSpec {
@@ -163,9 +162,6 @@ private:
     void optionClick(bool second);
     void spacingFocus();
     void boxEntered(NumBox* box);
-    void showWarnings(const std::vector<std::string>& lines);
-    void blink();
-    void setListColour(int colour);
     void showCoordMode();
     void readoutsAtOperatingPoint();
     void refreshPlot();
@@ -177,7 +173,6 @@ private:
     bool activated_ = false;
     bool designed_ = false;
     bool cursorReadout_ = false;
-    bool blinkPhase_ = false;
     bool plotBlank_ = false;
     double xmax_ = 0, ymax_ = 0;
 
@@ -213,8 +208,7 @@ private:
     QLabel* lbInstall_ = nullptr;
 
     QGroupBox* frame6_ = nullptr;
-    QListWidget* listWarn_ = nullptr;
-    QTimer* timer1_ = nullptr;
+    WarningList* listWarn_ = nullptr;
 
     QGroupBox* frame2_ = nullptr;
     QWidget* pic_ = nullptr;

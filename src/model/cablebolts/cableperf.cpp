@@ -232,6 +232,36 @@ double CabScale(const CaseRec& c, int m, double freeLength)
     return k > 0 ? k : 1;
 }
 
+CabPlot ScaleCabPlot(int m)
+{
+    CaseRec& c = G.CurCase;
+    CabPlot plot;
+    const int n = curvePoints(m);
+    if (c.CabPerSet() < 1)
+        c.CabPerSet() = 1;
+    double width = Div(c.Spacing, c.CabPerSet());
+    if (!(width > 0))
+        width = 1;
+    if (m >= 1 && m <= kMaxModels && !(c.CabRefLen()[at(m)] > 0))
+        c.CabRefLen()[at(m)] = kDefaultRefLen;
+    const double k = m >= 1 && m <= kMaxModels ? CabScale(c, m, static_cast<double>(c.Par[0]) - c.Par[1]) : 1;
+
+    double x = 1.5 * std::max(G.DesignConv, c.ActConv);
+    if (!(x > 0))
+        x = 1;
+    plot.x = NiceAxisTop(x, 5);
+    double y = std::max(c.ActTpf, G.DesignTpf);
+    for (int i = 1; i <= n; ++i) {
+        const double tpf = G.PerfLoad(m, i) / width;
+        y = std::max(y, tpf);
+        plot.curve.emplace_back(k * G.PerfConv(m, i) - c.CabPreDisp, tpf);
+    }
+    plot.y = NiceAxisTop(y, 2);
+    G.PlotXMax = plot.x.english;
+    G.PlotYMax = plot.y.english;
+    return plot;
+}
+
 std::vector<int> CableArrangement(int n, int s)
 {
     if (s <= 1)

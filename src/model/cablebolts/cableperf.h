@@ -14,10 +14,12 @@
 #pragma once
 
 #include "model/supports/perfframe.h"
+#include "model/units.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vesk {
@@ -103,5 +105,19 @@ float CabRefLength(const CaseRec& c, int m);
 
 // The scale of the curve of size m for free length f (ft).
 double CabScale(const CaseRec& c, int m, double freeLength);
+
+// The plot of size m: load density over roof displacement. A point of the
+// curve stands at k x its displacement less the preload's displacement, and
+// at its load over the entry width per cable (spacing / cables, ft). The
+// displacement axis reaches 1.5 x the larger of the design and the achieved
+// displacement, the load-density axis the largest of the achieved and the
+// required load density and the curve's. Sets PlotXMax and PlotYMax; a count
+// of cables below 1 becomes 1 and a reference length of 0 or less 60 in the
+// record. Arithmetic errors pass to the caller.
+struct CabPlot {
+    AxisTop x, y;  // the axis tops, shown and in English units
+    std::vector<std::pair<double, double>> curve;
+};
+CabPlot ScaleCabPlot(int m);
 
 }  // namespace vesk

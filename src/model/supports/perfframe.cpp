@@ -265,17 +265,17 @@ PlotScales PerfPlotScales(std::optional<float> achievedShown, const std::functio
     if (!(x > 0))
         x = 1;
     PlotScales s;
-    const float xShown = NiceMax(ToMetric(x, 5));
-    s.xText = PlainNumber(xShown);
-    s.xmax = ToEnglish(xShown, 5);
+    const AxisTop xTop = NiceAxisTop(x, 5);
+    s.xText = xTop.text;
+    s.xmax = xTop.english;
     double y = yStart(s.xmax);
     if (onCurve)
         y = std::max({y, curve.Intensity[1] * static_cast<double>(G.EntryWid),
                       curve.Intensity[at(curve.NumPts)] * static_cast<double>(G.EntryWid)});
 
-    const float yShown = NiceMax(ToMetric(y, 2));
-    s.yText = PlainNumber(yShown);
-    s.ymax = ToEnglish(yShown, 2);
+    const AxisTop yTop = NiceAxisTop(y, 2);
+    s.yText = yTop.text;
+    s.ymax = yTop.english;
     G.PlotXMax = s.xmax;
     G.PlotYMax = s.ymax;
     return s;
