@@ -290,19 +290,13 @@ void PerfCab::buildPlotFrame()
 
     v->addWidget(MakeLabel(frame2_, "LbCheck", "Red: Performance curve"));
     v->addWidget(MakeLabel(frame2_, "Label21", "Blue: Required load density, Green: Design displacement"));
-    lbCoord_ = MakeLabel(frame2_, "LbCoord", "Coords correspond to crosshairs");
-    v->addWidget(lbCoord_);
-    auto* readouts = new QGridLayout;
-    lbPlotConv_ = MakePanel(frame2_, "LbPlotConv");
-    lbPlotTpf_ = MakePanel(frame2_, "LbPlotTpf");
-    lbPlotTons_ = MakePanel(frame2_, "LbPlotTons");
-    readouts->addWidget(MakeLabel(frame2_, "Label19", UnitCaption("Displacement", 5)), 0, 0);
-    readouts->addWidget(lbPlotConv_, 1, 0);
-    readouts->addWidget(MakeLabel(frame2_, "Label20", UnitCaption("Load density", 2)), 0, 1);
-    readouts->addWidget(lbPlotTpf_, 1, 1);
-    readouts->addWidget(MakeLabel(frame2_, "Label12", UnitCaption("Unit load", 1)), 0, 2);
-    readouts->addWidget(lbPlotTons_, 1, 2);
-    v->addLayout(readouts);
+    const PlotReadouts::Caption captions[] = {
+        {"Label19", UnitCaption("Displacement", 5)},
+        {"Label20", UnitCaption("Load density", 2)},
+        {"Label12", UnitCaption("Unit load", 1)},
+    };
+    readouts_ = PlotReadouts::build(frame2_, v, captions, lbConv_, lbActual_,
+                                    [this](double q) { return unitLoadText(q); });
 }
 
 void PerfCab::connectBox(NumBox* box)
@@ -361,7 +355,6 @@ void PerfCab::load()
     PutMetric(txResin_, c.Par[1], 11);
     PutMetric(txPreload_, c.Par[6], 1);
 
-    cursorReadout_ = false;
     listWarn_->clearSteady();
     combo1_->setFocus();
 }
@@ -392,9 +385,7 @@ void PerfCab::activate()
         c.SizeIdx = static_cast<int16_t>(m - 1);
     combo1_->setCurrentIndex(m - 1);
     calculate();
-    cursorReadout_ = false;
-    showCoordMode();
-    readoutsAtDesignPoint();
+    readouts_->showDesignPoint(G.CurCase.ActTpf);
 }
 
 CabInputs PerfCab::inputs() const
@@ -461,8 +452,7 @@ void PerfCab::showResults(const CabOutcome& o)
     for (const Warning& w : o.warnings)
         lines.push_back(w.text);
     refreshPlot();
-    cursorReadout_ = true;
-    plotMouseOff();
+    readouts_->showDesignPoint(c.ActTpf);
     listWarn_->setWarnings(lines);
 }
 
@@ -506,11 +496,6 @@ void PerfCab::drawPlot(QPainter& p, const QRect& page, double pagePerTwip)
     }
 }
 
-void PerfCab::showCoordMode()
-{
-    lbCoord_->setText(cursorReadout_ ? "Coords correspond to mouse cursor" : "Coords correspond to crosshairs");
-}
-
 QString PerfCab::unitLoadText(double tpf) const
 {
     const CaseRec& c = G.CurCase;
@@ -523,40 +508,12 @@ QString PerfCab::unitLoadText(double tpf) const
     }
 }
 
-void PerfCab::readoutsAtDesignPoint()
-{
-    lbPlotTpf_->setText(lbActual_->text());
-    lbPlotConv_->setText(lbConv_->text());
-    lbPlotTons_->setText(unitLoadText(G.CurCase.ActTpf));
-}
-
 void PerfCab::plotMouseMove(double x, double y)
 {
-    if (!cursorReadout_) {
-        cursorReadout_ = true;
-        showCoordMode();
-    }
-    const PlotMapping m(pic_->rect(), G.PlotXMax, G.PlotYMax, 1);
-    if (!m.valid() || m.width() <= 0 || m.height() <= 0)
-        return;
-    const double v = m.yAt(y);
-    try {
-        lbPlotConv_->setText(qs(FormatMetric(m.xAt(x), 5)));
-        lbPlotTpf_->setText(qs(FormatMetric(v, 2)));
-    } catch (const ArithError&) {
-        return;
-    }
-    lbPlotTons_->setText(unitLoadText(v));
+    readouts_->followMouse(PlotMapping(pic_->rect(), G.PlotXMax, G.PlotYMax, 1), x, y);
 }
 
-void PerfCab::plotMouseOff()
-{
-    if (!cursorReadout_)
-        return;
-    cursorReadout_ = false;
-    showCoordMode();
-    readoutsAtDesignPoint();
-}
+void PerfCab::plotMouseOff() { readouts_->mouseOff(G.CurCase.ActTpf); }
 
 void PerfCab::calculateOptionClick()
 {

@@ -15,6 +15,8 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -28,6 +30,7 @@ namespace vesk {
 
 class NumBox;
 class PlotPicture;
+class PlotReadouts;
 class WarningList;
 
 class PerfCab : public QDialog {
@@ -71,8 +74,6 @@ private:
     CabInputs inputs() const;
     void showResults(const CabOutcome& o);
     void refreshPlot();
-    void showCoordMode();
-    void readoutsAtDesignPoint();
     QString unitLoadText(double tpf) const;
 
     // The handlers of the options and check boxes, run by the user's click
@@ -87,7 +88,6 @@ private:
 
     bool activated_ = false;
     bool calculating_ = false;
-    bool cursorReadout_ = false;
     bool plotReady_ = false;
     CabPlot plot_;
 
@@ -135,12 +135,9 @@ private:
 
     QGroupBox* frame2_ = nullptr;
     PlotPicture* pic_ = nullptr;
-    QLabel* lbCoord_ = nullptr;
     QLabel* lbXAxMax_ = nullptr;
     QLabel* lbYAxMax_ = nullptr;
-    QLabel* lbPlotConv_ = nullptr;
-    QLabel* lbPlotTpf_ = nullptr;
-    QLabel* lbPlotTons_ = nullptr;
+    std::unique_ptr<PlotReadouts> readouts_;
 
     QPushButton* comDone_ = nullptr;
     QPushButton* comCancel_ = nullptr;

@@ -1,11 +1,19 @@
 #include "platform/plotwidgets.h"
 
+#include "model/units.h"
+#include "model/vbmath.h"
+#include "platform/controls.h"
 #include "platform/palette.h"
 #include "platform/qtext.h"
 
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+
+#include <utility>
 
 namespace vesk {
 
@@ -39,6 +47,66 @@ void PlotPicture::leaveEvent(QEvent*)
 {
     if (mouseLeft)
         mouseLeft();
+}
+
+PlotReadouts::PlotReadouts(const Labels& labels, std::function<QString(double)> unitLoad)
+    : l_(labels), unitLoad_(std::move(unitLoad))
+{
+}
+
+std::unique_ptr<PlotReadouts> PlotReadouts::build(QWidget* frame, QBoxLayout* column, const Caption (&captions)[3],
+                                                  const QLabel* resultConv, const QLabel* resultTpf,
+                                                  std::function<QString(double)> unitLoad)
+{
+    QLabel* coord = MakeLabel(frame, "LbCoord", "Coords correspond to crosshairs");
+    column->addWidget(coord);
+    auto* grid = new QGridLayout;
+    QLabel* panels[] = {MakePanel(frame, "LbPlotConv"), MakePanel(frame, "LbPlotTpf"), MakePanel(frame, "LbPlotTons")};
+    for (int i = 0; i < 3; ++i) {
+        grid->addWidget(MakeLabel(frame, captions[i].name, captions[i].text), 0, i);
+        grid->addWidget(panels[i], 1, i);
+    }
+    column->addLayout(grid);
+    return std::make_unique<PlotReadouts>(Labels{coord, panels[0], panels[1], panels[2], resultConv, resultTpf},
+                                          std::move(unitLoad));
+}
+
+void PlotReadouts::showMode()
+{
+    l_.coord->setText(followsMouse_ ? "Coords correspond to mouse cursor" : "Coords correspond to crosshairs");
+}
+
+void PlotReadouts::showDesignPoint(double tpf)
+{
+    followsMouse_ = false;
+    showMode();
+    l_.tpf->setText(l_.resultTpf->text());
+    l_.conv->setText(l_.resultConv->text());
+    l_.tons->setText(unitLoad_(tpf));
+}
+
+void PlotReadouts::followMouse(const PlotMapping& m, double x, double y)
+{
+    if (!followsMouse_) {
+        followsMouse_ = true;
+        showMode();
+    }
+    if (!m.valid() || m.width() <= 0 || m.height() <= 0)
+        return;
+    const double tpf = m.yAt(y);
+    try {
+        l_.conv->setText(qs(FormatMetric(m.xAt(x), 5)));
+        l_.tpf->setText(qs(FormatMetric(tpf, 2)));
+    } catch (const ArithError&) {
+        return;
+    }
+    l_.tons->setText(unitLoad_(tpf));
+}
+
+void PlotReadouts::mouseOff(double tpf)
+{
+    if (followsMouse_)
+        showDesignPoint(tpf);
 }
 
 WarningList::WarningList(QWidget* parent, int lines) : QListWidget(parent)

@@ -1,15 +1,21 @@
-// Two controls of the performance dialogs: the picture of a plot, which the
-// dialog draws and which reports the mouse over it, and the warnings list,
-// which blinks while it holds warnings.
+// Controls of the performance dialogs: the picture of a plot, which the
+// dialog draws and which reports the mouse over it, the read-outs of the
+// plot's coordinates, and the warnings list, which blinks while it holds
+// warnings.
 #pragma once
+
+#include "platform/curveplot.h"
 
 #include <QListWidget>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+class QBoxLayout;
+class QLabel;
 class QPainter;
 class QTimer;
 
@@ -30,6 +36,45 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void leaveEvent(QEvent*) override;
+};
+
+// The read-outs under a plot: "Coords correspond to crosshairs" and the
+// design point's displacement (or convergence), load density and unit load,
+// copied from the dialog's results; while the mouse is over the picture,
+// "Coords correspond to mouse cursor" and the values under it.
+class PlotReadouts {
+public:
+    struct Labels {
+        QLabel* coord;                        // LbCoord
+        QLabel* conv, *tpf, *tons;            // the read-outs
+        const QLabel* resultConv, *resultTpf; // the results they copy at the design point
+    };
+    // unitLoad: the unit load's text for a load density (tons/ft), "" for none.
+    PlotReadouts(const Labels& labels, std::function<QString(double tpf)> unitLoad);
+
+    // Puts LbCoord into `column` and under it the read-outs LbPlotConv,
+    // LbPlotTpf and LbPlotTons, each under its caption (name and text).
+    struct Caption {
+        const char* name;
+        QString text;
+    };
+    static std::unique_ptr<PlotReadouts> build(QWidget* frame, QBoxLayout* column, const Caption (&captions)[3],
+                                               const QLabel* resultConv, const QLabel* resultTpf,
+                                               std::function<QString(double tpf)> unitLoad);
+
+    // The design point's values, and the unit load at tpf.
+    void showDesignPoint(double tpf);
+    // The mouse at (x, y) over a picture of this mapping.
+    void followMouse(const PlotMapping& m, double x, double y);
+    // The mouse off the picture: the design point's values at tpf again.
+    void mouseOff(double tpf);
+
+private:
+    void showMode();
+
+    Labels l_;
+    std::function<QString(double)> unitLoad_;
+    bool followsMouse_ = false;
 };
 
 // A list of warnings ("ListWarn", with its timer "Timer1"): while it holds

@@ -233,19 +233,13 @@ void PerfFrame::buildPlotFrame()
     lbCheck_ = MakeLabel(frame2_, "LbCheck", QString());
     v->addWidget(lbCheck_);
     v->addWidget(MakeLabel(frame2_, "Label19", "Blue: Required load density, Red: Support performance curve"));
-    lbCoord_ = MakeLabel(frame2_, "LbCoord", "Coords correspond to crosshairs");
-    v->addWidget(lbCoord_);
-    auto* readouts = new QGridLayout;
-    lbPlotConv_ = MakePanel(frame2_, "LbPlotConv");
-    lbPlotTpf_ = MakePanel(frame2_, "LbPlotTpf");
-    lbPlotTons_ = MakePanel(frame2_, "LbPlotTons");
-    readouts->addWidget(MakeLabel(frame2_, "Label8", UnitCaption("Convergence", 5)), 0, 0);
-    readouts->addWidget(lbPlotConv_, 1, 0);
-    readouts->addWidget(MakeLabel(frame2_, "Label14", UnitCaption("Load density", 2)), 0, 1);
-    readouts->addWidget(lbPlotTpf_, 1, 1);
-    readouts->addWidget(MakeLabel(frame2_, "Label4", UnitCaption("Unit load", 1)), 0, 2);
-    readouts->addWidget(lbPlotTons_, 1, 2);
-    v->addLayout(readouts);
+    const PlotReadouts::Caption captions[] = {
+        {"Label8", UnitCaption("Convergence", 5)},
+        {"Label14", UnitCaption("Load density", 2)},
+        {"Label4", UnitCaption("Unit load", 1)},
+    };
+    readouts_ = PlotReadouts::build(frame2_, v, captions, lbConv_, lbActual_,
+                                    [this](double q) { return unitLoadText(q); });
 }
 
 void PerfFrame::load()
@@ -277,7 +271,6 @@ void PerfFrame::load()
     textSpacing_->setEnabled(option2_->isChecked());
     chkStag_->setChecked(G.CurCase.Stagger != 0);
 
-    cursorReadout_ = false;
     listWarn_->clearSteady();
 }
 
@@ -367,9 +360,7 @@ void PerfFrame::activate()
     lbRows_->setText(rows);
     fillBoxes();
     recompute();
-    cursorReadout_ = false;
-    showCoordMode();
-    readoutsAtOperatingPoint();
+    readouts_->showDesignPoint(G.CurCase.ActTpf);
 }
 
 void PerfFrame::optionClick(bool second)
@@ -456,14 +447,7 @@ void PerfFrame::showResults(const std::vector<Warning>& warnings, const SearchRe
     }
     refreshPlot();
     listWarn_->setWarnings(lines);
-    cursorReadout_ = false;
-    showCoordMode();
-    readoutsAtOperatingPoint();
-}
-
-void PerfFrame::showCoordMode()
-{
-    lbCoord_->setText(cursorReadout_ ? "Coords correspond to mouse cursor" : "Coords correspond to crosshairs");
+    readouts_->showDesignPoint(G.CurCase.ActTpf);
 }
 
 QString PerfFrame::unitLoadText(double tpf) const
@@ -476,13 +460,6 @@ QString PerfFrame::unitLoadText(double tpf) const
     } catch (const ArithError&) {
         return QString();
     }
-}
-
-void PerfFrame::readoutsAtOperatingPoint()
-{
-    lbPlotTpf_->setText(lbActual_->text());
-    lbPlotConv_->setText(lbConv_->text());
-    lbPlotTons_->setText(unitLoadText(G.CurCase.ActTpf));
 }
 
 void PerfFrame::refreshPlot()
@@ -591,33 +568,9 @@ void PerfFrame::drawPlot(QPainter& p, const QRect& page, double pagePerTwip)
     }
 }
 
-void PerfFrame::plotMouseMove(double x, double y)
-{
-    if (!cursorReadout_) {
-        cursorReadout_ = true;
-        showCoordMode();
-    }
-    const PlotMapping m = plotMapping();
-    if (!m.valid() || m.width() <= 0 || m.height() <= 0)
-        return;
-    const double q = m.yAt(y);
-    try {
-        lbPlotConv_->setText(qs(FormatMetric(m.xAt(x), 5)));
-        lbPlotTpf_->setText(qs(FormatMetric(q, 2)));
-    } catch (const ArithError&) {
-        return;
-    }
-    lbPlotTons_->setText(unitLoadText(q));
-}
+void PerfFrame::plotMouseMove(double x, double y) { readouts_->followMouse(plotMapping(), x, y); }
 
-void PerfFrame::plotMouseOff()
-{
-    if (!cursorReadout_)
-        return;
-    cursorReadout_ = false;
-    showCoordMode();
-    readoutsAtOperatingPoint();
-}
+void PerfFrame::plotMouseOff() { readouts_->mouseOff(G.CurCase.ActTpf); }
 
 void PerfFrame::accept()
 {

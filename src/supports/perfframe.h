@@ -22,6 +22,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,7 @@ class QShowEvent;
 namespace vesk {
 
 class NumBox;
+class PlotReadouts;
 class WarningList;
 
 // What a support type tells the frame about its dialog.
@@ -162,8 +164,6 @@ private:
     void optionClick(bool second);
     void spacingFocus();
     void boxEntered(NumBox* box);
-    void showCoordMode();
-    void readoutsAtOperatingPoint();
     void refreshPlot();
     // The operating point's unit load from a load density; empty without a design.
     QString unitLoadText(double tpf) const;
@@ -172,7 +172,6 @@ private:
     bool selectMode_ = false;
     bool activated_ = false;
     bool designed_ = false;
-    bool cursorReadout_ = false;
     bool plotBlank_ = false;
     double xmax_ = 0, ymax_ = 0;
 
@@ -213,10 +212,7 @@ private:
     QGroupBox* frame2_ = nullptr;
     QWidget* pic_ = nullptr;
     QLabel* lbCheck_ = nullptr;
-    QLabel* lbCoord_ = nullptr;
-    QLabel* lbPlotConv_ = nullptr;
-    QLabel* lbPlotTpf_ = nullptr;
-    QLabel* lbPlotTons_ = nullptr;
+    std::unique_ptr<PlotReadouts> readouts_;
     QLabel* lbXAxMax_ = nullptr;
     QLabel* lbYAxMax_ = nullptr;
 
