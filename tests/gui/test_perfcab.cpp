@@ -1,7 +1,8 @@
 // The cable-bolt performance dialog: the worked example shown and committed,
 // the focus of the cables and mat-length boxes choosing their options, "&Ok"
 // after a refused box committing nothing, the guard that keeps the results,
-// and the warnings list blinking or showing "None".
+// the warnings list blinking or showing "None", and the safety factor's reset
+// outliving "&Cancel".
 #include "cablebolts/perfcab.h"
 #include "files/datafiles.h"
 #include "files/defaults.h"
@@ -182,13 +183,23 @@ TEST_F(PerfCabTest, OkAfterARefusedBoxCommitsNothing)
     EXPECT_EQ(G.Cases[1], stored);
 }
 
-TEST_F(PerfCabTest, TheSupportListOpensItForACableBolt)
+TEST_F(PerfCabTest, TheSupportListOpensItAndCancelKeepsOnlyTheSafetyFactorReset)
 {
+    // A design safety factor of 1 becomes 1.25 with its notice; "&Cancel"
+    // keeps that and stores nothing of the support.
+    G.DesignCrit.CabSF = 1;
+    const CaseRec stored = G.Cases[1];
     AnswerNextModal([](QWidget* d) {
         EXPECT_EQ(d->objectName(), "PerfCab");
+        ASSERT_TRUE(QTest::qWaitFor([d] { return !d->findChild<QLabel*>("LbRows")->text().isEmpty(); }));
+        EXPECT_EQ(d->findChild<QLabel*>("LbYield")->text(), "1.25");
         EXPECT_TRUE(ClickButton(d, "Cancel"));
     });
     EXPECT_TRUE(ShowPerformanceDialog(G.CaseType[1], nullptr));
+    EXPECT_EQ(messages(), QStringList{"Attention: Design safety factor reset"});
+    EXPECT_FLOAT_EQ(G.DesignCrit.CabSF, 1.25f);
+    EXPECT_EQ(G.Cases[1], stored);
+    EXPECT_EQ(G.ChangeCount, 0);
 }
 
 }  // namespace
