@@ -411,21 +411,28 @@ bool PerfCab::calculate()
     if (calculating_)
         return false;  // a message of the calculation is up
     calculating_ = true;
-    const CabOutcome o = CalcPerfCab(inputs());
-    if (o.safetyFactorReset)
-        lbYield_->setText(qs(FormatNum(G.DesignCrit.CabSF)));
-    if (o.preloadReset)
-        txPreload_->put("0", 0);
-    if (o.matShown)
-        PutMetric(txMatLen_, *o.matShown, 11);
-    for (const CabMessage& m : o.messages)
-        MsgBox(qs(m.text), vbOKOnly, qs(m.title));
-    if (o.complete())
-        showResults(o);
-    else
-        refreshPlot();
+    bool complete = false;
+    try {
+        const CabOutcome o = CalcPerfCab(inputs());
+        if (o.safetyFactorReset)
+            lbYield_->setText(qs(FormatNum(G.DesignCrit.CabSF)));
+        if (o.preloadReset)
+            txPreload_->put("0", 0);
+        if (o.matShown)
+            PutMetric(txMatLen_, *o.matShown, 11);
+        for (const CabMessage& m : o.messages)
+            MsgBox(qs(m.text), vbOKOnly, qs(m.title));
+        if (o.complete())
+            showResults(o);
+        else
+            refreshPlot();
+        complete = o.complete();
+    } catch (const std::exception& e) {
+        // A value that cannot be shown: the calculation does not count.
+        MsgBox(qs(e.what()), vbOKOnly, "Error");
+    }
     calculating_ = false;
-    return o.complete();
+    return complete;
 }
 
 void PerfCab::showResults(const CabOutcome& o)

@@ -65,7 +65,6 @@ private:
     void buildCriteriaFrame();
     void buildResultFrames();
     void buildPlotFrame();
-    void setUnitLabels();
     void load();
     void connectBox(NumBox* box);
 
