@@ -1,5 +1,6 @@
 #include "shell/supportdialogs.h"
 
+#include "costs/matcab.h"
 #include "costs/matcrete.h"
 #include "costs/matcrib.h"
 #include "costs/matlink.h"
@@ -58,6 +59,10 @@ void installProgramDialogs(DialogTable& t)
     };
     t.cost[SupportFamily::FileDefined] = [](QWidget* p) {
         MatLink d(p);
+        d.exec();
+    };
+    t.cost[SupportFamily::CableBolt] = [](QWidget* p) {
+        MatCab d(p);
         d.exec();
     };
 }
