@@ -48,7 +48,7 @@ struct CostFrameSpec {
     int helpContext;
     bool plainLabourRate = false;  // the labour rate shown without a pattern
     // The support's model comes in sizes: the dialog works on element
-    // SizeIdx + 1, and its caption (the spec's caption ending in " - ")
+    // SizeIdx + 1, and its caption (the one given, ending in " - ")
     // names the support type.
     bool modelSizes = false;
 };
