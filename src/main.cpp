@@ -1,5 +1,6 @@
 #include "cablebolts/cablecriteria.h"
 #include "cablebolts/perfcab.h"
+#include "costs/matcab.h"
 #include "costs/matcrete.h"
 #include "costs/matcrib.h"
 #include "costs/matlink.h"
@@ -67,8 +68,9 @@ int main(int argc, char** argv)
     // the first file-defined standing type of the program's folder, its models
     // read from there), concrete3 to concrete6 (the concrete crib dialog, the
     // digit the type), perflink (over the same type as dsgnlink), matcrib
-    // (the costs of a wood crib) or perfcab (the first cable-bolt type of the
-    // program's folder, its sizes read from there). The
+    // (the costs of a wood crib), perfcab (the first cable-bolt type of the
+    // program's folder, its sizes read from there) or matcab (the costs of
+    // that cable-bolt type). The
     // criteria windows open over the built-in criteria; the support windows
     // over the built-in defaults, with a support made from its template as the
     // current support (a timber post for woodform, headfoot and perfpost).
@@ -80,7 +82,7 @@ int main(int argc, char** argv)
                             "Open only this window: disclaimer, cost, instruct, main, about, criteria, maxyield, "
                             "cablecriteria, formmine0 to formmine3, edcurves, edpoints, woodform, headfoot, "
                             "perfpost, perfcrib, dsgncrib, dsgnlink, concrete3 to concrete6, perflink, matcrib, matpost, "
-                            "matcrete3 to matcrete6, matlink or perfcab.",
+                            "matcrete3 to matcrete6, matlink, perfcab or matcab.",
                             "window");
     parser.addOption(show);
     parser.process(app);
@@ -165,7 +167,7 @@ int main(int argc, char** argv)
         }
         showFirst(new vesk::PerfCab);
     } else if (window == "perfcrib" || window == "matcrib" || window == "dsgncrib" || window == "dsgnlink" ||
-               window == "perflink" || window == "matlink" ||
+               window == "perflink" || window == "matlink" || window == "matcab" ||
                (window.size() == 9 && (window.startsWith("concrete") || window.startsWith("matcrete")) &&
                 window[8] >= '3' && window[8] <= '6')) {
         vesk::SetBuiltInDefaults();
@@ -177,18 +179,20 @@ int main(int argc, char** argv)
             vesk::SetBuiltInTypes();
             const auto type = static_cast<int16_t>(window[8].digitValue());
             vesk::AppendSupport(type, vesk::G.SupTypeName[static_cast<std::size_t>(type)]);
-        } else if (window != "dsgnlink" && window != "perflink" && window != "matlink") {
+        } else if (window != "dsgnlink" && window != "perflink" && window != "matlink" && window != "matcab") {
             vesk::SetBuiltInTypes();
             vesk::AppendSupport(1, "Wood crib");
         } else {
             vesk::ReadConfig();
+            const bool cable = window == "matcab";
             int16_t type = 0;
             for (int16_t t = 7; t <= vesk::G.NumTypes && type == 0; ++t)
-                if (vesk::G.TypeCat[static_cast<std::size_t>(t)] != vesk::kCableBoltCategory)
+                if ((vesk::G.TypeCat[static_cast<std::size_t>(t)] == vesk::kCableBoltCategory) == cable)
                     type = t;
             if (type == 0 || vesk::AppendSupport(type, vesk::G.SupTypeName[static_cast<std::size_t>(type)]) == 0 ||
                 !vesk::LoadModelFile(type)) {
-                std::fprintf(stderr, "vesk: no file-defined standing type in the program's folder\n");
+                std::fprintf(stderr, cable ? "vesk: no cable-bolt type in the program's folder\n"
+                                           : "vesk: no file-defined standing type in the program's folder\n");
                 return 1;
             }
         }
@@ -208,6 +212,8 @@ int main(int argc, char** argv)
             showFirst(new vesk::MatCrete);
         } else if (window == "matlink") {
             showFirst(new vesk::MatLink);
+        } else if (window == "matcab") {
+            showFirst(new vesk::MatCab);
         } else {
             showFirst(new vesk::Concrete);
         }

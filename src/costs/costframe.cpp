@@ -32,7 +32,6 @@ namespace {
 
 constexpr const char* kInputErrorTitle = "Input error";
 constexpr const char* kSupport = "/support";
-constexpr int kPerFootCode = 20;  // $/ft | $/m: per ft to per metre
 
 constexpr const char* kCostNote =
     "The default cost estimates are generalized costs adjusted for different mining heights\r\n"
@@ -166,6 +165,35 @@ QLabel* CostFrame::caption(const QString& controlName) const
 {
     auto it = captions_.find(controlName);
     return it == captions_.end() ? nullptr : it->second;
+}
+
+void CostFrame::setRows(QGridLayout* grid, const std::vector<QWidget*>& controls)
+{
+    while (QLayoutItem* item = grid->takeAt(0)) {
+        if (QWidget* w = item->widget())
+            w->hide();
+        delete item;
+    }
+    int row = 0;
+    for (QWidget* w : controls) {
+        if (QLabel* label = caption(w->objectName())) {
+            grid->addWidget(label, row, 0);
+            label->show();
+        }
+        grid->addWidget(w, row++, 1);
+        w->show();
+    }
+}
+
+QGridLayout* CostFrame::gridHolding(QWidget* control)
+{
+    QWidget* parent = control->parentWidget();
+    if (!parent)
+        return nullptr;
+    for (QLayout* l : parent->findChildren<QLayout*>())
+        if (auto* grid = qobject_cast<QGridLayout*>(l); grid && grid->indexOf(control) >= 0)
+            return grid;
+    return nullptr;
 }
 
 QPushButton* CostFrame::addReset(QWidget* page, int index)
@@ -416,7 +444,7 @@ void CostFrame::setTabOrderByTabs()
         setTabOrder(order[i - 1], order[i]);
 }
 
-int CostFrame::element() const { return 1; }
+int CostFrame::element() const { return spec_.modelSizes ? std::clamp(G.CurCase.SizeIdx + 1, 0, 20) : 1; }
 
 int CostFrame::timeCode() const { return 0; }
 
@@ -424,13 +452,30 @@ bool CostFrame::weightPerHeight() const { return false; }
 
 void CostFrame::setRecordCaptions() {}
 
-QString CostFrame::windowCaption() const { return spec_.caption; }
+QString CostFrame::windowCaption() const
+{
+    if (!spec_.modelSizes)
+        return spec_.caption;
+    const auto type = static_cast<std::size_t>(std::max<int>(G.CurType, 0));
+    return QString(spec_.caption) + (type < G.SupTypeName.size() ? qs(G.SupTypeName[type]) : "");
+}
 
 void CostFrame::setMemberCaptions() {}
 
 CostRules CostFrame::rules() const { return {}; }
 
 CostReadOrder CostFrame::readOrder() const { return {}; }
+
+void CostFrame::fillMemberGroup(int) {}
+
+void CostFrame::afterRead(const CostReadResult&, const std::vector<MemberCostBox>&) {}
+
+void CostFrame::showMemberResults(const CostResults&) {}
+
+void CostFrame::restoreDefaults(int index)
+{
+    ResetCostDefaults(G.CurCase, G.DefCases[at(G.CurCaseNo)], element(), index, memberTransportFields());
+}
 
 void CostFrame::setUnitCaptions()
 {
@@ -478,8 +523,9 @@ void CostFrame::fillGroup(int tab)
     const CaseRec& c = G.CurCase;
     const auto k = static_cast<std::size_t>(element());
     switch (tab) {
-    case kCostModelsTab:
-        PutValue(txCost_, c.UnitCost[k], FmtVal(c.UnitCost[k], unitCostCode(), "0.00", "0.00"));
+    case kCostModelsTab: {
+        const float unitCost = (c.*readOrder().unitCostField)[k];
+        PutValue(txCost_, unitCost, FmtVal(unitCost, unitCostCode(), "0.00", "0.00"));
         for (auto [box, v] : {std::pair(txFabr_, c.FabrCost[k]), std::pair(txFixCost_, c.FixCost[k]),
                               std::pair(txShip_, c.ShipCost[k]), std::pair(txTripCost_, c.TripCost[k]),
                               std::pair(txLoadCost_, c.LoadCost[k]), std::pair(txUnloadCost_, c.UnloadCost[k])})
@@ -490,6 +536,7 @@ void CostFrame::fillGroup(int tab)
             putMoney(txLabCost_, c.LabCost[k]);
         putPlain(txCrew_, c.Crew[k]);
         break;
+    }
     case kConstructionTab:
         PutMetric(txTime_, c.PieceTime[k], timeCode());
         putPlain(txFixTime_, c.FixTime[k]);
@@ -504,7 +551,7 @@ void CostFrame::fillGroup(int tab)
         break;
     case kWorkTab:
         if (weightPerHeight())
-            PutValue(txWt_, c.UnitWt[k], FormatMetric(ToMetric(c.UnitWt[k], kPerFootCode), unitWeightCode()));
+            PutPerFoot(txWt_, c.UnitWt[k], unitWeightCode());
         else
             PutMetric(txWt_, c.UnitWt[k], unitWeightCode());
         PutValue(txNoPiece_, c.NoFixPiece[k], FormatPattern(c.NoFixPiece[k], "0"));
@@ -514,6 +561,7 @@ void CostFrame::fillGroup(int tab)
     default:
         break;
     }
+    fillMemberGroup(tab);
 }
 
 CommonCostInputs CostFrame::commonInputs() const
@@ -541,9 +589,7 @@ CommonCostInputs CostFrame::commonInputs() const
     in.loadCost = ReadBox(txLoadCost_, 0);
     in.unloadCost = ReadBox(txUnloadCost_, 0);
     in.cars = ReadBox(txCars_, 0);
-    in.unitWt = ReadBox(txWt_, unitWeightCode());
-    if (weightPerHeight() && in.unitWt && !txWt_->remembered())
-        in.unitWt = static_cast<float>(*in.unitWt / ToMetric(1, kPerFootCode));  // per metre to per foot
+    in.unitWt = weightPerHeight() ? ReadPerFoot(txWt_, unitWeightCode()) : ReadBox(txWt_, unitWeightCode());
     in.fixWt = ReadBox(txFixWt_, 9);
     in.secWt = ReadBox(txSecWt_, 9);
     in.noPiece = ReadBox(txNoPiece_, 0);
@@ -556,11 +602,14 @@ bool CostFrame::recompute()
     const CaseRec before = c;
     const int k = element();
     try {
-        lastRead_ = ReadCostInputs(c, k, commonInputs(), memberBoxes(), readOrder());
+        const std::vector<MemberCostBox> boxes = memberBoxes();
+        lastRead_ = ReadCostInputs(c, k, commonInputs(), boxes, readOrder());
         if (lastRead_.ok()) {
             showResults(RunCostPipeline(c, k, quantities(), G.EntryHt, rules()));
+            afterRead(lastRead_, boxes);
             return true;
         }
+        afterRead(lastRead_, boxes);
     } catch (const std::exception&) {
         // A result beyond single precision: nothing is stored or shown, and
         // the inputs are refused as costs.
@@ -603,12 +652,13 @@ void CostFrame::showResults(const CostResults& r)
     putMoney(txCostMat_, c.MatCost);
     putMoney(txCostConstr_, c.ConstrCost);
     putMoney(txCostTrans_, c.TransCost);
+    showMemberResults(r);
 }
 
 void CostFrame::resetDefaults(int index)
 {
     const int tab = kCostModelsTab + index;
-    ResetCostDefaults(G.CurCase, G.DefCases[at(G.CurCaseNo)], element(), index, memberTransportFields());
+    restoreDefaults(index);
     fillGroup(tab);
     recompute();
 }

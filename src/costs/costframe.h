@@ -47,6 +47,10 @@ struct CostFrameSpec {
     const char* caption;  // the window's caption
     int helpContext;
     bool plainLabourRate = false;  // the labour rate shown without a pattern
+    // The support's model comes in sizes: the dialog works on element
+    // SizeIdx + 1, and its caption (the one given, ending in " - ")
+    // names the support type.
+    bool modelSizes = false;
 };
 
 class CostFrame : public QDialog {
@@ -95,8 +99,10 @@ protected:
     virtual void setMemberCaptions();
     // Captions that follow the record, set when the boxes are filled.
     virtual void setRecordCaptions();
-    // The family's transport-volume boxes and labels from CurCase.
+    // The family's transport-volume boxes and labels from CurCase, and its
+    // boxes of another tab (after the frame's boxes of that tab).
     virtual void fillMemberBoxes() = 0;
+    virtual void fillMemberGroup(int tab);
     // Its transport-volume boxes as read, in reading order, and the fields
     // that the "Transport" reset restores besides the frame's.
     virtual std::vector<MemberCostBox> memberBoxes() const = 0;
@@ -106,6 +112,16 @@ protected:
     // Its own rules for some pipeline steps, and how it reads.
     virtual CostRules rules() const;
     virtual CostReadOrder readOrder() const;
+    // After a reading of the boxes that stopped at a bad box, or one whose
+    // results are shown, with the family's boxes as they were read.
+    virtual void afterRead(const CostReadResult& read, const std::vector<MemberCostBox>& boxes);
+    // Shows what the family shows of the pipeline's results besides the
+    // frame's.
+    virtual void showMemberResults(const CostResults& r);
+    // Restores the inputs of "Reset defaults" with index 0 to 3 in CurCase
+    // from the support's default record (the frame's groups, the family's
+    // transport-volume fields with the "Transport" tab).
+    virtual void restoreDefaults(int index);
 
     // The frame "Support transport volume": a caption in column 0, the box
     // or label in column 1. The frame's volume label goes under the rows
@@ -122,6 +138,12 @@ protected:
     QGridLayout* frameRow(QGridLayout* grid, const char* name, const char* title);
     // The caption label of a box or label of the frame or the family.
     QLabel* caption(const QString& controlName) const;
+    // Lays a grid of rows out again: the controls in this order, each in
+    // column 1 with its caption in column 0. Controls of the grid not listed
+    // are taken out of it (and hidden).
+    void setRows(QGridLayout* grid, const std::vector<QWidget*>& controls);
+    // The grid that holds a control.
+    static QGridLayout* gridHolding(QWidget* control);
     // Enter in a family's box and leaving it recompute.
     void connectBox(NumBox* box);
     // Puts the note on cost estimates on "Cost Models" (LbNote) and, in a

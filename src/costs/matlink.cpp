@@ -11,8 +11,6 @@
 #include <QGridLayout>
 #include <QLabel>
 
-#include <algorithm>
-
 namespace vesk {
 
 namespace {
@@ -31,7 +29,10 @@ constexpr int kPerHeight = 1;
 }  // namespace
 
 MatLink::MatLink(QWidget* parent)
-    : CostFrame(parent, {"MatLink", "Costs and Material Handling - ", kHelpContext})
+    : CostFrame(parent, {.name = "MatLink",
+                          .caption = "Costs and Material Handling - ",
+                          .helpContext = kHelpContext,
+                          .modelSizes = true})
 {
     QGridLayout* grid = volumeGrid();
     QGridLayout* primary = frameRow(grid, "FramePrimary", "Primary support materials");
@@ -53,8 +54,6 @@ MatLink::MatLink(QWidget* parent)
     addCostNote();
 }
 
-int MatLink::element() const { return std::clamp(G.CurCase.SizeIdx + 1, 0, 20); }
-
 int MatLink::unitCostCode() const
 {
     switch (G.CurCase.CostBasis[static_cast<std::size_t>(element())]) {
@@ -73,12 +72,6 @@ int MatLink::timeCode() const
 }
 
 bool MatLink::weightPerHeight() const { return G.CurCase.WtBasis[static_cast<std::size_t>(element())] == kPerHeight; }
-
-QString MatLink::windowCaption() const
-{
-    const auto type = static_cast<std::size_t>(std::max<int>(G.CurType, 0));
-    return QString("Costs and Material Handling - ") + (type < G.SupTypeName.size() ? qs(G.SupTypeName[type]) : "");
-}
 
 void MatLink::setMemberCaptions()
 {

@@ -20,12 +20,10 @@ public:
     explicit MatLink(QWidget* parent = nullptr);
 
 protected:
-    int element() const override;
     int unitCostCode() const override;
     int unitWeightCode() const override;
     int timeCode() const override;
     bool weightPerHeight() const override;
-    QString windowCaption() const override;
     void setMemberCaptions() override;
     void setRecordCaptions() override;
     void fillMemberBoxes() override;

@@ -32,6 +32,26 @@ std::optional<float> ReadBox(const NumBox* box, int code)
     return ReadShown(box->text(), code);
 }
 
+namespace {
+constexpr int kPerFootCode = 20;  // per ft | per m
+}  // namespace
+
+void PutPerFoot(NumBox* box, double v, int code) { PutValue(box, v, FormatMetric(ToMetric(v, kPerFootCode), code)); }
+
+std::optional<float> ReadPerFoot(const NumBox* box, int code)
+{
+    if (auto v = box->remembered())
+        return static_cast<float>(*v);
+    const std::optional<float> v = ReadShown(box->text(), code);
+    if (!v)
+        return std::nullopt;
+    try {
+        return CSng(*v / static_cast<double>(ToMetric(1, kPerFootCode)));
+    } catch (const ArithError&) {
+        return std::nullopt;
+    }
+}
+
 std::optional<int16_t> ReadCount(const NumBox* box)
 {
     if (auto v = box->remembered())

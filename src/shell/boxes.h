@@ -31,6 +31,12 @@ std::optional<float> ReadShown(const QString& text, int code);
 // number or the value does not fit in single precision.
 std::optional<float> ReadBox(const NumBox* box, int code);
 
+// A quantity per ft shown per foot or per metre: the box shows
+// FormatMetric(ToMetric(v, 20), code) and remembers v; typed text is read by
+// the code and converted from per metre to per ft.
+void PutPerFoot(NumBox* box, double v, int code);
+std::optional<float> ReadPerFoot(const NumBox* box, int code);
+
 // A 16-bit whole-number box: the typed value rounded half to even; nullopt
 // when it is not a number or beyond the range of the field.
 std::optional<int16_t> ReadCount(const NumBox* box);

@@ -1,6 +1,7 @@
 #include "shell/supportdialogs.h"
 
 #include "cablebolts/perfcab.h"
+#include "costs/matcab.h"
 #include "costs/matcrete.h"
 #include "costs/matcrib.h"
 #include "costs/matlink.h"
@@ -63,6 +64,10 @@ void installProgramDialogs(DialogTable& t)
     };
     t.performance[SupportFamily::CableBolt] = [](QWidget* p) {
         PerfCab d(p);
+        d.exec();
+    };
+    t.cost[SupportFamily::CableBolt] = [](QWidget* p) {
+        MatCab d(p);
         d.exec();
     };
 }

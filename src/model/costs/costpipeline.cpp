@@ -111,9 +111,11 @@ public:
 
     bool member(const MemberCostBox& b)
     {
-        if (b.count)
-            return count(b.name, b.value, b.count);
-        return !b.field || amount(b.name, b.value, b.field, b.anySign);
+        const bool good = b.count ? count(b.name, b.value, b.count)
+                                  : !b.field || amount(b.name, b.value, b.field, b.anySign);
+        if (good)
+            ++result.membersRead;
+        return good;
     }
 
 private:
@@ -154,33 +156,45 @@ CostReadResult ReadCostInputs(CaseRec& c, int k, const CommonCostInputs& in, con
     BoxReader rd(c, k);
     auto fabr = [&] { return rd.amount("TxFabr", in.fabr, &CaseRec::FabrCost); };
     auto fixCost = [&] { return rd.amount("TxFixCost", in.fixCost, &CaseRec::FixCost); };
-    auto members = [&] {
+    auto members = [&](CostPlace place) {
         for (const MemberCostBox& b : member)
-            if (!rd.member(b))
+            if (b.place == place && !rd.member(b))
                 return false;
         return true;
+    };
+    auto fixedParts = [&] {
+        return order.noFixedParts ||
+               (rd.amount("TxFixWt", in.fixWt, &CaseRec::FixWt) && rd.amount("TxSecWt", in.secWt, &CaseRec::SecWt) &&
+                rd.fixedPieces(in.noPiece));
     };
 
     static_cast<void>(
         rd.in(CostGroup::Cost) && rd.typed("TxCostMat", in.userMat, &CaseRec::UserMatCost) &&
         rd.typed("TxCostConstr", in.userConstr, &CaseRec::UserConstrCost) &&
         rd.typed("TxCostTrans", in.userTrans, &CaseRec::UserTransCost) &&
-        rd.amount("TxCost", in.unitCost, &CaseRec::UnitCost) &&
+        rd.amount("TxCost", in.unitCost, order.unitCostField) && members(CostPlace::AfterUnitCost) &&
         (order.fixCostBeforeFabr ? fixCost() && fabr() : fabr() && fixCost()) &&
         rd.amount("TxShip", in.ship, &CaseRec::ShipCost) && rd.amount("TxLabCost", in.labCost, &CaseRec::LabCost) &&
         rd.crew(in.crew) && (!order.transportCostsInCost || transportCosts(rd, in)) &&
 
-        rd.in(CostGroup::Time) && rd.amount("TxTime", in.time, &CaseRec::PieceTime) &&
+        rd.in(CostGroup::Time) && rd.amount("TxTime", in.time, &CaseRec::PieceTime) && members(CostPlace::AfterTime) &&
         rd.amount("TxFixTime", in.fixTime, &CaseRec::FixTime) && rd.amount("TxShift", in.shift, &CaseRec::ShiftHrs) &&
 
-        rd.in(CostGroup::Transport) && members() && rd.amount("TxWid", in.carWid, &CaseRec::CarWid) &&
+        rd.in(CostGroup::Transport) && members(CostPlace::Transport) && rd.amount("TxWid", in.carWid, &CaseRec::CarWid) &&
         rd.amount("TxLen", in.carLen, &CaseRec::CarLen) && rd.amount("TxHt", in.carHt, &CaseRec::CarHt) &&
         (order.transportCostsInCost || transportCosts(rd, in)) && rd.count("TxCars", in.cars, &CaseRec::CarsPerTrip) &&
 
-        rd.in(CostGroup::Work) && rd.amount("TxWt", in.unitWt, &CaseRec::UnitWt) &&
-        rd.amount("TxFixWt", in.fixWt, &CaseRec::FixWt) && rd.amount("TxSecWt", in.secWt, &CaseRec::SecWt) &&
-        rd.fixedPieces(in.noPiece));
+        rd.in(CostGroup::Work) && rd.amount("TxWt", in.unitWt, &CaseRec::UnitWt) && members(CostPlace::AfterUnitWt) &&
+        fixedParts());
     return rd.result;
+}
+
+bool MemberBoxTaken(const CostReadResult& read, const std::vector<MemberCostBox>& boxes, std::string_view name)
+{
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        if (boxes[i].name == name)
+            return static_cast<int>(i) < read.membersRead;
+    return false;
 }
 
 CostResults RunCostPipeline(CaseRec& c, int k, const CostQuantities& q, float entryHt, const CostRules& rules)
@@ -213,9 +227,10 @@ CostResults RunCostPipeline(CaseRec& c, int k, const CostQuantities& q, float en
     const float pieceWt = CSng(rules.pieceWeight ? rules.pieceWeight(c, k, q) : q.quantity * c.UnitWt[k]);
     const double primaryWt =
         rules.primaryWeight ? rules.primaryWeight(c, k, q) : q.pieces * pieceWt + c.FixWt[k];
-    r.totalWt = primaryWt + c.SecWt[k];
+    const double secondaryWt = rules.secondaryWeight ? rules.secondaryWeight(c, k) : c.SecWt[k];
+    r.totalWt = primaryWt + secondaryWt;
     const float work = CSng(rules.work ? rules.work(c, k, q, entryHt)
-                                       : (H / 24 + 0.5) * primaryWt + (H / 12 - 1) * c.SecWt[k]);
+                                       : (H / 24 + 0.5) * primaryWt + (H / 12 - 1) * secondaryWt);
 
     // Installation time and rate.
     float instTime =

@@ -17,6 +17,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vesk {
@@ -44,34 +45,49 @@ struct CommonCostInputs {
 // shows, and what a box whose text was not changed reads as.
 CommonCostInputs StoredCostInputs(const CaseRec& c, int k);
 
-// One of a member's own transport-volume boxes, read first in group
-// "Transport" in the order given: its value goes into the field's element.
-// A box with `count` set instead of `field` is a whole-number box: the
-// largest whole number not above its value must be at least 1 and at most
-// 32,767, and goes into that 16-bit field.
+// Where the reader takes a member's own box: right after the unit cost
+// (group "Cost"), right after the construction time (group "Time"), first in
+// group "Transport", or right after the unit weight (group "Work").
+enum class CostPlace { AfterUnitCost, AfterTime, Transport, AfterUnitWt };
+
+// One of a member's own boxes (most of them transport-volume boxes), read at
+// its place in the order given: its value goes into the field's element. A
+// box with `count` set instead of `field` is a whole-number box: the largest
+// whole number not above its value must be at least 1 and at most 32,767,
+// and goes into that 16-bit field. The boxes of a member are listed in
+// reading order, their places in the order above.
 struct MemberCostBox {
     CostValue value;
     SizeF CaseRec::*field = nullptr;
     bool anySign = false;  // otherwise at least 0
     const char* name = "";  // the box's name, reported when it is the bad box
     SizeI CaseRec::*count = nullptr;
+    CostPlace place = CostPlace::Transport;
 };
 
 // How a member departs from the frame's reading order.
 struct CostReadOrder {
     bool fixCostBeforeFabr = false;     // the concrete supports read the fixed cost first
     bool transportCostsInCost = false;  // cable bolts: trip, loading and unloading costs in group "Cost"
+    bool noFixedParts = false;          // cable bolts: no fixed weight, secondary weight or fixed pieces
+    SizeF CaseRec::*unitCostField = &CaseRec::UnitCost;  // where the unit cost box goes
 };
 
 struct CostReadResult {
     CostGroup bad = CostGroup::None;  // the group of the first bad box
     std::string box;                  // that box's name ("TxCrew"), so the window can show its tab
+    int membersRead = 0;              // how many of the member's boxes were taken, in their order
     bool ok() const { return bad == CostGroup::None; }
     std::string message() const;      // "Error in <group> tab."
 };
 
-// Reads the boxes into element k of the record, in the frame's order, up to
-// the first bad one (what was read before it stays stored). The check boxes
+// Whether the member's box of that name was taken by the reading that gave
+// `read` from `boxes` (false for a box not in the list).
+bool MemberBoxTaken(const CostReadResult& read, const std::vector<MemberCostBox>& boxes, std::string_view name);
+
+// Reads the boxes into element k of the record, in the frame's order with
+// the member's boxes at their places, up to the first bad one (what was read
+// before it stays stored). The check boxes
 // come first and set or clear the bits of CostFlags; a typed cost is read
 // only while its stored value is not negative. Whole-number boxes (crew,
 // cars per trip, fixed pieces, a member's count boxes) whose stored value
@@ -93,6 +109,7 @@ struct CostRules {
     std::function<double(const CaseRec&, int k, const CostQuantities&)> totalPieces;
     std::function<double(const CaseRec&, int k, const CostQuantities&)> pieceWeight;
     std::function<double(const CaseRec&, int k, const CostQuantities&)> primaryWeight;
+    std::function<double(const CaseRec&, int k)> secondaryWeight;
     std::function<double(const CaseRec&, int k, const CostQuantities&, float entryHt)> work;
     std::function<double(const CaseRec&, int k, const CostQuantities&)> installTime;
     std::function<double(const CaseRec&, int k, const CostQuantities&)> materialsCost;
@@ -120,7 +137,9 @@ struct CostResults {
 // The rules, where given, replace these steps (the frame's guards still
 // apply to their results): totalPieces gives TotPieces; pieceWeight gives
 // PieceWt; primaryWeight the weight lifted with the support, fixed weight
-// included (secondary weight excluded); work gives TotWork; installTime the
+// included (secondary weight excluded); secondaryWeight the weight added to
+// it in the total and lifted the entry height less a foot (SecWt); work gives
+// TotWork; installTime the
 // time before its guard (0 or less becomes 1 min); materialsCost the whole
 // model materials cost, shipping included; supportsPerCar the count before
 // its guard (below 1 becomes 1); transportCost the model transport cost.
@@ -130,7 +149,8 @@ CostResults RunCostPipeline(CaseRec& c, int k, const CostQuantities& q, float en
 
 // The inputs that a tab's "Reset defaults" (0 Cost Models, 1 Construction,
 // 2 Transport, 3 Work) restores from the default record, with the member's
-// own transport-volume fields for tab 2.
+// own transport-volume fields for tab 2. (Cable bolts restore lists of
+// their own.)
 void ResetCostDefaults(CaseRec& c, const CaseRec& def, int k, int tab,
                        const std::vector<SizeF CaseRec::*>& memberTransportFields = {});
 
