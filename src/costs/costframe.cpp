@@ -80,10 +80,10 @@ void collectFocusChain(QLayout* layout, QList<QWidget*>& out)
 
 }  // namespace
 
-CostFrame::CostFrame(QWidget* parent, const CostFrameSpec& spec) : QDialog(parent), spec_(spec)
+CostFrame::CostFrame(QWidget* parent, const CostDialogInfo& info) : QDialog(parent), info_(info)
 {
-    setObjectName(spec.name);
-    setWindowTitle(spec.caption);
+    setObjectName(info.name);
+    setWindowTitle(info.caption);
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("SSTab1");
     // Clicking a tab takes the focus first, so that the box being left
@@ -98,7 +98,7 @@ CostFrame::CostFrame(QWidget* parent, const CostFrameSpec& spec) : QDialog(paren
 
     lbSelExit_ = MakeLabel(this, "LbSelExit", "Select Summary tab to exit");
     comHelp_ = MakeButton(this, "ComHelp", "&Help");
-    const int help = spec.helpContext;
+    const int help = info.helpContext;
     connect(comHelp_, &QPushButton::clicked, this, [help] { ShowHelp(help); });
     InstallHelpKey(this, help);
 
@@ -444,7 +444,7 @@ void CostFrame::setTabOrderByTabs()
         setTabOrder(order[i - 1], order[i]);
 }
 
-int CostFrame::element() const { return spec_.modelSizes ? std::clamp(G.CurCase.SizeIdx + 1, 0, 20) : 1; }
+int CostFrame::element() const { return info_.modelSizes ? std::clamp(G.CurCase.SizeIdx + 1, 0, 20) : 1; }
 
 int CostFrame::timeCode() const { return 0; }
 
@@ -454,10 +454,10 @@ void CostFrame::setRecordCaptions() {}
 
 QString CostFrame::windowCaption() const
 {
-    if (!spec_.modelSizes)
-        return spec_.caption;
+    if (!info_.modelSizes)
+        return info_.caption;
     const auto type = static_cast<std::size_t>(std::max<int>(G.CurType, 0));
-    return QString(spec_.caption) + (type < G.SupTypeName.size() ? qs(G.SupTypeName[type]) : "");
+    return QString(info_.caption) + (type < G.SupTypeName.size() ? qs(G.SupTypeName[type]) : "");
 }
 
 void CostFrame::setMemberCaptions() {}
@@ -530,7 +530,7 @@ void CostFrame::fillGroup(int tab)
                               std::pair(txShip_, c.ShipCost[k]), std::pair(txTripCost_, c.TripCost[k]),
                               std::pair(txLoadCost_, c.LoadCost[k]), std::pair(txUnloadCost_, c.UnloadCost[k])})
             putMoney(box, v);
-        if (spec_.plainLabourRate)
+        if (info_.plainLabourRate)
             putPlain(txLabCost_, c.LabCost[k]);
         else
             putMoney(txLabCost_, c.LabCost[k]);

@@ -42,7 +42,7 @@ class NumBox;
 enum CostTab : int { kSummaryTab, kCostsTab, kCostModelsTab, kConstructionTab, kTransportTab, kWorkTab };
 
 // What a family tells the frame about its dialog.
-struct CostFrameSpec {
+struct CostDialogInfo {
     const char* name;     // the window's name, "MatCrib"
     const char* caption;  // the window's caption
     int helpContext;
@@ -72,7 +72,7 @@ public slots:
     void accept() override;
 
 protected:
-    CostFrame(QWidget* parent, const CostFrameSpec& spec);
+    CostFrame(QWidget* parent, const CostDialogInfo& info);
 
     void showEvent(QShowEvent* event) override;
 
@@ -91,7 +91,7 @@ protected:
     // metre in metric units).
     virtual int timeCode() const;
     virtual bool weightPerHeight() const;
-    // The window's caption at each activation: the spec's unless the family
+    // The window's caption at each activation: the given one unless the family
     // says otherwise.
     virtual QString windowCaption() const;
     // Captions of the family's own labels, and frame captions that it words
@@ -180,7 +180,7 @@ private:
     void typedCostDone(NumBox* box, MouseUpCheckBox* model, bool entered);
     void queueActivate();
 
-    CostFrameSpec spec_;
+    CostDialogInfo info_;
     bool activated_ = false;
     bool costTyped_ = false;        // a typed-cost box changed since one of them got the focus
     NumBox* focusBox_ = nullptr;    // the box that has the focus and has not been left yet

@@ -62,10 +62,10 @@ QGroupBox* makeFrame(QWidget* parent, const char* name, const char* title)
 
 }  // namespace
 
-PerfFrame::PerfFrame(QWidget* parent, const PerfFrameSpec& spec)
-    : QDialog(parent), spec_(spec), selectMode_(G.SelectMode != 0)
+PerfFrame::PerfFrame(QWidget* parent, const PerfDialogInfo& info)
+    : QDialog(parent), info_(info), selectMode_(G.SelectMode != 0)
 {
-    setObjectName(spec.name);
+    setObjectName(info.name);
     buildSpecFrame();
     buildLayoutFrame();
     buildCriteriaFrame();
@@ -73,11 +73,11 @@ PerfFrame::PerfFrame(QWidget* parent, const PerfFrameSpec& spec)
     buildPlotFrame();
 
     comDone_ = MakeButton(this, "ComDone", "&Ok");
-    comCancel_ = MakeButton(this, spec.cancelName, "&Cancel");
+    comCancel_ = MakeButton(this, info.cancelName, "&Cancel");
     comHelp_ = MakeButton(this, "ComHelp", "&Help");
     connect(comDone_, &QPushButton::clicked, this, &PerfFrame::accept);
     connect(comCancel_, &QPushButton::clicked, this, &PerfFrame::reject);
-    const int help = spec.helpContext;
+    const int help = info.helpContext;
     connect(comHelp_, &QPushButton::clicked, this, [help] { ShowHelp(help); });
     InstallHelpKey(this, help);
 
@@ -248,8 +248,8 @@ void PerfFrame::load()
     for (QWidget* w : std::initializer_list<QWidget*>{frameLayout_, frame4_, frame5_, frame3_, frame6_, frame2_,
                                                        comArea_, lbArea_})
         w->setVisible(!selectMode_);
-    setWindowTitle(selectMode_ ? spec_.specificationsTitle : spec_.performanceTitle);
-    setTabOrderFromSpec();
+    setWindowTitle(selectMode_ ? info_.specificationsTitle : info_.performanceTitle);
+    setTabOrderInputsFirst();
     if (selectMode_)
         layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -274,7 +274,7 @@ void PerfFrame::load()
     listWarn_->clearSteady();
 }
 
-void PerfFrame::setTabOrderFromSpec()
+void PerfFrame::setTabOrderInputsFirst()
 {
     // The type's inputs row by row, then the frame's controls.
     QList<QWidget*> order;
@@ -305,7 +305,7 @@ void PerfFrame::showCriteria()
         return;
     }
     lbAtype_->setText(k.Timing == 0 ? "Independent" : "Concurrent");
-    lbYieldReq_->setText(UnitCaption(spec_.securityCaption, 5));
+    lbYieldReq_->setText(UnitCaption(info_.securityCaption, 5));
     // Shown as the timing gives it, before it is held at 0.
     const double conv = k.Timing == 0 ? static_cast<double>(G.DesignConv) + k.UncontrolledConv
                                       : static_cast<double>(G.DesignConv) - k.UncontrolledConv;
@@ -389,7 +389,7 @@ LayoutInputs PerfFrame::layoutInputs() const
     l.staggered = chkStag_->isChecked();
     if (!selectMode_) {
         l.spacing = ReadBox(textSpacing_, 6);
-        l.rows = spec_.rowsRoundedDown ? RowsRoundedDown(ReadBox(textRows_, 0)) : RowsFromText(ss(textRows_->text()));
+        l.rows = info_.rowsRoundedDown ? RowsRoundedDown(ReadBox(textRows_, 0)) : RowsFromText(ss(textRows_->text()));
     }
     return l;
 }

@@ -5,7 +5,7 @@
 // plot with its mouse read-outs.
 //
 // A dialog of one support type derives from it, puts its inputs into the
-// specification frame, and implements fillBoxes() and recompute(). The frame
+// "Support Specifications" frame, and implements fillBoxes() and recompute(). The frame
 // copies Cases(CurCaseNo) into CurCase when it is made; "&Ok" copies CurCase
 // back and adds 1 to ChangeCount, "&Cancel" (Escape, the close box) does
 // neither. Each time the dialog becomes active (when first shown, and after
@@ -43,7 +43,7 @@ class PlotReadouts;
 class WarningList;
 
 // What a support type tells the frame about its dialog.
-struct PerfFrameSpec {
+struct PerfDialogInfo {
     const char* name;                 // the window's name, "PerfPost"
     const char* performanceTitle;     // "Timber Post Performance"
     const char* specificationsTitle;  // the title in selection mode
@@ -85,7 +85,7 @@ public slots:
     void accept() override;
 
 protected:
-    PerfFrame(QWidget* parent, const PerfFrameSpec& spec);
+    PerfFrame(QWidget* parent, const PerfDialogInfo& info);
 
     void showEvent(QShowEvent* event) override;
 
@@ -159,7 +159,7 @@ private:
     void buildResultFrames();
     void buildPlotFrame();
     void queueActivate();
-    void setTabOrderFromSpec();
+    void setTabOrderInputsFirst();
     void showCriteria();
     void optionClick(bool second);
     void spacingFocus();
@@ -168,7 +168,7 @@ private:
     // The operating point's unit load from a load density; empty without a design.
     QString unitLoadText(double tpf) const;
 
-    PerfFrameSpec spec_;
+    PerfDialogInfo info_;
     bool selectMode_ = false;
     bool activated_ = false;
     bool designed_ = false;

@@ -5,7 +5,7 @@
 // and work. Every member of the cost dialog family (wood cribs, timber posts,
 // concrete supports, file-defined supports, cable bolts) uses it; a member
 // only supplies its quantity model, its own transport-volume boxes, and
-// where its Part says so, its own rules for some steps.
+// where it needs them, its own rules for some steps.
 //
 // All values are in English units; the element is the record's size slot (1
 // for built-in types, SizeIdx + 1 for file-defined types and cable bolts).

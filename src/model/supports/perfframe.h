@@ -44,7 +44,7 @@ std::optional<float> SecurityCheckConv();
 
 // What the frame's layout boxes hold.
 struct LayoutInputs {
-    bool selectMode = false;   // only the support's specification, no design
+    bool selectMode = false;   // the support alone is specified, no design
     bool userSpacing = false;  // "User-defined spacing" chosen
     bool staggered = false;    // "Staggered rows" ticked
     std::optional<float> spacing;  // in; nullopt: not a number
