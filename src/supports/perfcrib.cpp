@@ -39,15 +39,9 @@ constexpr const char* kOverhangNote =
     "One half the timber width is recommended for the overhang distance.";
 constexpr int kCurveSteps = 20;  // samples of the crib curve across the convergence axis
 
-// The crib's boxes in the order of CaseRec.Par, with their unit codes and captions.
-struct CribBox {
-    const char* name;
-    const char* label;
-    const char* caption;
-    int code;
-};
+// The crib's boxes in the order of CaseRec.Par.
 enum : std::size_t { kWid, kThick, kLength, kOver, kStrength, kHard };
-constexpr std::array<CribBox, 6> kBoxes = {{
+constexpr std::array<ParBox, 6> kBoxes = {{
     {"TextWid", "Label1", "Timber width", 5},
     {"TextThick", "Label2", "Thickness", 5},
     {"TextLength", "Label3", "Length", 5},
@@ -70,7 +64,7 @@ PerfCrib::PerfCrib(QWidget* parent)
     };
     // Width, thickness, length and overhang; timbers per layer; the wood.
     for (std::size_t i = 0; i < kBoxes.size(); ++i) {
-        const CribBox& b = kBoxes[i];
+        const ParBox& b = kBoxes[i];
         boxes_[i] = new NumBox(frame, b.name);
         addBox(boxes_[i], b.label, UnitCaption(b.caption, b.code), static_cast<int>(i < kStrength ? i : i + 1));
     }

@@ -42,6 +42,15 @@ class NumBox;
 class PlotReadouts;
 class WarningList;
 
+// One of a support type's input boxes that holds an element of CaseRec.Par:
+// its name, its label's name, its caption and its unit code.
+struct ParBox {
+    const char* name;
+    const char* label;
+    const char* caption;
+    int code;
+};
+
 // What a support type tells the frame about its dialog.
 struct PerfDialogInfo {
     const char* name;                 // the window's name, "PerfPost"

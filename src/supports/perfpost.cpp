@@ -23,15 +23,9 @@ std::function<void(QWidget*)> PerfPost::OpenWoodForm = [](QWidget* parent) {
 
 namespace {
 
-// The post's boxes in the order of CaseRec.Par, with their unit codes and captions.
-struct PostBox {
-    const char* name;
-    const char* label;
-    const char* caption;
-    int code;
-};
+// The post's boxes in the order of CaseRec.Par.
 enum : std::size_t { kDiam, kStrength, kHard, kCThick, kCStr, kCHard };
-constexpr std::array<PostBox, 6> kBoxes = {{
+constexpr std::array<ParBox, 6> kBoxes = {{
     {"TextDiam", "Label9", "Post diameter", 5},
     {"TextStrength", "Label6", "Wood strength", 7},
     {"TextHard", "Label7", "Wood elasticity", 8},
@@ -48,7 +42,7 @@ PerfPost::PerfPost(QWidget* parent)
     QGridLayout* grid = specGrid();
     QWidget* frame = grid->parentWidget();
     for (std::size_t i = 0; i < kBoxes.size(); ++i) {
-        const PostBox& b = kBoxes[i];
+        const ParBox& b = kBoxes[i];
         boxes_[i] = new NumBox(frame, b.name);
         FitWidthToTexts(boxes_[i], {"00000.00"});
         grid->addWidget(MakeLabel(frame, b.label, UnitCaption(b.caption, b.code)), static_cast<int>(i), 0);
