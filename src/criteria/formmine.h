@@ -9,6 +9,7 @@
 #include "criteria/maxyield.h"
 #include "model/records.h"
 #include "model/supportstate.h"
+#include "platform/curveplot.h"
 
 #include <QDialog>
 
@@ -53,6 +54,7 @@ public:
     // The plot's mouse: moving over it, leaving it, and a click.
     void plotMouseMove(double x, double y);
     void plotMouseLeave();
+    PlotMapping plotMapping() const;
     void plotMouseDown(Qt::MouseButton button, double x, double y);
 
 public slots:

@@ -190,13 +190,15 @@ void FormMine::plotMouseMove(double x, double y)
         hover_ = true;
         showCoordMode();
     }
-    const QWidget* pic = pic1_;
-    const double w = std::round(pic->width() - 1.0), h = std::round(pic->height() - 1.0);
-    if (w <= 0 || h <= 0)
+    const PlotMapping map = plotMapping();
+    if (map.width() <= 0 || map.height() <= 0)
         return;
-    lbPlotConv_->setText(qs(FmtVal(x / w * xmax_, 5, "0.00", "0.00")));
-    lbPlotTons_->setText(qs(FmtVal((1 - y / h) * ymax_, 2, "0.00", "0.00")));
+    lbPlotConv_->setText(qs(FmtVal(map.xAt(x), 5, "0.00", "0.00")));
+    lbPlotTons_->setText(qs(FmtVal(map.yAt(y), 2, "0.00", "0.00")));
 }
+
+// Where the plot's values fall on the picture, for the drawing and the mouse.
+PlotMapping FormMine::plotMapping() const { return PlotMapping(pic1_->rect(), xmax_, ymax_, 1); }
 
 void FormMine::plotMouseLeave()
 {
@@ -210,11 +212,10 @@ void FormMine::plotMouseLeave()
 
 void FormMine::plotMouseDown(Qt::MouseButton button, double x, double y)
 {
-    const QWidget* pic = pic1_;
-    const double w = std::round(pic->width() - 1.0), h = std::round(pic->height() - 1.0);
-    if (w <= 0 || h <= 0)
+    const PlotMapping map = plotMapping();
+    if (map.width() <= 0 || map.height() <= 0)
         return;
-    const double conv = x / w * xmax_;
+    const double conv = map.xAt(x);
     const std::string s = FmtVal(conv, 5, "0.00", "0.00");
     switch (G.DesignBasis) {
     case 0:
@@ -256,7 +257,7 @@ void FormMine::plotMouseDown(Qt::MouseButton button, double x, double y)
     }
     default: {
         PutValue(txArbConv_, conv, s);
-        const double q = (1 - y / h) * ymax_;
+        const double q = map.yAt(y);
         PutMetric(txArbTpf_, q, 2);
         calcArbitrary();
         break;
