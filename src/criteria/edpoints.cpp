@@ -555,12 +555,12 @@ void EdPoints::mouseMoved(QPoint pos)
         hover_ = true;
         showCoordMode();
     }
-    const double w = std::round(static_cast<double>(pic1_->width()) - kInset);
-    const double h = std::round(static_cast<double>(pic1_->height()) - kInset);
-    if (w <= 0 || h <= 0)
+    // The plot's own mapping, as the drawing uses it.
+    const PlotMapping map(pic1_->rect(), xmax_, ymax_, kInset);
+    if (map.width() <= 0 || map.height() <= 0)
         return;
-    const double conv = pos.x() / w * xmax_;
-    const double intensity = (1 - pos.y() / h) * ymax_;
+    const double conv = map.xAt(pos.x());
+    const double intensity = map.yAt(pos.y());
     lbTons_->setText(shownValue(intensity, 3));
     lbConv_->setText(shownValue(conv, 5));
     if (const std::optional<float> width = ReadBox(txWidth_, 11); width && *width > 0)
