@@ -174,7 +174,100 @@ void readModels(FieldReader& rd, const ModelFileRead& how)
     }
 }
 
+void readCurve(FieldReader& rd, int model, bool clampToLast, ModelCurve& out)
+{
+    const int16_t numModels = rd.integer();
+    const int16_t maxPts = rd.integer();
+    out.cable = rd.integer() != 0;
+    rd.endLine();
+    if (numModels < 1 || numModels > kMaxModels)
+        throw ReadError("number of models outside 1 to 20");
+    if (maxPts < 1)
+        throw ReadError("largest point count below 1");
+    if (model < 0)
+        model = 0;
+    if (model >= numModels) {
+        if (!clampToLast)
+            throw ReadError("the chosen model is not in the file");
+        model = numModels - 1;
+    }
+    out.numModels = numModels;
+    out.model = static_cast<int16_t>(model);
+    for (int m = 0; m <= model; ++m) {
+        rd.skipLines(2);  // name, plot maxima
+        if (out.cable) {
+            rd.skipLines(5);
+            rd.single();  // unit weight
+            const float refLen = rd.single();
+            rd.endLine();
+            if (m == model)
+                out.refLen = refLen;
+        } else {
+            rd.integer();  // availability
+            const float htA = rd.single();
+            const float htB = rd.single();
+            rd.endLine();
+            rd.skipLines(8);
+            if (m == model) {
+                out.htA = htA;
+                out.htB = htB;
+            }
+        }
+        const int16_t numPts = rd.integer();
+        rd.single();  // yield
+        rd.endLine();
+        if (numPts < 1 || numPts > maxPts)
+            throw ReadError("point count outside 1 to the largest count");
+        if (m < model) {
+            rd.skipLines(numPts);
+            continue;
+        }
+        for (int p = 1; p <= numPts; ++p) {
+            out.conv.push_back(rd.single());
+            out.load.push_back(rd.single());
+            rd.endLine();
+        }
+    }
+}
+
+std::string unusable(const std::string& why)
+{
+    return "It is not a model file the program can use (" + why + ").";
+}
+
 }  // namespace
+
+bool ReadModelCurveData(std::string bytes, int model, bool clampToLast, ModelCurve& out, std::string* reason)
+{
+    out = ModelCurve{};
+    std::string why;
+    try {
+        FieldReader rd(std::move(bytes));
+        readCurve(rd, model, clampToLast, out);
+        return true;
+    } catch (const ReadError& e) {
+        why = e.what();
+    } catch (const ArithError&) {
+        why = "a value too large to hold";
+    }
+    out = ModelCurve{};
+    if (reason)
+        *reason = unusable(why);
+    return false;
+}
+
+bool ReadModelCurve(const std::string& path, int model, bool clampToLast, ModelCurve& out, std::string* reason)
+{
+    out = ModelCurve{};
+    std::error_code ec;
+    auto bytes = ReadBinaryFile(path, &ec);
+    if (!bytes) {
+        if (reason)
+            *reason = PlainReason(ec);
+        return false;
+    }
+    return ReadModelCurveData(std::move(*bytes), model, clampToLast, out, reason);
+}
 
 bool ReadModelData(std::string bytes, const ModelFileRead& how)
 {
@@ -191,7 +284,7 @@ bool ReadModelData(std::string bytes, const ModelFileRead& how)
         why = "a value outside the program's tables";
     }
     if (how.reason)
-        *how.reason = "It is not a model file the program can use (" + why + ").";
+        *how.reason = unusable(why);
     return false;
 }
 

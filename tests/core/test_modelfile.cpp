@@ -193,3 +193,35 @@ TEST_F(ModelFile, LoadingModelsAreReadWithoutHeightFactor)
     ASSERT_TRUE(ReadModelFile(at("load.dat"), how));
     EXPECT_EQ(G.PerfLoad(1, 3), 30);
 }
+
+TEST(ModelCurve, ReadsOneModelAsItStandsAndTouchesNoTable)
+{
+    ResetGlobals();
+    ModelCurve c;
+    const std::string standing = Header(2, 4, 0) + Standing("Small", 3) + Standing("Large", 4, "0, 0.5, 0.0625");
+    ASSERT_TRUE(ReadModelCurveData(standing, 1, false, c));
+    EXPECT_EQ(std::tie(c.numModels, c.model, c.cable), std::make_tuple(int16_t(2), int16_t(1), false));
+    EXPECT_EQ(std::make_pair(c.htA, c.htB), std::make_pair(0.5f, 0.0625f));
+    EXPECT_EQ(c.conv, Floats({1, 2, 3, 4}));
+    EXPECT_EQ(c.load, Floats({10, 20, 30, 40}));  // unscaled
+    EXPECT_EQ(G.PerfConv.maxRow(), -1);  // never dimensioned
+
+    // A model beyond the file: the last one when asked, else a failure.
+    ASSERT_TRUE(ReadModelCurveData(standing, 5, true, c));
+    EXPECT_EQ(c.model, 1);
+    std::string why;
+    EXPECT_FALSE(ReadModelCurveData(standing, 2, false, c, &why));
+    EXPECT_TRUE(c.conv.empty());
+    EXPECT_NE(why.find("chosen model"), std::string::npos);
+
+    ASSERT_TRUE(ReadModelCurveData(Header(2, 3, 1) + Cable("0") + Cable("108"), 1, false, c));
+    EXPECT_TRUE(c.cable);
+    EXPECT_EQ(c.refLen, 108.f);
+    EXPECT_EQ(c.load, Floats({5.2f, 26.4f, 29.3f}));
+    ASSERT_TRUE(ReadModelCurveData(Header(2, 3, 1) + Cable("0") + Cable("108"), 0, false, c));
+    EXPECT_EQ(c.refLen, 0.f);
+
+    EXPECT_FALSE(ReadModelCurveData(Header(1, 3, 1) + "0.6 in\r\n", 0, false, c, &why));
+    EXPECT_FALSE(ReadModelCurve("/nonexistent/x.dat", 0, false, c, &why));
+    EXPECT_FALSE(why.empty());
+}
