@@ -9,6 +9,7 @@
 // which EasternMines picks one; the other is never parsed.
 #pragma once
 
+#include "model/modelcurve.h"
 #include "model/records.h"
 
 #include <cstdint>
@@ -63,19 +64,6 @@ bool ReadModelData(std::string bytes, const ModelFileRead& how);
 // then removes a support just added, "Error reading .dat file, support
 // cannot be added.").
 bool LoadModelFile(int16_t type, std::string* reason = nullptr);
-
-// One model's load-convergence curve read from a model file as it stands,
-// without touching any table of the program: the loads unscaled, with what
-// is needed to scale them (the height factor's terms of a standing model, the
-// free cable length of a cable-bolt model).
-struct ModelCurve {
-    int16_t numModels = 0;  // models in the file
-    int16_t model = 0;      // the model read, 0-based
-    bool cable = false;     // the file's layout flag
-    float htA = 0, htB = 0;  // standing: load factor htA + htB * entry height / 12
-    float refLen = 0;        // cable bolt: free length (in) the curve holds for, as given
-    std::vector<float> conv, load;
-};
 
 // Reads model `model` (0-based) of the file. With clampToLast, a model beyond
 // the file's count reads its last model; otherwise that is a failure. False

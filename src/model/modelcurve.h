@@ -1,0 +1,21 @@
+// One model's load-convergence curve as a model file holds it.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace vesk {
+
+// The loads are unscaled; the record carries what is needed to scale them
+// (the height factor's terms of a standing model, the free cable length of a
+// cable-bolt model).
+struct ModelCurve {
+    int16_t numModels = 0;   // models in the file
+    int16_t model = 0;       // the model read, 0-based
+    bool cable = false;      // the file's layout flag
+    float htA = 0, htB = 0;  // standing: load factor htA + htB * entry height / 12
+    float refLen = 0;        // cable bolt: free length (in) the curve holds for, as given
+    std::vector<float> conv, load;
+};
+
+}  // namespace vesk
