@@ -1,5 +1,6 @@
 #include "shell/steps.h"
 
+#include "compare/compare.h"
 #include "criteria/criteria.h"
 #include "shell/forminfo.h"
 #include "model/globals.h"
@@ -32,6 +33,10 @@ void InstallStepOpeners()
     });
     SetStepOpener(StepSupports, [](QWidget* parent) {
         EditCases dlg(parent);
+        dlg.exec();
+    });
+    SetStepOpener(StepCompare, [](QWidget* parent) {
+        Compare dlg(parent);
         dlg.exec();
     });
 }

@@ -1,0 +1,649 @@
+#include "compare/compare.h"
+
+#include "compare/chartpaint.h"
+#include "compare/chartset.h"
+#include "compare/comparepage.h"
+#include "compare/plotcurves.h"
+#include "compare/plotsetup.h"
+#include "files/comparetext.h"
+#include "files/modelfile.h"
+#include "files/safesave.h"
+#include "files/textfile.h"
+#include "model/curves.h"
+#include "model/globals.h"
+#include "model/vbmath.h"
+#include "platform/controls.h"
+#include "platform/filedialogs.h"
+#include "platform/fonts.h"
+#include "platform/help.h"
+#include "platform/msgbox.h"
+#include "platform/printing.h"
+#include "platform/qtext.h"
+#include "platform/wmfgenerator.h"
+#include "shell/projectname.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace vesk {
+
+// The view picture: a window onto the off-screen page of the table and the
+// summary, the drawing surface of the plot, the legend strip of the chart.
+class ComparePicture : public QWidget {
+public:
+    ComparePicture(Compare* owner, QWidget* parent) : QWidget(parent), owner_(owner)
+    {
+        setObjectName("Picture1");
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        owner_->paintPicture(p, rect());
+    }
+    void contextMenuEvent(QContextMenuEvent* e) override { owner_->popupMenu(e->globalPos(), true); }
+
+private:
+    Compare* owner_;
+};
+
+// The bar chart.
+class CompareChart : public QWidget {
+public:
+    CompareChart(Compare* owner, QWidget* parent) : QWidget(parent), owner_(owner)
+    {
+        setObjectName("MSChart");
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        owner_->paintChart(p, rect());
+    }
+    void contextMenuEvent(QContextMenuEvent* e) override { owner_->popupMenu(e->globalPos(), false); }
+
+private:
+    Compare* owner_;
+};
+
+namespace {
+
+const char* const kTextFilter = "Text files (*.txt)|*.txt|All files (*.*)|*.*";
+const char* const kPlotFilter = "Bitmap files (*.bmp)|*.bmp|All files (*.*)|*.*";
+const char* const kChartFilter = "Bitmap files (*.bmp)|*.bmp|Metafiles (*.wmf)|*.wmf|All files (*.*)|*.*";
+
+QByteArray bmpBytes(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
+}
+
+// Saves a file's bytes safely; a failure is reported naming the file.
+bool saveBytes(const QString& path, const QByteArray& bytes)
+{
+    std::error_code ec;
+    if (!bytes.isEmpty() &&
+        SaveFileAtomically(path.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), &ec))
+        return true;
+    const FileCommandResult r = WriteFailure(path.toStdString(), ec ? PlainReason(ec) : "");
+    MsgBox(qs(r.message) + (ec ? "\n" + qs(PlainReason(ec)) : QString()), vbOKOnly | vbExclamation, qs(r.title));
+    return false;
+}
+
+}  // namespace
+
+Compare::Compare(QWidget* parent) : QDialog(parent)
+{
+    setObjectName("Compare");
+    setWindowTitle("Case Comparison");
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+    setMinimumSize(200, 200);  // 3000 twips
+    buildMenus();
+    buildControls();
+    resize(900, 660);
+    loadCurves();
+    InstallHelpKey(this, [this] { return helpContext(); });
+}
+
+Compare::~Compare() = default;
+
+void Compare::buildMenus()
+{
+    auto* bar = new QMenuBar(this);
+    bar->setObjectName("MenuBar");
+    QMenu* file = bar->addMenu("File");
+    file->setObjectName("MenOptions");
+    auto add = [](QMenu* m, const char* name, const char* caption) {
+        QAction* a = m->addAction(QString::fromLatin1(caption));
+        a->setObjectName(QString::fromLatin1(name));
+        return a;
+    };
+    connect(add(file, "MenCopy", "Copy"), &QAction::triggered, this, &Compare::copyView);
+    connect(add(file, "MenSave", "Save"), &QAction::triggered, this, &Compare::saveView);
+    connect(add(file, "MenPrint", "Print"), &QAction::triggered, this, &Compare::printView);
+    file->addSeparator()->setObjectName("Sep1");
+    connect(add(file, "MenExit", "Done"), &QAction::triggered, this, &QDialog::reject);
+    QMenu* edit = bar->addMenu("Edit");
+    edit->setObjectName("MenE");
+    connect(add(edit, "MenName", "Project name"), &QAction::triggered, this, &Compare::editProjectName);
+
+    menPop_ = new QMenu("Popup", this);
+    menPop_->setObjectName("MenPop");
+    connect(add(menPop_, "MenPopCopy", "Copy"), &QAction::triggered, this, [this] {
+        const bool legend = popFromPicture_;
+        popFromPicture_ = false;
+        if (legend && view_ == ChartV) {
+            QGuiApplication::clipboard()->setText(qs(ChartLegendText(MakeColumnOrder(base_))));
+            return;
+        }
+        copyView();
+    });
+    connect(add(menPop_, "MenPopSave", "Save"), &QAction::triggered, this, &Compare::saveView);
+    connect(add(menPop_, "MenPopPrint", "Print"), &QAction::triggered, this, &Compare::printView);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(bar);
+}
+
+void Compare::buildControls()
+{
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
+    auto* top = new QHBoxLayout;
+    auto button = [this](const char* name, const char* caption) {
+        return MakeButton(this, QString::fromLatin1(name), QString::fromLatin1(caption));
+    };
+    QPushButton* comView = button("ComView", "&Comparison");
+    QPushButton* comSumm = button("ComSumm", "&Summary");
+    QPushButton* comSetup = button("ComSetup", "&Plot");
+    QPushButton* comChart = button("ComChart", "C&hart");
+    QPushButton* comSupps = button("ComSupps", "S&upports");
+    QPushButton* comDone = button("ComDone", "&Main Menu");
+    QPushButton* comHelp = button("ComHelp", "&Help");
+    top->addWidget(MakeLabel(this, "Label2", "Tables:"));
+    top->addWidget(comView);
+    top->addWidget(comSumm);
+    top->addSpacing(12);
+    top->addWidget(MakeLabel(this, "Label3", "Plots:"));
+    top->addWidget(comSetup);
+    top->addWidget(comChart);
+    top->addSpacing(12);
+    top->addWidget(comSupps);
+    top->addWidget(comDone);
+    top->addWidget(comHelp);
+    top->addStretch(1);
+
+    auto* second = new QHBoxLayout;
+    QLabel* label1 = MakeLabel(this, "Label1", "Support used for comparison basis");
+    combo1_ = new QComboBox(this);
+    combo1_->setObjectName("Combo1");
+    combo1_->setMinimumContentsLength(24);
+    combo1_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    label1->setBuddy(combo1_);
+    second->addWidget(label1);
+    second->addWidget(combo1_);
+    second->addStretch(1);
+
+    viewArea_ = new QWidget(this);
+    viewArea_->setObjectName("ViewArea");
+    viewArea_->installEventFilter(this);
+    picture1_ = new ComparePicture(this, viewArea_);
+    msChart_ = new CompareChart(this, viewArea_);
+    msChart_->hide();
+    hScroll_ = new QScrollBar(Qt::Horizontal, viewArea_);
+    hScroll_->setObjectName("HScroll1");
+    vScroll_ = new QScrollBar(Qt::Vertical, viewArea_);
+    vScroll_->setObjectName("VScroll1");
+
+    layout->addLayout(top);
+    layout->addLayout(second);
+    layout->addWidget(viewArea_, 1);
+
+    connect(comView, &QPushButton::clicked, this, [this] { showTable(TableV); });
+    connect(comSumm, &QPushButton::clicked, this, [this] { showTable(SummaryV); });
+    connect(comSetup, &QPushButton::clicked, this, &Compare::showPlot);
+    connect(comChart, &QPushButton::clicked, this, &Compare::showChart);
+    connect(comSupps, &QPushButton::clicked, this, [this] {
+        G.NextStep = 3;
+        accept();
+    });
+    connect(comDone, &QPushButton::clicked, this, [this] {
+        G.NextStep = 0;
+        accept();
+    });
+    connect(comHelp, &QPushButton::clicked, this, [this] { ShowHelp(helpContext()); });
+    connect(combo1_, &QComboBox::activated, this, &Compare::baseChanged);
+    connect(hScroll_, &QScrollBar::valueChanged, this, [this](int v) { scrollTo(v, scrollY_); });
+    connect(vScroll_, &QScrollBar::valueChanged, this, [this](int v) { scrollTo(scrollX_, v); });
+}
+
+bool Compare::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == viewArea_ && event->type() == QEvent::Resize)
+        setLayout();
+    return QDialog::eventFilter(watched, event);
+}
+
+int Compare::dpi() const
+{
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    return s ? static_cast<int>(std::lround(s->logicalDotsPerInchX())) : 96;
+}
+
+void Compare::loadCurves()
+{
+    G.DesignTpf = G.DesignCrit.Tpf;
+    G.DesignConv = G.DesignCrit.Conv;
+    const ModelCurveSource readModel = [](int16_t type, int model, ModelCurve& out, std::string* reason) {
+        if (type < 0 || static_cast<std::size_t>(type) >= G.TypeFile.size())
+            return false;
+        return ReadModelCurve(AppFilePath(G.TypeFile[static_cast<std::size_t>(type)]), model, false, out, reason);
+    };
+    curves_ = RebuildCurves(readModel, &failures_);
+    const QSignalBlocker block(combo1_);
+    combo1_->clear();
+    for (int k = 1; k <= G.NumCases; ++k)
+        combo1_->addItem(qs(G.CaseName[static_cast<std::size_t>(k)]));
+    if (G.NumCases > 0)
+        combo1_->setCurrentIndex(0);
+    base_ = 1;
+}
+
+void Compare::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        QTimer::singleShot(0, this, &Compare::activate);
+    }
+}
+
+void Compare::activate()
+{
+    try {
+        G.DesignTpf = ReqTpfAtConv(G.DesignConv);
+    } catch (const std::exception&) {
+        // The requirement stays as the criteria give it.
+    }
+    // A model file that failed while the curves were rebuilt, once each.
+    for (const CurveReadFailure& f : failures_)
+        MsgBox("Error reading " + qs(f.file) + "\n" + qs(f.reason), vbOKOnly | vbExclamation, "Error");
+    failures_.clear();
+    if (G.CompareView < 0 || G.CompareView > 3)
+        G.CompareView = 0;
+    switch (G.CompareView) {
+    case 0:
+    case 1:
+        showTable(G.CompareView == 0 ? TableV : SummaryV);
+        break;
+    case 2:
+        if (!plotShown_)
+            showPlot();
+        break;
+    default:
+        if (!chartShown_)
+            showChart();
+        break;
+    }
+    G.NextStep = 0;
+}
+
+int Compare::helpContext() const
+{
+    switch (view_) {
+    case SummaryV:
+        return kHelpSummary;
+    case PlotV:
+        return kHelpPlot;
+    case ChartV:
+        return kHelpChart;
+    default:
+        return kHelpTable;
+    }
+}
+
+void Compare::showTable(View v)
+{
+    G.CompareView = static_cast<int16_t>(v);
+    view_ = v;
+    plotShown_ = chartShown_ = false;
+    msChart_->hide();
+    setLayout();
+    prepare(true);
+    picture1_->update();
+    if (vScroll_->isVisible())
+        vScroll_->setFocus();
+}
+
+void Compare::showPlot()
+{
+    G.CompareView = 2;
+    {
+        PlotSetup dlg(this);
+        dlg.exec();
+    }
+    view_ = PlotV;
+    chartShown_ = false;
+    plotShown_ = true;
+    msChart_->hide();
+    setLayout();
+    picture1_->update();
+}
+
+void Compare::showChart()
+{
+    G.CompareView = 3;
+    {
+        ChartSet dlg(this);
+        dlg.exec();
+    }
+    view_ = ChartV;
+    plotShown_ = false;
+    chartShown_ = true;
+    setLayout();
+    prepare(true);
+    msChart_->show();
+    msChart_->update();
+    picture1_->update();
+}
+
+void Compare::baseChanged(int index)
+{
+    base_ = static_cast<int16_t>((index < 0 ? 0 : index) + 1);
+    prepare(true);
+    picture1_->update();
+    msChart_->update();
+}
+
+void Compare::editProjectName()
+{
+    {
+        ProjectName dlg(this);
+        dlg.exec();
+    }
+    // Titles carry the project name.
+    prepare(false);
+    picture1_->update();
+    msChart_->update();
+}
+
+bool Compare::prepare(bool announce)
+{
+    const ColumnOrder cols = MakeColumnOrder(base_);
+    if (view_ == PlotV)
+        return true;
+    if (view_ == ChartV) {
+        chart_ = BuildChart(cols);
+        if (!chart_.error.empty() && announce)
+            MsgBox(qs(chart_.error), vbOKOnly, "Error plotting chart");
+        return chart_.error.empty();
+    }
+    const bool table = view_ == TableV;
+    CompareDoc doc = table ? BuildTableDoc(base_) : BuildSummaryDoc(base_);
+    if (!doc.abortMessage.empty()) {
+        // Nothing more is drawn: the view keeps what it showed.
+        if (announce)
+            MsgBox(qs(doc.abortMessage), vbOKOnly, "Attention");
+        docValid_ = false;
+        return false;
+    }
+    if (announce)
+        for (const std::string& notice : doc.notices)
+            MsgBox(qs(notice), vbOKOnly, "Attention");
+    doc_ = std::move(doc);
+    docValid_ = true;
+    page_ = PaintComparePage(doc_, table, dpi());
+    scrollTo(0, 0);
+    return true;
+}
+
+void Compare::setLayout()
+{
+    if (!viewArea_)
+        return;
+    const int W = std::max(viewArea_->width(), 1);
+    const int H = std::max(viewArea_->height(), 1);
+    const int lh = CompareLineHeight(dpi());
+    if (view_ == ChartV) {
+        const int rows = (G.NumCases - 1) / 2 + 1;
+        const int strip = static_cast<int>(rows * lh + lh / 2.0);
+        picture1_->setGeometry(0, std::max(H - strip, 0), W, strip);
+        msChart_->setGeometry(0, 0, W, std::max(H - strip - 7, 1));
+        hScroll_->hide();
+        vScroll_->hide();
+    } else {
+        const QSize pageSize = ComparePageSize(dpi());
+        const int sb = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const int pw = std::min(W - sb, pageSize.width());
+        const int ph = std::min(H - sb, pageSize.height());
+        const bool hVisible = W - sb < pageSize.width();
+        const bool vVisible = H - sb < pageSize.height();
+        picture1_->setGeometry(0, 0, std::max(pw, 1), std::max(ph, 1));
+        const QSignalBlocker bh(hScroll_), bv(vScroll_);
+        hScroll_->setGeometry(0, ph, pw, sb);
+        hScroll_->setRange(0, std::max(pageSize.width() - pw, 0));
+        hScroll_->setPageStep(75);
+        hScroll_->setSingleStep(25);
+        hScroll_->setValue(0);
+        vScroll_->setGeometry(pw, 0, sb, ph);
+        vScroll_->setRange(0, std::max(pageSize.height() - ph, 0));
+        vScroll_->setPageStep(5 * lh);
+        vScroll_->setSingleStep(lh);
+        vScroll_->setValue(0);
+        const bool scrolled = view_ != PlotV;
+        hScroll_->setVisible(scrolled && hVisible);
+        vScroll_->setVisible(scrolled && vVisible);
+        msChart_->hide();
+    }
+    scrollX_ = scrollY_ = 0;
+    picture1_->update();
+}
+
+void Compare::scrollTo(int x, int y)
+{
+    if (view_ == PlotV || view_ == ChartV)
+        return;
+    scrollX_ = x;
+    scrollY_ = y;
+    if (x == 0 && hScroll_->value() != 0) {
+        const QSignalBlocker b(hScroll_);
+        hScroll_->setValue(0);
+    }
+    if (y == 0 && vScroll_->value() != 0) {
+        const QSignalBlocker b(vScroll_);
+        vScroll_->setValue(0);
+    }
+    picture1_->update();
+}
+
+void Compare::paintPicture(QPainter& p, const QRect& r)
+{
+    p.fillRect(r, Qt::white);
+    switch (view_) {
+    case PlotV:
+        paintPlotOn(p, r);
+        break;
+    case ChartV:
+        PaintChartLegend(p, r, chart_.legend);
+        break;
+    default:
+        if (docValid_)
+            p.drawImage(QPoint(-scrollX_, -scrollY_), page_);
+        break;
+    }
+}
+
+void Compare::paintChart(QPainter& p, const QRect& r)
+{
+    p.fillRect(r, Qt::white);
+    PaintChart(p, r, chart_);
+}
+
+void Compare::popupMenu(const QPoint& globalPos, bool fromPicture)
+{
+    popFromPicture_ = fromPicture;
+    menPop_->exec(globalPos);
+}
+
+// ---- Copy, save and print -----------------------------------------------------------
+
+QImage Compare::plotImage() const
+{
+    QImage image(picture1_->size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    const_cast<Compare*>(this)->paintPlotOn(p, image.rect());
+    return image;
+}
+
+QSize Compare::chartCopySize() const
+{
+    const int h = std::max(msChart_->height(), 1);
+    return {h, h};
+}
+
+QImage Compare::chartImage(QSize size) const
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    PaintChart(p, image.rect(), chart_);
+    return image;
+}
+
+QByteArray Compare::chartMetafile(QSize size) const
+{
+    WmfGenerator wmf;
+    wmf.setSize(size);
+    wmf.setResolution(dpi());
+    QPainter p(&wmf);
+    p.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    PaintChart(p, QRect(QPoint(0, 0), size), chart_);
+    p.end();
+    return wmf.bytes();
+}
+
+void Compare::copyView()
+{
+    QClipboard* clip = QGuiApplication::clipboard();
+    switch (view_) {
+    case PlotV:
+        clip->setImage(plotImage());
+        return;
+    case ChartV: {
+        if (!chart_.error.empty()) {
+            MsgBox(qs(chart_.error), vbOKOnly, "Error plotting chart");
+            return;
+        }
+        const QSize size = chartCopySize();
+        auto* data = new QMimeData;
+        data->setImageData(chartImage(size));
+        PutMetafile(data, chartMetafile(size));
+        clip->setMimeData(data);
+        return;
+    }
+    default:
+        if (!docValid_) {
+            prepare(true);
+            return;
+        }
+        clip->setText(qs(CompareClipText(doc_)));
+        return;
+    }
+}
+
+void Compare::saveView()
+{
+    if ((view_ == TableV || view_ == SummaryV) && !docValid_) {
+        prepare(true);
+        return;
+    }
+    if (view_ == ChartV && !chart_.error.empty()) {
+        MsgBox(qs(chart_.error), vbOKOnly, "Error plotting chart");
+        return;
+    }
+    const char* filter = view_ == PlotV ? kPlotFilter : view_ == ChartV ? kChartFilter : kTextFilter;
+    const QString path = GetSaveFileName(this, "Save As", QString::fromLatin1(filter));
+    if (path.isEmpty())
+        return;  // cancelled
+    switch (view_) {
+    case PlotV:
+        // The plot is saved as a bitmap whatever the name's extension.
+        saveBytes(path, bmpBytes(plotImage()));
+        break;
+    case ChartV: {
+        const QSize size = chartCopySize();
+        const bool metafile = path.right(4).toUpper() == QLatin1String(".WMF");
+        saveBytes(path, metafile ? chartMetafile(size) : bmpBytes(chartImage(size)));
+        setLayout();
+        msChart_->update();
+        break;
+    }
+    default: {
+        std::string reason;
+        if (!SaveCompareText(path.toStdString(), doc_, &reason)) {
+            const FileCommandResult r = WriteFailure(path.toStdString(), reason);
+            MsgBox(qs(r.message) + (reason.empty() ? QString() : "\n" + qs(reason)), vbOKOnly | vbExclamation,
+                   qs(r.title));
+        }
+        break;
+    }
+    }
+}
+
+void Compare::printView()
+{
+    if ((view_ == TableV || view_ == SummaryV) && !docValid_) {
+        prepare(true);
+        return;
+    }
+    if (view_ == ChartV && !chart_.error.empty()) {
+        MsgBox(qs(chart_.error), vbOKOnly, "Error plotting chart");
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    if (!ChoosePrinter(this, printer))
+        return;  // cancelled: nothing is printed
+    bool ok = false;
+    switch (view_) {
+    case PlotV:
+        ok = printPlot(printer);
+        break;
+    case ChartV:
+        ok = printChart(printer);
+        break;
+    default:
+        ok = PrintCompareDoc(printer, doc_, view_ == TableV);
+        break;
+    }
+    if (!ok)
+        MsgBox("Error printing", vbOKOnly | vbExclamation, "Error");
+}
+
+}  // namespace vesk
