@@ -1,8 +1,8 @@
 // The comparison's rebuilt curves: every support's points against values
 // worked by hand, the offsets from the rebuilt counts, and the supports that
 // get no curve.
+#include "compare_fixture.h"
 #include "model/compare/curvedata.h"
-#include "model/globals.h"
 
 #include <gtest/gtest.h>
 
@@ -19,9 +19,7 @@ protected:
     void SetUp() override
     {
         ResetGlobals();
-        G.NumTypes = 8;
-        G.TypeCat = {0, 1, 1, 2, 2, 2, 2, 3, 7};
-        G.TypeFile = {"", "", "", "", "", "", "", "std.dat", "cab.dat"};
+        SetCompareCatalogue();
         G.EntryWid = 16;
         G.EntryHt = 96;
     }
@@ -155,7 +153,7 @@ TEST_F(CompareCurves, FailedOrUnusableSupportsHaveNoRowsAndLaterOffsetsFollowThe
     }
     EXPECT_EQ(t.rows.size(), 27u);
     ASSERT_EQ(failures.size(), 1u);  // once per file
-    EXPECT_EQ(failures[0].file, "std.dat");
+    EXPECT_EQ(failures[0].file, "engcrib.dat");
     EXPECT_EQ(failures[0].reason, "The file is missing.");
     EXPECT_EQ(reads[kCableType], 0);
     // The post's points are those of its curve routine, which the comparison leaves in place.
@@ -173,7 +171,7 @@ TEST_F(CompareCurves, FileOfTheOtherLayoutIsAFailure)
     rebuild();
     EXPECT_EQ(G.Cases[1].NumPts, 0);
     ASSERT_EQ(failures.size(), 1u);
-    EXPECT_EQ(failures[0].file, "cab.dat");
+    EXPECT_EQ(failures[0].file, "cable.dat");
 }
 
 }  // namespace
