@@ -9,16 +9,6 @@
 
 namespace vesk {
 
-float HeightFactor(float htA, float htB, float entryHt)
-{
-    double f = static_cast<double>(htA) + static_cast<double>(htB) * entryHt / 12.0;
-    if (f < 0.5)
-        f = 0.5;
-    if (f > 2.0)
-        f = 2.0;
-    return static_cast<float>(f);
-}
-
 namespace {
 
 // The regional cost pair: the line of the region in force is read, the other

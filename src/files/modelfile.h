@@ -18,14 +18,6 @@
 
 namespace vesk {
 
-// The free cable length (in) that a cable-bolt curve is taken to hold for
-// when the file gives none.
-inline constexpr float kDefaultCabRefLen = 60;
-
-// Load factor of a standing-support model at an entry height (in):
-// htA + htB * entryHt / 12, kept within 0.5 to 2.
-float HeightFactor(float htA, float htB, float entryHt);
-
 struct ModelFileRead {
     // The catalogue type whose NumModels entry and ModelName row are filled.
     int16_t type = 0;

@@ -6,6 +6,22 @@
 
 namespace vesk {
 
+// The free cable length (in) that a cable-bolt curve is taken to hold for
+// when the file gives none.
+inline constexpr float kDefaultCabRefLen = 60;
+
+// Load factor of a standing-support model at an entry height (in):
+// htA + htB * entryHt / 12, kept within 0.5 to 2.
+inline float HeightFactor(float htA, float htB, float entryHt)
+{
+    double f = static_cast<double>(htA) + static_cast<double>(htB) * entryHt / 12.0;
+    if (f < 0.5)
+        f = 0.5;
+    if (f > 2.0)
+        f = 2.0;
+    return static_cast<float>(f);
+}
+
 // The loads are unscaled; the record carries what is needed to scale them
 // (the height factor's terms of a standing model, the free cable length of a
 // cable-bolt model).
