@@ -88,20 +88,25 @@ void ChartSet::Impl::build()
     auto* comCancel = MakeButton(q, "ComCancel", "&Cancel");
     auto* comHelp = MakeButton(q, "ComHelp", "&Help");
 
-    auto* lists = new QGridLayout;
-    lists->addWidget(MakeLabel(q, "Label2", "Category"), 0, 0);
-    lists->addWidget(listCat, 1, 0, Qt::AlignTop);
-    lists->addWidget(MakeLabel(q, "Label4", "Parameter to plot"), 0, 1);
-    lists->addWidget(listParm, 1, 1);
-    lists->setColumnStretch(1, 1);
-    auto* colours = new QGridLayout;
-    colours->addWidget(lbColor, 0, 0);
-    colours->addWidget(comboColor, 1, 0);
-    colours->addWidget(lbTran, 0, 1);
-    colours->addWidget(comboTran, 1, 1);
-    colours->addWidget(lbMat, 0, 2);
-    colours->addWidget(comboMat, 1, 2);
-    colours->setColumnStretch(3, 1);
+    // Category with the colours under it, the parameters beside them.
+    auto* left = new QGridLayout;
+    left->addWidget(MakeLabel(q, "Label2", "Category"), 0, 0, 1, 2);
+    left->addWidget(listCat, 1, 0, 1, 2);
+    left->setRowMinimumHeight(2, 6);
+    left->addWidget(lbColor, 3, 0);
+    left->addWidget(comboColor, 3, 1);
+    left->addWidget(lbTran, 4, 0);
+    left->addWidget(comboTran, 4, 1);
+    left->addWidget(lbMat, 5, 0);
+    left->addWidget(comboMat, 5, 1);
+    left->setRowStretch(6, 1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(MakeLabel(q, "Label4", "Parameter to plot"));
+    right->addWidget(listParm, 1);
+    auto* lists = new QHBoxLayout;
+    lists->addLayout(left);
+    lists->addSpacing(8);
+    lists->addLayout(right, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(comDone);
@@ -109,8 +114,6 @@ void ChartSet::Impl::build()
     buttons->addWidget(comHelp);
     auto* layout = new QVBoxLayout(q);
     layout->addLayout(lists);
-    layout->addSpacing(6);
-    layout->addLayout(colours);
     layout->addSpacing(6);
     layout->addLayout(buttons);
 
