@@ -1,5 +1,7 @@
 #include "cablebolts/cablecriteria.h"
 #include "cablebolts/perfcab.h"
+#include "compare/chartset.h"
+#include "compare/plotsetup.h"
 #include "costs/matcab.h"
 #include "costs/matcrete.h"
 #include "costs/matcrib.h"
@@ -70,8 +72,9 @@ int main(int argc, char** argv)
     // digit the type), perflink (over the same type as dsgnlink), matcrib
     // (the costs of a wood crib), perfcab (the first cable-bolt type of the
     // program's folder, its sizes read from there) or matcab (the costs of
-    // that cable-bolt type). The
-    // criteria windows open over the built-in criteria; the support windows
+    // that cable-bolt type), plotsetup (the comparison's plot settings over
+    // three supports made from their templates) or chartset (the chart
+    // settings), both with the defaults file of the program's folder. The criteria windows open over the built-in criteria; the support windows
     // over the built-in defaults, with a support made from its template as the
     // current support (a timber post for woodform, headfoot and perfpost).
     // Without it the program starts with the disclaimer and goes through the
@@ -82,7 +85,7 @@ int main(int argc, char** argv)
                             "Open only this window: disclaimer, cost, instruct, main, about, criteria, maxyield, "
                             "cablecriteria, formmine0 to formmine3, edcurves, edpoints, woodform, headfoot, "
                             "perfpost, perfcrib, dsgncrib, dsgnlink, concrete3 to concrete6, perflink, matcrib, matpost, "
-                            "matcrete3 to matcrete6, matlink, perfcab or matcab.",
+                            "matcrete3 to matcrete6, matlink, perfcab, matcab, plotsetup or chartset.",
                             "window");
     parser.addOption(show);
     parser.process(app);
@@ -216,6 +219,17 @@ int main(int argc, char** argv)
             showFirst(new vesk::MatCab);
         } else {
             showFirst(new vesk::Concrete);
+        }
+    } else if (window == "plotsetup" || window == "chartset") {
+        vesk::ReadDefaults();
+        vesk::SetBuiltInTypes();
+        if (window == "plotsetup") {
+            vesk::AppendSupport(1, "Wood crib");
+            vesk::AppendSupport(2, "Timber post");
+            vesk::AppendSupport(3, "Concrete crib");
+            showFirst(new vesk::PlotSetup);
+        } else {
+            showFirst(new vesk::ChartSet);
         }
     } else {
         std::fprintf(stderr, "vesk: unknown window \"%s\"\n", qPrintable(window));

@@ -27,17 +27,19 @@ double PlotMapping::xAt(double px) const { return w_ > 0 ? (px - origin_.x()) / 
 double PlotMapping::yAt(double py) const { return h_ > 0 ? (1 - (py - origin_.y()) / h_) * ymax_ : 0; }
 
 CurvePlot::CurvePlot(QPainter& p, const QRect& page, double xmax, double ymax, int inset)
-    : p_(p), map_(page, xmax, ymax, inset)
+    : p_(p), map_(page, xmax, ymax, inset), page_(page), inset_(inset)
 {
     p_.fillRect(page, Qt::white);
     pen(0);
 }
 
-void CurvePlot::pen(int colour, Qt::PenStyle style)
+void CurvePlot::setScale(double xmax, double ymax) { map_ = PlotMapping(page_, xmax, ymax, inset_); }
+
+void CurvePlot::pen(int colour, Qt::PenStyle style, double width)
 {
     QPen pen(QBColor(colour));
     pen.setStyle(style);
-    pen.setWidth(1);
+    pen.setWidthF(width);
     p_.setPen(pen);
 }
 

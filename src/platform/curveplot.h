@@ -59,8 +59,12 @@ public:
     // its marks in twips gives its pixels per twip.
     void setMarkScale(double pageUnitsPerMarkUnit) { markScale_ = pageUnitsPerMarkUnit; }
 
-    // Colour by its number in the 16-colour palette, and line style.
-    void pen(int colour, Qt::PenStyle style = Qt::SolidLine);
+    // The same drawing area with other axis maxima (a plot whose ticks are
+    // placed in display units and its data in English units).
+    void setScale(double xmax, double ymax);
+
+    // Colour by its number in the 16-colour palette, line style and width.
+    void pen(int colour, Qt::PenStyle style = Qt::SolidLine, double width = 1);
 
     void line(double x1, double y1, double x2, double y2);
     void polyline(const std::vector<std::pair<double, double>>& pts);
@@ -75,6 +79,8 @@ private:
 
     QPainter& p_;
     PlotMapping map_;
+    QRect page_;
+    int inset_ = 1;
     double markScale_ = 1;
 };
 
