@@ -10,6 +10,7 @@
 #include "criteria/formmine.h"
 #include "files/curvefile.h"
 #include "files/datafiles.h"
+#include "files/infolists.h"
 #include "files/defaults.h"
 #include "model/criteria/curvelib.h"
 #include "criteria/maxyield.h"
@@ -18,8 +19,10 @@
 #include "platform/desktop.h"
 #include "platform/help.h"
 #include "shell/about.h"
+#include "shell/failplot.h"
 #include "shell/formcost.h"
 #include "shell/formdisclaim.h"
+#include "shell/formpic.h"
 #include "shell/instruct.h"
 #include "shell/mainform.h"
 #include "shell/steps.h"
@@ -69,8 +72,10 @@ int main(int argc, char** argv)
     // read from there), concrete3 to concrete6 (the concrete crib dialog, the
     // digit the type), perflink (over the same type as dsgnlink), matcrib
     // (the costs of a wood crib), perfcab (the first cable-bolt type of the
-    // program's folder, its sizes read from there) or matcab (the costs of
-    // that cable-bolt type). The
+    // program's folder, its sizes read from there), matcab (the costs of
+    // that cable-bolt type), formpic (the design information of the first
+    // type of the program's folder) or failplot (the loading display of its
+    // first type with loading models). The
     // criteria windows open over the built-in criteria; the support windows
     // over the built-in defaults, with a support made from its template as the
     // current support (a timber post for woodform, headfoot and perfpost).
@@ -82,7 +87,7 @@ int main(int argc, char** argv)
                             "Open only this window: disclaimer, cost, instruct, main, about, criteria, maxyield, "
                             "cablecriteria, formmine0 to formmine3, edcurves, edpoints, woodform, headfoot, "
                             "perfpost, perfcrib, dsgncrib, dsgnlink, concrete3 to concrete6, perflink, matcrib, matpost, "
-                            "matcrete3 to matcrete6, matlink, perfcab or matcab.",
+                            "matcrete3 to matcrete6, matlink, perfcab, matcab, formpic or failplot.",
                             "window");
     parser.addOption(show);
     parser.process(app);
@@ -166,6 +171,29 @@ int main(int argc, char** argv)
             return 1;
         }
         showFirst(new vesk::PerfCab);
+    } else if (window == "formpic" || window == "failplot") {
+        vesk::ReadConfig();
+        vesk::ReadBmpPath();
+        vesk::ReadInfoLists();
+        const bool loading = window == "failplot";
+        int16_t type = 0;
+        for (int16_t t = 1; t <= vesk::G.NumTypes && type == 0; ++t)
+            if (!loading || (vesk::G.InfoTable.inBounds(t, 4) && vesk::G.InfoTable(t, 4) > 0))
+                type = t;
+        if (type == 0) {
+            std::fprintf(stderr, "vesk: no type with loading models in the program's folder\n");
+            return 1;
+        }
+        vesk::G.InfoType = type;
+        if (loading) {
+            showFirst(new vesk::FailPlot);
+        } else {
+            auto* pic = new vesk::FormPic;
+            pic->setWindowTitle("Design Information: " +
+                                QString::fromStdString(vesk::G.SupTypeName[static_cast<std::size_t>(type)]));
+            pic->fillText();
+            showFirst(pic);
+        }
     } else if (window == "perfcrib" || window == "matcrib" || window == "dsgncrib" || window == "dsgnlink" ||
                window == "perflink" || window == "matlink" || window == "matcab" ||
                (window.size() == 9 && (window.startsWith("concrete") || window.startsWith("matcrete")) &&
