@@ -12,6 +12,7 @@
 #include "criteria/formmine.h"
 #include "files/curvefile.h"
 #include "files/datafiles.h"
+#include "files/infolists.h"
 #include "files/defaults.h"
 #include "model/criteria/curvelib.h"
 #include "criteria/maxyield.h"
@@ -20,13 +21,16 @@
 #include "platform/desktop.h"
 #include "platform/help.h"
 #include "shell/about.h"
+#include "shell/failplot.h"
 #include "shell/formcost.h"
 #include "shell/formdisclaim.h"
+#include "shell/formpic.h"
 #include "shell/instruct.h"
 #include "shell/mainform.h"
 #include "shell/steps.h"
 #include "model/criteria/summary.h"
 #include "files/modelfile.h"
+#include "files/projectfile.h"
 #include "supports/concrete.h"
 #include "supports/dsgncrib.h"
 #include "supports/dsgnlink.h"
@@ -71,10 +75,15 @@ int main(int argc, char** argv)
     // read from there), concrete3 to concrete6 (the concrete crib dialog, the
     // digit the type), perflink (over the same type as dsgnlink), matcrib
     // (the costs of a wood crib), perfcab (the first cable-bolt type of the
-    // program's folder, its sizes read from there) or matcab (the costs of
-    // that cable-bolt type), plotsetup (the comparison's plot settings over
-    // three supports made from their templates) or chartset (the chart
-    // settings), both with the defaults file of the program's folder. The criteria windows open over the built-in criteria; the support windows
+    // program's folder, its sizes read from there), matcab (the costs of
+    // that cable-bolt type), formpic (the design information of the first
+    // type of the program's folder), failplot (the loading display of its
+    // first type with loading models), plotsetup (the comparison's plot
+    // settings over three supports made from their templates), chartset (the
+    // chart settings), both with the defaults file of the program's folder,
+    // or compare0 to compare3 with --project FILE (the comparison window on
+    // that project's supports, the digit the view). The
+    // criteria windows open over the built-in criteria; the support windows
     // over the built-in defaults, with a support made from its template as the
     // current support (a timber post for woodform, headfoot and perfpost).
     // Without it the program starts with the disclaimer and goes through the
@@ -85,9 +94,12 @@ int main(int argc, char** argv)
                             "Open only this window: disclaimer, cost, instruct, main, about, criteria, maxyield, "
                             "cablecriteria, formmine0 to formmine3, edcurves, edpoints, woodform, headfoot, "
                             "perfpost, perfcrib, dsgncrib, dsgnlink, concrete3 to concrete6, perflink, matcrib, matpost, "
-                            "matcrete3 to matcrete6, matlink, perfcab, matcab, plotsetup or chartset.",
+                            "matcrete3 to matcrete6, matlink, perfcab, matcab, formpic, failplot, plotsetup, "
+                            "chartset or compare0 to compare3 (with --project).",
                             "window");
     parser.addOption(show);
+    QCommandLineOption project("project", "The project that compare0 to compare3 open.", "file");
+    parser.addOption(project);
     parser.process(app);
     const QString window = parser.value(show);
 
@@ -169,6 +181,29 @@ int main(int argc, char** argv)
             return 1;
         }
         showFirst(new vesk::PerfCab);
+    } else if (window == "formpic" || window == "failplot") {
+        vesk::ReadConfig();
+        vesk::ReadBmpPath();
+        vesk::ReadInfoLists();
+        const bool loading = window == "failplot";
+        int16_t type = 0;
+        for (int16_t t = 1; t <= vesk::G.NumTypes && type == 0; ++t)
+            if (!loading || (vesk::G.InfoTable.inBounds(t, 4) && vesk::G.InfoTable(t, 4) > 0))
+                type = t;
+        if (type == 0) {
+            std::fprintf(stderr, "vesk: no type with loading models in the program's folder\n");
+            return 1;
+        }
+        vesk::G.InfoType = type;
+        if (loading) {
+            showFirst(new vesk::FailPlot);
+        } else {
+            auto* pic = new vesk::FormPic;
+            pic->setWindowTitle("Design Information: " +
+                                QString::fromStdString(vesk::G.SupTypeName[static_cast<std::size_t>(type)]));
+            pic->fillText();
+            showFirst(pic);
+        }
     } else if (window == "perfcrib" || window == "matcrib" || window == "dsgncrib" || window == "dsgnlink" ||
                window == "perflink" || window == "matlink" || window == "matcab" ||
                (window.size() == 9 && (window.startsWith("concrete") || window.startsWith("matcrete")) &&
@@ -231,6 +266,15 @@ int main(int argc, char** argv)
         } else {
             showFirst(new vesk::ChartSet);
         }
+    } else if (window.size() == 8 && window.startsWith("compare") && window[7] >= '0' && window[7] <= '3') {
+        vesk::MainForm::open(nullptr);
+        const auto opened = vesk::OpenProjectFile(parser.value(project).toStdString());
+        if (!opened.ok()) {
+            std::fprintf(stderr, "vesk: %s\n", opened.message.c_str());
+            return 1;
+        }
+        vesk::G.CompareView = static_cast<int16_t>(window[7].digitValue());
+        vesk::G.NextStep = vesk::StepCompare;
     } else {
         std::fprintf(stderr, "vesk: unknown window \"%s\"\n", qPrintable(window));
         return 2;

@@ -26,6 +26,7 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QContextMenuEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -286,6 +287,11 @@ void Compare::showEvent(QShowEvent* event)
 
 void Compare::activate()
 {
+    // Once, when the window is first shown: the settings dialogs it opens
+    // must not bring it back while their own view is being set up.
+    if (activated_)
+        return;
+    activated_ = true;
     try {
         G.DesignTpf = ReqTpfAtConv(G.DesignConv);
     } catch (const std::exception&) {
@@ -431,8 +437,7 @@ void Compare::setLayout()
     const int H = std::max(viewArea_->height(), 1);
     const int lh = CompareLineHeight(dpi());
     if (view_ == ChartV) {
-        const int rows = (G.NumCases - 1) / 2 + 1;
-        const int strip = static_cast<int>(rows * lh + lh / 2.0);
+        const int strip = ChartLegendHeight(G.NumCases, picture1_);
         picture1_->setGeometry(0, std::max(H - strip, 0), W, strip);
         msChart_->setGeometry(0, 0, W, std::max(H - strip - 7, 1));
         hScroll_->hide();
@@ -522,6 +527,85 @@ QImage Compare::plotImage() const
     return image;
 }
 
+void Compare::paintPlotOn(QPainter& p, const QRect& r)
+{
+    PaintPlot(p, r, curves_, MakeColumnOrder(base_), CountGroups(), false);
+}
+
+bool Compare::printPlot(QPrinter& printer)
+{
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPainter p;
+    if (!p.begin(&printer))
+        return false;
+    // The plot is laid out in points.
+    const double u = printer.resolution() / 72.0;
+    p.scale(u, u);
+    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Point);
+    const bool drawn = PaintPlot(p, QRect(0, 0, static_cast<int>(std::lround(area.width())),
+                                          static_cast<int>(std::lround(area.height()))),
+                                 curves_, MakeColumnOrder(base_), CountGroups(), true);
+    return p.end() && drawn;
+}
+
+// One portrait page: the title and the project name, the chart in a box of
+// 6.5 x 3 in one inch from the left edge of the paper, and the legend in two
+// columns under it.
+bool Compare::printChart(QPrinter& printer)
+{
+    printer.setPageOrientation(QPageLayout::Portrait);
+    QPainter p;
+    if (!p.begin(&printer))
+        return false;
+    const double dpi = printer.resolution();
+    const double u = dpi / 72.0;  // device units per point
+    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Point);
+    const double wp = std::min(area.width(), area.height());
+    const double left = (72 - (612 - wp) / 2) * u;  // one inch from the paper's left edge
+    const double centre = wp / 2 * u;
+    const double wx = wp * u, hx = std::max(area.width(), area.height()) * u;
+    const double pictureLeft = dpi - (8.5 * dpi - wx) / 2;
+    const double pictureTop = dpi - (11 * dpi - hx) / 2;
+
+    QFont font = SerifFont(10);
+    QFont bold = font;
+    bold.setBold(true);
+    const double lh = QFontMetricsF(font, &printer).height();
+    auto centred = [&](const QFont& f, double y, const QString& s) {
+        p.setFont(f);
+        const QFontMetricsF fm(f, &printer);
+        p.drawText(QPointF(centre - fm.horizontalAdvance(s) / 2, y + fm.ascent()), s);
+    };
+    p.setPen(Qt::black);
+    double y = pictureTop;
+    centred(bold, y, QStringLiteral("VESK - Quendril"));
+    y += QFontMetricsF(bold, &printer).height();
+    if (QString::fromStdString(G.ProjName).trimmed().size() > 0) {
+        centred(font, y, qs(G.ProjName));
+        y += lh;
+    }
+    y += lh;  // an empty line
+    const double y0 = std::round(y);
+    const double head = std::round(y0 - pictureTop);
+    const QRect box(static_cast<int>(std::lround(pictureLeft)), static_cast<int>(y0),
+                    static_cast<int>(std::lround(6.5 * dpi)), static_cast<int>(std::lround(3 * dpi)));
+    PaintChart(p, box, chart_);
+    y = std::round(y0 + box.height() + head);
+
+    p.setFont(font);
+    const double ascent = QFontMetricsF(font, &printer).ascent();
+    double rowY = y;
+    for (std::size_t i = 0; i < chart_.legend.size(); ++i) {
+        const bool odd = i % 2 == 0;  // 1st, 3rd, ... entries
+        if (odd)
+            rowY = y;
+        p.drawText(QPointF(odd ? left : centre, rowY + ascent), qs(chart_.legend[i]));
+        if (odd)
+            y += lh;
+    }
+    return p.end();
+}
+
 QSize Compare::chartCopySize() const
 {
     const int h = std::max(msChart_->height(), 1);
@@ -564,7 +648,7 @@ void Compare::copyView()
         const QSize size = chartCopySize();
         auto* data = new QMimeData;
         data->setImageData(chartImage(size));
-        PutMetafile(data, chartMetafile(size));
+        PutMetafile(*data, chartMetafile(size));
         clip->setMimeData(data);
         return;
     }
@@ -628,6 +712,7 @@ void Compare::printView()
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
+    printer.setResolution(300);  // print quality 300 dots per inch
     if (!ChoosePrinter(this, printer))
         return;  // cancelled: nothing is printed
     bool ok = false;

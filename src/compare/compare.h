@@ -98,7 +98,7 @@ private:
 
     View view_ = TableV;
     int16_t base_ = 1;
-    bool shown_ = false;
+    bool shown_ = false, activated_ = false;
     bool plotShown_ = false, chartShown_ = false;  // PlotView, ChartView
     bool popFromPicture_ = false;
     int scrollX_ = 0, scrollY_ = 0;

@@ -96,6 +96,8 @@ InfoListsRead ReadInfoListsFrom(std::string bytes)
     return r;
 }
 
+int InfoOfShown(int k) { return G.InfoTable.inBounds(G.InfoType, k) ? G.InfoTable(G.InfoType, k) : 0; }
+
 InfoListsRead ReadInfoLists()
 {
     FileBytes f = ReadFileBytes(AppFilePath(kConfigFile));

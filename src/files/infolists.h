@@ -26,6 +26,9 @@ struct InfoListsRead {
     }
 };
 
+// InfoTable(InfoType, k): a value of the entry shown; 0 outside the table.
+int InfoOfShown(int k);
+
 // Reads config.txt of the program's folder for entries 0..NumTypes.
 InfoListsRead ReadInfoLists();
 InfoListsRead ReadInfoListsFrom(std::string bytes);

@@ -184,7 +184,14 @@ void readCurve(FieldReader& rd, int model, bool clampToLast, ModelCurve& out)
     out.numModels = numModels;
     out.model = static_cast<int16_t>(model);
     for (int m = 0; m <= model; ++m) {
-        rd.skipLines(2);  // name, plot maxima
+        rd.skipLine();  // name
+        const float yMax = rd.single();
+        const float xMax = rd.single();
+        rd.endLine();
+        if (m == model) {
+            out.yMax = yMax;
+            out.xMax = xMax;
+        }
         if (out.cable) {
             rd.skipLines(5);
             rd.single();  // unit weight

@@ -31,6 +31,7 @@ struct ModelCurve {
     bool cable = false;      // the file's layout flag
     float htA = 0, htB = 0;  // standing: load factor htA + htB * entry height / 12
     float refLen = 0;        // cable bolt: free length (in) the curve holds for, as given
+    float yMax = 0, xMax = 0;  // the model's plot maxima (load, convergence), as given
     std::vector<float> conv, load;
 };
 

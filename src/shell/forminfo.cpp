@@ -7,6 +7,8 @@
 #include "platform/qtext.h"
 #include "platform/selectall.h"
 #include "files/supportfile.h"
+#include "shell/failplot.h"
+#include "shell/formpic.h"
 #include "shell/steps.h"
 
 #include <QComboBox>
@@ -49,9 +51,15 @@ struct InfoWindows {
     FormInfo::LoadingDisplayOpener loadingDisplay;
 };
 
-// The program's own windows. The figure viewer and the loading display add
-// their lines here as they are built.
-void installProgramWindows([[maybe_unused]] InfoWindows& w) {}
+// The program's own windows.
+void installProgramWindows(InfoWindows& w)
+{
+    w.figureViewer = &FormPic::open;
+    w.loadingDisplay = [](QWidget* parent) {
+        FailPlot dlg(parent);
+        dlg.exec();
+    };
+}
 
 InfoWindows& windows()
 {

@@ -202,6 +202,7 @@ TEST(ModelCurve, ReadsOneModelAsItStandsAndTouchesNoTable)
     ASSERT_TRUE(ReadModelCurveData(standing, 1, false, c));
     EXPECT_EQ(std::tie(c.numModels, c.model, c.cable), std::make_tuple(int16_t(2), int16_t(1), false));
     EXPECT_EQ(std::make_pair(c.htA, c.htB), std::make_pair(0.5f, 0.0625f));
+    EXPECT_EQ(std::make_pair(c.yMax, c.xMax), std::make_pair(150.f, 12.f));
     EXPECT_EQ(c.conv, Floats({1, 2, 3, 4}));
     EXPECT_EQ(c.load, Floats({10, 20, 30, 40}));  // unscaled
     EXPECT_EQ(G.PerfConv.maxRow(), -1);  // never dimensioned
@@ -217,6 +218,7 @@ TEST(ModelCurve, ReadsOneModelAsItStandsAndTouchesNoTable)
     ASSERT_TRUE(ReadModelCurveData(Header(2, 3, 1) + Cable("0") + Cable("108"), 1, false, c));
     EXPECT_TRUE(c.cable);
     EXPECT_EQ(c.refLen, 108.f);
+    EXPECT_EQ(std::make_pair(c.yMax, c.xMax), std::make_pair(35.f, 2.5f));
     EXPECT_EQ(c.load, Floats({5.2f, 26.4f, 29.3f}));
     ASSERT_TRUE(ReadModelCurveData(Header(2, 3, 1) + Cable("0") + Cable("108"), 0, false, c));
     EXPECT_EQ(c.refLen, 0.f);

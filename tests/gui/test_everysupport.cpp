@@ -10,6 +10,7 @@
 #include "shell/steps.h"
 #include "shell/supportdialogs.h"
 
+#include "designed_project.h"
 #include "program_folder.h"
 
 #include <QAction>
@@ -23,28 +24,7 @@ using namespace vesk::test;
 
 namespace {
 
-class EveryType : public WindowTest {
-protected:
-    // Presses "Ok" on the next modal window of this name once it is up; a
-    // window of another name in between (the support list, between the two
-    // dialogs of a support) is left alone.
-    void okWhenShown(const std::string& name)
-    {
-        auto* watch = new QTimer(QCoreApplication::instance());
-        watch->setInterval(5);
-        QObject::connect(watch, &QTimer::timeout, watch, [watch, name, this] {
-            QWidget* w = QApplication::activeModalWidget();
-            if (!w || !w->isVisible() || w->objectName().toStdString() != name)
-                return;
-            watch->stop();
-            watch->deleteLater();
-            ++pressed_;
-            QTimer::singleShot(0, w, [w] { ClickButton(w, "Ok"); });
-        });
-        watch->start();
-    }
-    int pressed_ = 0;
-};
+using EveryType = WindowTest;
 
 TEST_F(EveryType, DesignedThroughTheSupportListAndKeptByAProject)
 {
@@ -56,16 +36,7 @@ TEST_F(EveryType, DesignedThroughTheSupportListAndKeptByAProject)
 
     // One support of each type, cable bolts included, as the information
     // center adds them.
-    std::vector<int16_t> types;
-    for (int16_t t = 1; t <= G.NumTypes && G.NumCases < kMaxCases; ++t) {
-        const int n = AppendSupport(t, "Support " + std::to_string(t));
-        ASSERT_GT(n, 0);
-        if (t >= 7) {
-            G.CurCaseNo = static_cast<int16_t>(n);
-            ASSERT_TRUE(LoadModelFile(t)) << t;
-        }
-        types.push_back(t);
-    }
+    const std::vector<int16_t> types = AddEveryShippedType();
     ASSERT_GE(types.size(), 9u);
     ASSERT_TRUE(std::any_of(types.begin(), types.end(), [](int16_t t) { return IsCableType(t); }));
 
@@ -75,20 +46,10 @@ TEST_F(EveryType, DesignedThroughTheSupportListAndKeptByAProject)
     InstallStepOpeners();
     std::vector<int16_t> counts;
     const auto designEach = [&](QWidget* list) {
+        DesignEachSupport(list, &counts);
         auto* rows = list->findChild<QTreeWidget*>("ListView1");
-        for (int i = 0; i < G.NumCases; ++i) {
-            QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
-                              rows->visualItemRect(rows->topLevelItem(i)).center());
-            const int type = G.CaseType[static_cast<std::size_t>(i + 1)];
-            EXPECT_TRUE(HasCostDialog(type)) << type;
-            okWhenShown(PerformanceDialogName(FamilyOfType(type)));
-            okWhenShown(CostDialogName(FamilyOfType(type)));
-            list->findChild<QPushButton*>("ComDesign")->click();
-            counts.push_back(G.ChangeCount);
-        }
         for (int i = 0; i < G.NumCases; ++i)
             EXPECT_EQ(rows->topLevelItem(i)->text(1), "Yes") << i;
-        ClickButton(list, "Main Menu");
     };
     G.NextStep = StepSupports;
     AnswerNextModal(designEach);

@@ -182,7 +182,7 @@ TEST_F(FormInfoTest, ConfigErrorsLeavePerformanceOnlyForEntriesReadWhole)
     ASSERT_TRUE(folder_.write("config.txt", whole.left(whole.indexOf("\nyieldcol.dat\r\n") + 15)));
     open(0);
     EXPECT_EQ(messages(), QStringList(2, "Error: Error reading config.txt"));
-    EXPECT_EQ(G.InfoTable(8, 4), 1);
+    EXPECT_EQ(G.InfoTable(8, 4), 2);
     pick(8);
     EXPECT_FALSE(button("ComFail")->isEnabled());
     pick(7);

@@ -1,0 +1,331 @@
+// The comparison window over a project of every shipped type: its views, the
+// base support, and printing, saving and copying of each view, with what a
+// damaged support or a failed file does.
+#include "compare/compare.h"
+#include "files/comparetext.h"
+#include "platform/printing.h"
+#include "platform/wmfgenerator.h"
+
+#include "designed_project.h"
+#include "program_folder.h"
+#include "wmf_check.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QImageReader>
+#include <QMimeData>
+#include <QProcess>
+#include <QScrollBar>
+
+using namespace vesk;
+using namespace vesk::test;
+
+namespace {
+
+class CompareTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        ASSERT_TRUE(folder_.copy(ShippedDataFiles()));
+        main_ = std::make_unique<MainForm>();
+        main_->formLoad();
+        main_->navigationTimer()->stop();
+        types_ = DesignEveryShippedType(*main_);
+        ASSERT_GE(G.NumCases, 6);
+        ASSERT_TRUE(MsgBoxTest::shown().isEmpty()) << messages().join('|').toStdString();
+        PrintTest::enable();
+        G.ProjName = "Quendril \"North\" mains";
+    }
+    void TearDown() override
+    {
+        EXPECT_EQ(PrintTest::pending(), 0);
+        PrintTest::disable();
+        main_.reset();
+        WindowTest::TearDown();
+    }
+
+    // The window opened on a view and shown; the plot and chart settings
+    // dialogs that come first are closed with "&Ok".
+    std::unique_ptr<Compare> open(int view)
+    {
+        G.CompareView = static_cast<int16_t>(view);
+        if (view >= 2)
+            AnswerNextModal([](QWidget* dlg) { ClickButton(dlg, "Ok"); });
+        auto w = std::make_unique<Compare>();
+        w->show();
+        w->activate();
+        return w;
+    }
+
+    static QString pdf(const QString& path, const char* tool)
+    {
+        QProcess p;
+        const QString program = QString::fromLatin1(tool);
+        p.start(program, program == "pdfinfo" ? QStringList{path} : QStringList{path, "-"});
+        p.waitForFinished(20000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+    static int pages(const QString& info)
+    {
+        static const QRegularExpression re("Pages:\\s+(\\d+)");
+        return re.match(info).captured(1).toInt();
+    }
+    static bool landscape(const QString& info)
+    {
+        static const QRegularExpression re("Page size:\\s+([\\d.]+) x ([\\d.]+)");
+        const auto m = re.match(info);
+        return m.captured(1).toDouble() > m.captured(2).toDouble();
+    }
+
+    std::unique_ptr<MainForm> main_;
+    std::vector<int16_t> types_;
+};
+
+TEST_F(CompareTest, OpensOnEveryViewWithEverySupportsCurve)
+{
+    auto w = open(0);
+    EXPECT_EQ(w->windowTitle(), "Case Comparison");
+    EXPECT_EQ(w->helpContext(), 264);
+    EXPECT_TRUE(MsgBoxTest::shown().isEmpty()) << messages().join('|').toStdString();
+    for (int k = 1; k <= G.NumCases; ++k)
+        EXPECT_GT(G.Cases[static_cast<std::size_t>(k)].NumPts, 0) << k;
+    EXPECT_EQ(w->findChild<QComboBox*>("Combo1")->count(), G.NumCases);
+    EXPECT_EQ(G.NextStep, 0);
+
+    w->findChild<QPushButton*>("ComSumm")->click();
+    EXPECT_EQ(std::make_pair(int(w->view()), w->helpContext()), std::make_pair(1, 305));
+    AnswerNextModal([](QWidget* dlg) { ClickButton(dlg, "Ok"); });
+    w->findChild<QPushButton*>("ComSetup")->click();
+    EXPECT_EQ(std::make_pair(int(w->view()), w->helpContext()), std::make_pair(2, 298));
+    EXPECT_FALSE(w->findChild<QScrollBar*>("HScroll1")->isVisible());
+    AnswerNextModal([](QWidget* dlg) { ClickButton(dlg, "Ok"); });
+    w->findChild<QPushButton*>("ComChart")->click();
+    EXPECT_EQ(std::make_pair(int(w->view()), w->helpContext()), std::make_pair(3, 262));
+    EXPECT_TRUE(w->findChild<QWidget*>("MSChart")->isVisible());
+    EXPECT_EQ(w->chart().values.size(), static_cast<std::size_t>(G.NumCases));
+    EXPECT_EQ(G.CompareView, 3);
+    EXPECT_TRUE(MsgBoxTest::shown().isEmpty()) << messages().join('|').toStdString();
+
+    w->findChild<QPushButton*>("ComSupps")->click();
+    EXPECT_EQ(G.NextStep, 3);
+}
+
+TEST_F(CompareTest, ABaseSupportOfThreePutsItFirst)
+{
+    auto w = open(0);
+    auto* combo = w->findChild<QComboBox*>("Combo1");
+    combo->setCurrentIndex(2);
+    emit combo->activated(2);
+    EXPECT_EQ(w->baseCase(), 3);
+    const ColumnOrder& cols = w->doc().colCase;
+    EXPECT_EQ(std::vector<int>(cols.begin() + 1, cols.begin() + 5), std::vector<int>({3, 1, 2, 4}));
+    EXPECT_EQ(w->doc().text[0][1], "Base support");
+    EXPECT_EQ(w->doc().text[0][2], "Support 1");
+
+    AnswerNextModal([](QWidget* dlg) { ClickButton(dlg, "Ok"); });
+    w->findChild<QPushButton*>("ComChart")->click();
+    ASSERT_GE(w->chart().rowLabels.size(), 3u) << w->chart().error << messages().join('|').toStdString();
+    EXPECT_EQ(w->chart().rowLabels[0], "Base");
+    EXPECT_EQ(w->chart().rowLabels[1], "1");
+    EXPECT_EQ(w->chart().legend[0], "Base Support - " + G.CaseName[3]);
+}
+
+TEST_F(CompareTest, PrintsEachViewOnItsOwnPages)
+{
+    const QString names = [] {
+        QString s;
+        for (int k = 1; k <= G.NumCases; ++k)
+            s += qs(G.CaseName[static_cast<std::size_t>(k)]) + "|";
+        return s;
+    }();
+    const auto allNames = [](const QString& text) {
+        for (int k = 1; k <= G.NumCases; ++k)
+            if (!text.contains(qs(G.CaseName[static_cast<std::size_t>(k)])))
+                return false;
+        return true;
+    };
+
+    auto w = open(0);
+    const QString table = folder_.file("table.pdf");
+    PrintTest::queue(table);
+    w->printView();
+    QString info = pdf(table, "pdfinfo");
+    EXPECT_TRUE(landscape(info)) << info.toStdString();
+    EXPECT_EQ(pages(info), 2) << info.toStdString();
+    QString text = pdf(table, "pdftotext");
+    EXPECT_TRUE(text.contains("VESK - Quendril"));
+    EXPECT_TRUE(text.contains("Quendril \"North\" mains"));
+    EXPECT_TRUE(allNames(text)) << text.toStdString();
+
+    w->findChild<QPushButton*>("ComSumm")->click();
+    const QString summary = folder_.file("summary.pdf");
+    PrintTest::queue(summary);
+    w->printView();
+    info = pdf(summary, "pdfinfo");
+    EXPECT_FALSE(landscape(info));
+    text = pdf(summary, "pdftotext");
+    EXPECT_TRUE(text.contains("Design Criteria"));
+    EXPECT_TRUE(allNames(text)) << text.toStdString();
+
+    AnswerNextModal([](QWidget* dlg) { ClickButton(dlg, "Ok"); });
+    w->findChild<QPushButton*>("ComSetup")->click();
+    const QString plot = folder_.file("plot.pdf");
+    PrintTest::queue(plot);
+    w->printView();
+    info = pdf(plot, "pdfinfo");
+    EXPECT_TRUE(landscape(info));
+    EXPECT_EQ(pages(info), 1);
+    text = pdf(plot, "pdftotext");
+    EXPECT_TRUE(text.contains("VESK - Performance Curves for All Supports"));
+    EXPECT_TRUE(allNames(text));
+
+    AnswerNextModal([](QWidget* dlg) { ClickButton(dlg, "Ok"); });
+    w->findChild<QPushButton*>("ComChart")->click();
+    const QString chart = folder_.file("chart.pdf");
+    PrintTest::queue(chart);
+    w->printView();
+    info = pdf(chart, "pdfinfo");
+    EXPECT_FALSE(landscape(info));
+    EXPECT_EQ(pages(info), 1);
+    text = pdf(chart, "pdftotext");
+    EXPECT_TRUE(text.contains("VESK - Quendril"));
+    EXPECT_TRUE(text.contains("Base Support - "));
+    EXPECT_TRUE(allNames(text)) << text.toStdString();
+
+    // Cancel in the print dialog prints nothing.
+    PrintTest::queue(QString());
+    w->printView();
+    EXPECT_EQ(PrintTest::asked(), 5);
+    EXPECT_TRUE(MsgBoxTest::shown().isEmpty()) << messages().join('|').toStdString();
+    Q_UNUSED(names);
+}
+
+TEST_F(CompareTest, SavesAndCopiesEachViewAsItsKindOfFile)
+{
+    auto w = open(0);
+    const QString txt = folder_.file("table.txt");
+    FileDialogTest::queue(txt);
+    w->saveView();
+    EXPECT_EQ(folder_.read("table.txt").toStdString(), CompareTextBytes(w->doc()));
+    w->copyView();
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), CompareClipText(w->doc()));
+
+    // A save that fails names the file; a cancelled one says nothing.
+    FileDialogTest::queue(folder_.file("no such folder/table.txt"));
+    w->saveView();
+    ASSERT_EQ(MsgBoxTest::shown().size(), 1);
+    EXPECT_TRUE(MsgBoxTest::shown()[0].text.startsWith("Error saving table.txt"));
+    MsgBoxTest::clear();
+    FileDialogTest::queue(QString());
+    w->saveView();
+    EXPECT_TRUE(MsgBoxTest::shown().isEmpty());
+
+    // The plot is a bitmap even under a metafile's name.
+    AnswerNextModal([](QWidget* dlg) { ClickButton(dlg, "Ok"); });
+    w->findChild<QPushButton*>("ComSetup")->click();
+    FileDialogTest::queue(folder_.file("plot.wmf"));
+    w->saveView();
+    EXPECT_TRUE(folder_.read("plot.wmf").startsWith("BM"));
+    QImage saved(folder_.file("plot.wmf"), "BMP");
+    EXPECT_EQ(saved.size(), w->findChild<QWidget*>("Picture1")->size());
+    w->copyView();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), saved.size());
+
+    // The chart: a bitmap or a metafile, a square of the chart's height.
+    AnswerNextModal([](QWidget* dlg) { ClickButton(dlg, "Ok"); });
+    w->findChild<QPushButton*>("ComChart")->click();
+    const QSize square = w->chartCopySize();
+    EXPECT_EQ(square.width(), w->findChild<QWidget*>("MSChart")->height());
+    FileDialogTest::queue(folder_.file("chart.bmp"));
+    w->saveView();
+    EXPECT_EQ(QImage(folder_.file("chart.bmp"), "BMP").size(), square);
+    FileDialogTest::queue(folder_.file("chart.WMF"));
+    w->saveView();
+    const QByteArray wmf = folder_.read("chart.WMF");
+    EXPECT_TRUE(wmf.startsWith(QByteArray::fromHex("d7cdc69a")));
+    EXPECT_TRUE(MsgBoxTest::shown().isEmpty()) << messages().join('|').toStdString();
+
+    w->copyView();
+    const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
+    ASSERT_TRUE(clip);
+    EXPECT_TRUE(clip->hasImage());
+    EXPECT_EQ(clip->data(kWmfMimeType), wmf);
+}
+
+TEST_F(CompareTest, ASupportWithoutSpacingStopsTheTableOncePerView)
+{
+    G.Cases[2].Spacing = 0;
+    QGuiApplication::clipboard()->setText("kept");
+    auto w = open(0);
+    ASSERT_EQ(MsgBoxTest::shown().size(), 1);
+    EXPECT_EQ(MsgBoxTest::shown()[0].text, "Support 1 spacing invalid");
+    EXPECT_EQ(MsgBoxTest::shown()[0].title, "Attention");
+    // Resizing and repainting ask nothing again.
+    w->resize(w->width() + 50, w->height() + 40);
+    QCoreApplication::processEvents();
+    w->findChild<QWidget*>("Picture1")->repaint();
+    EXPECT_EQ(MsgBoxTest::shown().size(), 1);
+
+    // The commands say why they cannot go on: no printer is asked for, no
+    // file written, the clipboard left as it was.
+    MsgBoxTest::clear();
+    w->printView();
+    w->saveView();
+    w->copyView();
+    EXPECT_EQ(MsgBoxTest::shown().size(), 3);
+    EXPECT_EQ(PrintTest::asked(), 0);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
+
+    // The chart reports it under its own title.
+    MsgBoxTest::clear();
+    AnswerNextModal([](QWidget* dlg) { ClickButton(dlg, "Ok"); });
+    w->findChild<QPushButton*>("ComChart")->click();
+    ASSERT_EQ(MsgBoxTest::shown().size(), 1);
+    EXPECT_EQ(MsgBoxTest::shown()[0].title, "Error plotting chart");
+    EXPECT_EQ(MsgBoxTest::shown()[0].text, "Support 1 spacing invalid");
+    w->resize(w->width() - 50, w->height());
+    w->findChild<QWidget*>("MSChart")->repaint();
+    EXPECT_EQ(MsgBoxTest::shown().size(), 1);
+}
+
+TEST_F(CompareTest, AModelFileThatFailsIsReportedOnceAndItsCurveLeftEmpty)
+{
+    int16_t fileType = 0;
+    for (int k = 1; k <= G.NumCases && fileType == 0; ++k)
+        if (G.CaseType[static_cast<std::size_t>(k)] >= 7)
+            fileType = G.CaseType[static_cast<std::size_t>(k)];
+    ASSERT_GT(fileType, 0);
+    const QString file = qs(G.TypeFile[static_cast<std::size_t>(fileType)]);
+    ASSERT_TRUE(folder_.write(file, "not a model file\r\n"));
+    auto w = open(0);
+    ASSERT_GE(MsgBoxTest::shown().size(), 1);
+    EXPECT_TRUE(MsgBoxTest::shown()[0].text.startsWith("Error reading " + file + "\n"));
+    int empty = 0;
+    for (int k = 1; k <= G.NumCases; ++k)
+        empty += G.Cases[static_cast<std::size_t>(k)].NumPts == 0;
+    EXPECT_GE(empty, 1);
+    const int shown = static_cast<int>(MsgBoxTest::shown().size());
+    AnswerNextModal([](QWidget* dlg) { ClickButton(dlg, "Ok"); });
+    w->findChild<QPushButton*>("ComSetup")->click();
+    w->findChild<QWidget*>("Picture1")->repaint();
+    EXPECT_EQ(MsgBoxTest::shown().size(), shown);
+}
+
+TEST_F(CompareTest, AWideWindowShowsThePageWithoutItsHorizontalBar)
+{
+    auto w = open(0);
+    w->resize(1400, 500);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(w->findChild<QScrollBar*>("HScroll1")->isVisible());
+    EXPECT_TRUE(w->findChild<QScrollBar*>("VScroll1")->isVisible());
+    EXPECT_EQ(w->findChild<QWidget*>("Picture1")->width(), w->page().width());
+    w->resize(600, 400);
+    QCoreApplication::processEvents();
+    auto* h = w->findChild<QScrollBar*>("HScroll1");
+    EXPECT_TRUE(h->isVisible());
+    h->setValue(100);
+    EXPECT_EQ(w->scroll(), QPoint(100, 0));
+}
+
+}  // namespace
