@@ -18,6 +18,7 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,23 @@ inline void OkWhenShown(const std::string& name, int* pressed = nullptr)
         if (pressed)
             ++*pressed;
         QTimer::singleShot(0, w, [w] { ClickButton(w, "Ok"); });
+    });
+    watch->start();
+}
+
+// Runs `action` once on the modal window of this name as soon as `ready`
+// holds for it.
+inline void WhenModal(const std::string& name, std::function<bool(QWidget*)> ready, std::function<void(QWidget*)> action)
+{
+    auto* watch = new QTimer(QCoreApplication::instance());
+    watch->setInterval(5);
+    QObject::connect(watch, &QTimer::timeout, watch, [watch, name, ready, action] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || !w->isVisible() || w->objectName().toStdString() != name || !ready(w))
+            return;
+        watch->stop();
+        watch->deleteLater();
+        QTimer::singleShot(0, w, [w, action] { action(w); });
     });
     watch->start();
 }

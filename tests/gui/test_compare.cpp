@@ -6,7 +6,11 @@
 #include "platform/printing.h"
 #include "platform/wmfgenerator.h"
 
+#include "compare/chartpaint.h"
+#include "platform/palette.h"
+
 #include "designed_project.h"
+#include "recording_device.h"
 #include "program_folder.h"
 #include "wmf_check.h"
 
@@ -326,6 +330,73 @@ TEST_F(CompareTest, AWideWindowShowsThePageWithoutItsHorizontalBar)
     EXPECT_TRUE(h->isVisible());
     h->setValue(100);
     EXPECT_EQ(w->scroll(), QPoint(100, 0));
+}
+
+}  // namespace
+
+namespace {
+
+// The metafile of the stacked cost chart holds what the screen shows: as
+// many bars of each colour, the same height ratios, the same texts; and it
+// reads back whole, in our own walk and in libwmf's.
+TEST_F(CompareTest, ChartMetafileMatchesTheScreenChart)
+{
+    G.ChartCat = 3;
+    G.ChartParm = 1;
+    auto w = open(3);
+    ASSERT_EQ(w->chart().series, 3);
+    const QSize size = w->chartCopySize();
+    const QByteArray bytes = w->chartMetafile(size);
+
+    const WmfPicture wmf = ReadWmf(bytes);
+    EXPECT_TRUE(wmf.faults.isEmpty()) << wmf.faults.join('\n').toStdString();
+    EXPECT_EQ(wmf.bounds, QRect(QPoint(0, 0), size));
+    EXPECT_GE(wmf.objects, wmf.peakObjects);
+    const Wmf2Svg svg = RunWmf2Svg(bytes);
+    ASSERT_EQ(svg.exitCode, 0);
+    EXPECT_TRUE(svg.errors.isEmpty()) << svg.errors.toStdString();
+    const SvgPicture picture = ReadSvg(svg.svg);
+
+    RecordingDevice screen(size.width(), size.height());
+    {
+        QPainter p(&screen);
+        PaintChart(p, QRect(QPoint(0, 0), size), w->chart());
+    }
+    // Bars by colour: their heights, largest first.
+    const auto heightsOf = [](const auto& shapes, const QColor& colour, auto rectOf) {
+        std::vector<double> h;
+        for (const auto& s : shapes)
+            if (rectOf(s).width() > 12 && rectOf(s).height() >= 19 && s.fill == colour)  // bars, not legend boxes
+                h.push_back(rectOf(s).height());
+        std::sort(h.rbegin(), h.rend());
+        return h;
+    };
+    int measured = 0;
+    for (int s = 0; s < 3; ++s) {
+        const QColor colour = QBColor(w->chart().colours[static_cast<std::size_t>(s)]);
+        std::vector<double> painted;
+        for (const RecordedFill& f : screen.engine().fills)
+            if (f.colour == colour && f.rect.width() > 12 && f.rect.height() >= 20)
+                painted.push_back(f.rect.height());
+        std::sort(painted.rbegin(), painted.rend());
+        const std::vector<double> read =
+            heightsOf(picture.shapes, colour, [](const SvgShape& sh) { return sh.points.boundingRect(); });
+        const std::vector<double>& readBars = read;
+        ASSERT_EQ(readBars.size(), painted.size()) << s;
+        if (painted.empty())
+            continue;  // parts too thin to measure
+        ++measured;
+        // Within 1 %, beyond the metafile's rounding to whole pixels.
+        for (std::size_t i = 0; i < painted.size(); ++i)
+            EXPECT_NEAR(readBars[i] / readBars[0], painted[i] / painted[0], 0.01 + 1.0 / readBars[0]) << s << " " << i;
+    }
+    EXPECT_GE(measured, 2);
+    QStringList texts;
+    for (const SvgText& t : picture.texts)
+        texts << t.text;
+    for (const QString& t : screen.texts())
+        EXPECT_TRUE(texts.join(' ').contains(t.trimmed())) << t.toStdString();
+    EXPECT_TRUE(texts.contains(qs(w->chart().title)));
 }
 
 }  // namespace

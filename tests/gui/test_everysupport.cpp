@@ -2,6 +2,7 @@
 // the support list from the main window, designed through its own performance
 // dialog and costed through its cost dialog, so that the comparison commands let it
 // pass; saved in a project and opened again with the same results.
+#include "compare/compare.h"
 #include "files/modelfile.h"
 #include "files/projectfile.h"
 #include "model/supportlist.h"
@@ -65,16 +66,27 @@ TEST_F(EveryType, DesignedThroughTheSupportListAndKeptByAProject)
         EXPECT_GT(c.ActTpf, 0) << i;
     }
 
-    // Every support updated: the four comparison commands go on to the
-    // comparison, which a stand-in opens.
-    std::vector<int16_t> views;
-    SetStepOpener(StepCompare, [&views](QWidget*) { views.push_back(G.CompareView); });
+    // Every support updated: the four comparison commands open the comparison
+    // on their view (the plot and the chart after their settings), with a
+    // curve for every support and nothing to report.
+    std::vector<int> views;
     for (const char* command : {"MenCompare", "MenSumm", "MenPlot", "MenChart"}) {
         main.findChild<QAction*>(command)->trigger();
         EXPECT_EQ(G.NextStep, StepCompare) << command;
+        const int16_t view = G.CompareView;
+        if (view >= 2)
+            OkWhenShown(view == 2 ? "PlotSetup" : "ChartSet");
+        WhenModal(
+            "Compare", [view](QWidget* w) { return static_cast<Compare*>(w)->view() == view; },
+            [&views](QWidget* w) {
+                views.push_back(static_cast<Compare*>(w)->view());
+                for (int k = 1; k <= G.NumCases; ++k)
+                    EXPECT_GT(G.Cases[static_cast<std::size_t>(k)].NumPts, 0) << k;
+                ClickButton(w, "Main Menu");
+            });
         main.timerTick();
     }
-    EXPECT_EQ(views, std::vector<int16_t>({0, 1, 2, 3}));
+    EXPECT_EQ(views, std::vector<int>({0, 1, 2, 3}));
     EXPECT_TRUE(MsgBoxTest::shown().isEmpty()) << messages().join('|').toStdString();
     InstallStepOpeners();
 
