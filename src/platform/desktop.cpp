@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMargins>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -106,6 +107,12 @@ protected:
         if (!w)
             return false;
         switch (event->type()) {
+        case QEvent::ShortcutOverride:
+            // Every key press comes here first, also one that a mnemonic then
+            // takes as a shortcut and that never arrives as a key press.
+            if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_Alt)
+                altAlone_ = nullptr;
+            return false;
         case QEvent::KeyPress: return keyPress(w, static_cast<QKeyEvent*>(event));
         case QEvent::KeyRelease: return keyRelease(w, static_cast<QKeyEvent*>(event));
         case QEvent::MouseButtonPress:
@@ -173,6 +180,19 @@ private:
     QPointer<QWidget> showing_;
 };
 
+// The style's own Alt handling of menu bars is left out: the filter above
+// opens the menu bar on Alt alone, and knows when Alt was part of a mnemonic.
+class DesktopStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_MenuBar_AltKeyNavigation)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
 }  // namespace
 
 void InstallDesktopConventions()
@@ -181,6 +201,7 @@ void InstallDesktopConventions()
     if (!filter && qApp) {
         filter = new DesktopConventions(qApp);
         qApp->installEventFilter(filter);
+        QApplication::setStyle(new DesktopStyle);
     }
 }
 

@@ -16,6 +16,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QMenuBar>
 #include <QImageReader>
 #include <QMimeData>
 #include <QProcess>
@@ -97,8 +98,15 @@ TEST_F(CompareTest, OpensOnEveryViewWithEverySupportsCurve)
     EXPECT_EQ(w->findChild<QComboBox*>("Combo1")->count(), G.NumCases);
     EXPECT_EQ(G.NextStep, 0);
 
+    // Alt with a button's letter, which the button takes as its shortcut,
+    // opens no menu when Alt is let go.
+    QTest::keyPress(w.get(), Qt::Key_Alt);
+    QKeyEvent letter(QEvent::ShortcutOverride, Qt::Key_S, Qt::AltModifier, "s");
+    QApplication::sendEvent(w.get(), &letter);
     w->findChild<QPushButton*>("ComSumm")->click();
+    QTest::keyRelease(w.get(), Qt::Key_Alt);
     EXPECT_EQ(std::make_pair(int(w->view()), w->helpContext()), std::make_pair(1, 305));
+    EXPECT_EQ(w->findChild<QMenuBar*>()->activeAction(), nullptr);
     AnswerNextModal([](QWidget* dlg) { ClickButton(dlg, "Ok"); });
     w->findChild<QPushButton*>("ComSetup")->click();
     EXPECT_EQ(std::make_pair(int(w->view()), w->helpContext()), std::make_pair(2, 298));
