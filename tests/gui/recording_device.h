@@ -1,6 +1,6 @@
-// A paint device that records what is drawn on it: texts with their font and
-// place, lines and polylines with their pen, filled rectangles with their
-// colour, all in device coordinates. Drawing routines are checked by it.
+// A paint device that records what is drawn on it, in device coordinates:
+// texts with their font and baseline start, lines and polylines with their
+// pen, solid-filled rectangles with their colour.
 #pragma once
 
 #include <QPaintDevice>
@@ -16,7 +16,7 @@ namespace vesk::test {
 struct RecordedText {
     QString text;
     QFont font;
-    QPointF at;  // the baseline's start
+    QPointF at;
 };
 
 struct RecordedLine {
@@ -38,22 +38,19 @@ public:
     Type type() const override { return QPaintEngine::User; }
     void updateState(const QPaintEngineState& s) override
     {
-        if (s.state() & DirtyPen)
-            pen_ = s.pen();
-        if (s.state() & DirtyBrush)
-            brush_ = s.brush();
-        if (s.state() & DirtyTransform)
-            transform_ = s.transform();
+        pen_ = s.state() & DirtyPen ? s.pen() : pen_;
+        brush_ = s.state() & DirtyBrush ? s.brush() : brush_;
+        transform_ = s.state() & DirtyTransform ? s.transform() : transform_;
     }
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
     void drawTextItem(const QPointF& p, const QTextItem& ti) override
     {
         texts.push_back({ti.text(), ti.font(), transform_.map(p)});
     }
-    void drawLines(const QLineF* lines, int n) override
+    void drawLines(const QLineF* l, int n) override
     {
         for (int i = 0; i < n; ++i)
-            this->lines.push_back({pen_, transform_.map(QPolygonF({lines[i].p1(), lines[i].p2()}))});
+            lines.push_back({pen_, transform_.map(QPolygonF({l[i].p1(), l[i].p2()}))});
     }
     void drawPolygon(const QPointF* pts, int n, PolygonDrawMode mode) override
     {
@@ -62,10 +59,8 @@ public:
     }
     void drawRects(const QRectF* rects, int n) override
     {
-        for (int i = 0; i < n; ++i) {
-            if (brush_.style() == Qt::SolidPattern)
-                fills.push_back({brush_.color(), transform_.mapRect(rects[i])});
-        }
+        for (int i = 0; i < n && brush_.style() == Qt::SolidPattern; ++i)
+            fills.push_back({brush_.color(), transform_.mapRect(rects[i])});
     }
 
     std::vector<RecordedText> texts;
@@ -84,7 +79,7 @@ public:
     QPaintEngine* paintEngine() const override { return &engine_; }
     const RecordingEngine& engine() const { return engine_; }
 
-    // The texts drawn, in order.
+    // The texts drawn, in order, and the first one drawn of a text.
     QStringList texts() const
     {
         QStringList out;
@@ -106,14 +101,10 @@ protected:
         switch (m) {
         case PdmWidth: return w_;
         case PdmHeight: return h_;
-        case PdmWidthMM: return w_ * 254 / dpi_ / 10;
-        case PdmHeightMM: return h_ * 254 / dpi_ / 10;
         case PdmDpiX:
         case PdmDpiY:
         case PdmPhysicalDpiX:
         case PdmPhysicalDpiY: return dpi_;
-        case PdmDepth: return 32;
-        case PdmNumColors: return 0x7fffffff;
         case PdmDevicePixelRatio: return 1;
         case PdmDevicePixelRatioScaled: return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
         default: return 0;

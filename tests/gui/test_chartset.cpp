@@ -1,14 +1,12 @@
 // The chart settings dialog: the category and parameter taken on "&Ok", the
 // colours at once, and the settings brought into range when it opens.
 #include "compare/chartset.h"
-#include "model/compare/chartdata.h"
 
 #include "program_folder.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 
 using namespace vesk;
 
@@ -24,144 +22,81 @@ protected:
         G.MatColor = 9;
     }
 
+    void open() { d_ = std::make_unique<ChartSet>(); }
     template <class T>
-    static T* get(QWidget* d, const char* name)
+    T* get(const char* name)
     {
-        T* w = d->findChild<T*>(name);
+        T* w = d_->findChild<T*>(name);
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
-    static QStringList items(QListWidget* l)
-    {
-        QStringList out;
-        for (int i = 0; i < l->count(); ++i)
-            out << l->item(i)->text();
-        return out;
-    }
-    static void choose(QWidget* d, const char* combo, int index)
-    {
-        QComboBox* c = get<QComboBox>(d, combo);
-        c->setCurrentIndex(index);
-        emit c->activated(index);
-    }
-    static void click(QWidget* d, const char* name) { get<QPushButton>(d, name)->click(); }
+    QListWidget* list(const char* name) { return get<QListWidget>(name); }
+    QComboBox* combo(const char* name) { return get<QComboBox>(name); }
+
+    std::unique_ptr<ChartSet> d_;
 };
 
 }  // namespace
 
-TEST_F(ChartSetDialog, CategoriesListTheirParametersInTheUnitsInForce)
+TEST_F(ChartSetDialog, CategoriesListTheirParametersInTheUnitsInForceAndStoredSettingsAreBroughtIntoRange)
 {
-    ChartSet d;
-    EXPECT_EQ(d.windowTitle(), "Chart Setup");
-    auto* cat = get<QListWidget>(&d, "ListCat");
-    auto* parm = get<QListWidget>(&d, "ListParm");
-    EXPECT_EQ(items(cat), QStringList({"Support Layout", "Ground Control", "Support Costs", "Installation",
-                                       "Material Handling"}));
-    // First opening: category 1, parameter 1, made valid at once.
-    EXPECT_EQ(cat->currentRow(), 0);
-    EXPECT_EQ(parm->currentRow(), 0);
-    EXPECT_EQ(G.ChartCat, 1);
-    EXPECT_EQ(G.ChartParm, 1);
-
+    open();  // first opening: category 1, parameter 1, made valid at once
+    EXPECT_EQ(std::make_tuple(list("ListCat")->currentRow(), list("ListParm")->currentRow(), G.ChartCat, G.ChartParm),
+              std::make_tuple(0, 0, 1, 1));
     const int counts[] = {2, 4, 2, 3, 6};
     for (int c = 0; c < 5; ++c) {
-        cat->setCurrentRow(c);
-        EXPECT_EQ(parm->count(), counts[c]) << c;
-        EXPECT_EQ(parm->currentRow(), 0);
+        list("ListCat")->setCurrentRow(c);
+        EXPECT_EQ(std::make_pair(list("ListParm")->count(), list("ListParm")->currentRow()), std::make_pair(counts[c], 0));
     }
-    EXPECT_EQ(items(parm).at(3), "Work/ft of entry, ft-lb/ft");
-    cat->setCurrentRow(3);
-    EXPECT_EQ(items(parm).at(2), "Feet of entry/shift");
-    cat->setCurrentRow(0);
-    EXPECT_EQ(items(parm), QStringList({"Spacing, in", "Roof coverage, %"}));
-
+    EXPECT_EQ(list("ListParm")->item(3)->text(), "Work/ft of entry, ft-lb/ft");
     G.MetricUnits = -1;
-    ChartSet m;
-    get<QListWidget>(&m, "ListCat")->setCurrentRow(3);
-    EXPECT_EQ(items(get<QListWidget>(&m, "ListParm")).at(2), "Meters of entry/shift");
-    get<QListWidget>(&m, "ListCat")->setCurrentRow(2);
-    EXPECT_EQ(items(get<QListWidget>(&m, "ListParm")).at(1), "Normalized cost, $/m of entry");
+    open();
+    list("ListCat")->setCurrentRow(3);
+    EXPECT_EQ(list("ListParm")->item(2)->text(), "Meters of entry/shift");
+
+    // Settings out of range are corrected when it opens.
+    G.ChartCat = 9, G.ChartParm = 5;
+    G.ChartColor = 15, G.LaborColor = -1, G.TransColor = 99, G.MatColor = 20;
+    open();
+    EXPECT_EQ(std::make_tuple(G.ChartCat, G.ChartParm, list("ListCat")->currentRow(), list("ListParm")->currentRow()),
+              std::make_tuple(1, 1, 0, 0));
+    EXPECT_EQ(std::make_tuple(G.ChartColor, G.LaborColor, G.TransColor, G.MatColor), std::make_tuple(12, 12, 10, 9));
+    EXPECT_EQ(combo("ComboColor")->currentText(), "lt red");
 }
 
 TEST_F(ChartSetDialog, CostCategoryShowsThreeColoursEachStoredAtOnce)
 {
-    G.ChartCat = 3;
-    G.ChartParm = 2;
-    G.LaborColor = 4;
-    ChartSet d;
-    EXPECT_EQ(get<QListWidget>(&d, "ListParm")->currentRow(), 1);
-    EXPECT_EQ(get<QLabel>(&d, "LbColor")->text(), "Labor color");
-    EXPECT_FALSE(get<QComboBox>(&d, "ComboTran")->isHidden());
-    EXPECT_EQ(get<QComboBox>(&d, "ComboColor")->currentText(), "red");
-    EXPECT_EQ(get<QComboBox>(&d, "ComboTran")->currentText(), "lt green");
-    EXPECT_EQ(get<QComboBox>(&d, "ComboMat")->count(), 15);
-    choose(&d, "ComboColor", 1);
-    choose(&d, "ComboTran", 2);
-    choose(&d, "ComboMat", 14);
-    EXPECT_EQ(G.LaborColor, 1);
-    EXPECT_EQ(G.TransColor, 2);
-    EXPECT_EQ(G.MatColor, 14);
-    EXPECT_EQ(G.ChartColor, 12);
+    G.ChartCat = 3, G.ChartParm = 2, G.LaborColor = 4;
+    open();
+    EXPECT_EQ(list("ListParm")->currentRow(), 1);
+    EXPECT_EQ(get<QLabel>("LbColor")->text(), "Labor color");
+    EXPECT_FALSE(combo("ComboTran")->isHidden());
+    EXPECT_EQ(combo("ComboColor")->currentText() + "|" + combo("ComboTran")->currentText(), "red|lt green");
+    emit combo("ComboColor")->activated(1);
+    emit combo("ComboTran")->activated(2);
+    emit combo("ComboMat")->activated(14);
+    EXPECT_EQ(std::make_tuple(G.LaborColor, G.TransColor, G.MatColor, G.ChartColor), std::make_tuple(1, 2, 14, 12));
 
     // Another category: one bar colour, the others hidden.
-    get<QListWidget>(&d, "ListCat")->setCurrentRow(4);
-    EXPECT_EQ(get<QLabel>(&d, "LbColor")->text(), "Bar color");
-    EXPECT_TRUE(get<QComboBox>(&d, "ComboTran")->isHidden());
-    EXPECT_TRUE(get<QLabel>(&d, "LbMat")->isHidden());
-    EXPECT_EQ(get<QComboBox>(&d, "ComboColor")->currentText(), "lt red");
-    choose(&d, "ComboColor", 0);
-    EXPECT_EQ(G.ChartColor, 0);
-    EXPECT_EQ(G.LaborColor, 1);
+    list("ListCat")->setCurrentRow(4);
+    EXPECT_EQ(get<QLabel>("LbColor")->text(), "Bar color");
+    EXPECT_TRUE(combo("ComboTran")->isHidden() && get<QLabel>("LbMat")->isHidden());
+    EXPECT_EQ(combo("ComboColor")->currentText(), "lt red");
+    emit combo("ComboColor")->activated(0);
+    EXPECT_EQ(std::make_tuple(G.ChartColor, G.LaborColor), std::make_tuple(0, 1));
 }
 
 TEST_F(ChartSetDialog, OkTakesCategoryAndParameterCancelKeepsOnlyTheColours)
 {
     for (const char* button : {"ComCancel", "ComDone"}) {
-        G.ChartCat = 1;
-        G.ChartParm = 2;
-        G.ChartColor = 12;
-        ChartSet d;
-        get<QListWidget>(&d, "ListCat")->setCurrentRow(4);
-        get<QListWidget>(&d, "ListParm")->setCurrentRow(5);
-        choose(&d, "ComboColor", 3);
-        click(&d, button);
+        G.ChartCat = 1, G.ChartParm = 2, G.ChartColor = 12;
+        open();
+        list("ListCat")->setCurrentRow(4);
+        list("ListParm")->setCurrentRow(5);
+        emit combo("ComboColor")->activated(3);
+        get<QAbstractButton>(button)->click();
         const bool ok = button == std::string("ComDone");
-        EXPECT_EQ(G.ChartCat, ok ? 5 : 1) << button;
-        EXPECT_EQ(G.ChartParm, ok ? 6 : 2) << button;
-        EXPECT_EQ(G.ChartColor, 3) << button;
+        EXPECT_EQ(std::make_tuple(G.ChartCat, G.ChartParm, G.ChartColor), std::make_tuple(ok ? 5 : 1, ok ? 6 : 2, 3))
+            << button;
     }
-}
-
-TEST_F(ChartSetDialog, SettingsOutOfRangeAreCorrectedWhenItOpens)
-{
-    G.ChartCat = 2;
-    G.ChartParm = 5;  // ground control has 4
-    G.ChartColor = 15;
-    G.LaborColor = -1;
-    G.TransColor = 99;
-    G.MatColor = 20;
-    {
-        ChartSet d;
-        EXPECT_EQ(G.ChartParm, 1);
-        EXPECT_EQ(get<QListWidget>(&d, "ListParm")->currentRow(), 0);
-        EXPECT_EQ(G.ChartColor, 12);
-        EXPECT_EQ(G.LaborColor, 12);
-        EXPECT_EQ(G.TransColor, 10);
-        EXPECT_EQ(G.MatColor, 9);
-        EXPECT_EQ(get<QComboBox>(&d, "ComboColor")->currentText(), "lt red");
-    }
-    G.ChartCat = 9;
-    ChartSet d;
-    EXPECT_EQ(G.ChartCat, 1);
-    EXPECT_EQ(get<QListWidget>(&d, "ListCat")->currentRow(), 0);
-}
-
-TEST_F(ChartSetDialog, HelpOpensTheChartSettingsTopic)
-{
-    QDir(folder_.path()).mkpath("help/instr");
-    ASSERT_TRUE(folder_.write("help/instr/263.html", "<html><head><title>Chart settings</title></head></html>"));
-    ChartSet d;
-    click(&d, "ComHelp");
-    ASSERT_NE(CurrentHelpWindow(), nullptr);
-    EXPECT_TRUE(CurrentHelpWindow()->currentFile().endsWith("263.html"));
 }

@@ -5,12 +5,8 @@
 
 #include "program_folder.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 
 using namespace vesk;
 
@@ -22,204 +18,146 @@ protected:
     {
         WindowTest::SetUp();
         G.NumCases = 3;
-        for (int i = 1; i <= 3; ++i) {
-            G.CaseName[static_cast<std::size_t>(i)] = "Support " + std::to_string(i);
-            CaseRec& c = G.Cases[static_cast<std::size_t>(i)];
-            c.PlotVis = -1, c.PlotLine = static_cast<int16_t>(i), c.PlotColor = static_cast<int16_t>(i + 3);
+        for (std::size_t i = 1; i <= 3; ++i) {
+            G.CaseName[i] = "Support " + std::to_string(i);
+            G.Cases[i].PlotVis = -1, G.Cases[i].PlotLine = int16_t(i), G.Cases[i].PlotColor = int16_t(i + 3);
         }
-        PlotRec& ps = G.PlotSet;
-        ps.YType = 1, ps.Show = 2, ps.XAuto = -1, ps.XMax = 3;
-        ps.YAuto = {-1, 0, -1, 0};
-        ps.YMax = {40, 12.5f, 2, 0};
+        G.PlotSet = {1, 2, -1, 3, {-1, 0, -1, 0}, {40, 12.5f, 2, 0}};
     }
 
-    template <class T>
-    static T* get(QWidget* d, const QString& name)
+    void open() { d_ = std::make_unique<PlotSetup>(); }
+    template <class T = QAbstractButton>
+    T* get(const QString& name)
     {
-        T* w = d->findChild<T*>(name);
+        T* w = d_->findChild<T*>(name);
         EXPECT_NE(w, nullptr) << name.toStdString();
         return w;
     }
-    static QString text(QWidget* d, const char* name) { return get<QLabel>(d, name)->text(); }
-    static bool checked(QWidget* d, const char* name) { return get<QAbstractButton>(d, name)->isChecked(); }
-    static void click(QWidget* d, const char* name) { get<QAbstractButton>(d, name)->click(); }
-    static NumBox* box(QWidget* d, const char* name) { return get<NumBox>(d, name); }
-    static void choose(QWidget* d, const char* combo, int index)
+    // The texts of the named controls (a list's current item), joined by "|".
+    QString shown(const QString& names)
     {
-        QComboBox* c = get<QComboBox>(d, combo);
-        c->setCurrentIndex(index);
-        emit c->activated(index);
+        QStringList out;
+        for (const QString& n : names.split(' ')) {
+            QWidget* w = get<QWidget>(n);
+            out << w->property(qobject_cast<QComboBox*>(w) ? "currentText" : "text").toString();
+        }
+        return out.join('|');
     }
-    static void enter(NumBox* b, const QString& typed)
+    // The names of the ticked options and boxes.
+    QString ticked()
     {
-        b->selectAll();
-        test::TypeText(b, typed);
-        b->pressEnter();
+        QStringList on;
+        for (const char* n : {"Option1(0)", "Option1(1)", "ChkYauto", "ChkXauto", "ChkConv", "ChkTpf", "ChkVisible"})
+            if (get(n)->isChecked())
+                on << n;
+        return on.join(' ');
     }
+    void enter(const char* name, const QString& typed)
+    {
+        auto* box = get<NumBox>(name);
+        box->selectAll();
+        test::TypeText(box, typed);
+        box->pressEnter();
+    }
+
+    std::unique_ptr<PlotSetup> d_;
 };
 
 }  // namespace
 
-TEST_F(PlotSetupDialog, ShowsTheStoredSettingsAndTheSelectedSupport)
+TEST_F(PlotSetupDialog, ShowsTheStoredSettingsAndStoresEachChoiceAtOnce)
 {
-    PlotSetup d;
-    EXPECT_EQ(d.windowTitle(), "Performance Curve Plot Setup");
-    EXPECT_FALSE(checked(&d, "Option1(0)"));
-    EXPECT_TRUE(checked(&d, "Option1(1)"));
-    EXPECT_EQ(get<QRadioButton>(&d, "Option1(0)")->text(), "Support load, tons");
-    EXPECT_EQ(get<QRadioButton>(&d, "Option1(1)")->text(), "Load density, tons/ft");
-    EXPECT_FALSE(checked(&d, "ChkYauto"));
-    EXPECT_TRUE(checked(&d, "ChkXauto"));
-    EXPECT_EQ(box(&d, "TxYmax")->text(), "12.5");
-    EXPECT_EQ(text(&d, "Label4"), "tons/ft (maxY)");
-    EXPECT_EQ(text(&d, "Label5"), "in (maxX)");
-    EXPECT_FALSE(checked(&d, "ChkConv"));
-    EXPECT_TRUE(checked(&d, "ChkTpf"));
-    EXPECT_EQ(get<QCheckBox>(&d, "ChkConv")->text(), "Show design convergence");
-    EXPECT_EQ(get<QCheckBox>(&d, "ChkTpf")->text(), "Show required load density");
+    open();
+    EXPECT_EQ(ticked(), "Option1(1) ChkXauto ChkTpf ChkVisible");
+    EXPECT_EQ(shown("TxYmax Label4 Label5"), "12.5|tons/ft (maxY)|in (maxX)");
+    EXPECT_EQ(shown("ChkConv ChkTpf"), "Show design convergence|Show required load density");
+    EXPECT_EQ(shown("ComboLine ComboColor"), "solid|red");
+    get<QListWidget>("List1")->setCurrentRow(2);
+    EXPECT_EQ(shown("ComboLine ComboColor"), "dot|brown");
 
-    auto* list = get<QListWidget>(&d, "List1");
-    ASSERT_EQ(list->count(), 3);
-    EXPECT_EQ(list->currentRow(), 0);
-    EXPECT_EQ(get<QComboBox>(&d, "ComboLine")->currentText(), "solid");
-    EXPECT_EQ(get<QComboBox>(&d, "ComboColor")->currentText(), "red");
-    list->setCurrentRow(2);
-    EXPECT_EQ(get<QComboBox>(&d, "ComboLine")->currentText(), "dot");
-    EXPECT_EQ(get<QComboBox>(&d, "ComboColor")->currentText(), "brown");
-    EXPECT_TRUE(checked(&d, "ChkVisible"));
-
-    // The other captions of the criteria boxes, and metric units.
-    G.DesignBasis = 1;
-    G.GrcDefined = -1;
-    G.DesignCrit.UncontrolledConv = 0.5f;
-    G.MetricUnits = -1;
-    PlotSetup m;
-    EXPECT_EQ(get<QCheckBox>(&m, "ChkConv")->text(), "Show design and security-check convergences");
-    EXPECT_EQ(get<QCheckBox>(&m, "ChkTpf")->text(), "Show ground reaction curve");
-    EXPECT_EQ(get<QRadioButton>(&m, "Option1(0)")->text(), "Support load, tonnes");
-    EXPECT_EQ(text(&m, "Label5"), "cm (maxX)");
-}
-
-TEST_F(PlotSetupDialog, ChoicesAreStoredAtOnceAndCancelKeepsThem)
-{
-    PlotSetup d;
-    get<QListWidget>(&d, "List1")->setCurrentRow(1);
-    choose(&d, "ComboLine", 5);
-    choose(&d, "ComboColor", 14);
-    click(&d, "ChkVisible");
-    click(&d, "ChkConv");
-    click(&d, "ChkTpf");
-    click(&d, "Option1(0)");
-    EXPECT_EQ(G.Cases[2].PlotLine, 5);
-    EXPECT_EQ(G.Cases[2].PlotColor, 14);
-    EXPECT_EQ(G.Cases[2].PlotVis, 0);
-    EXPECT_EQ(G.Cases[1].PlotLine, 1);  // only the selected support
-    EXPECT_EQ(G.PlotSet.Show, 1);
-    EXPECT_EQ(G.PlotSet.YType, 0);
-    // The load axis's own maximum and auto flag are shown.
-    EXPECT_EQ(box(&d, "TxYmax")->text(), "40.0");
-    EXPECT_EQ(text(&d, "Label4"), "tons (maxY)");
-    EXPECT_TRUE(checked(&d, "ChkYauto"));
-    click(&d, "ChkYauto");
-    click(&d, "ChkXauto");
-    EXPECT_EQ(G.PlotSet.YAuto[0], 0);
-    EXPECT_EQ(G.PlotSet.YAuto[1], 0);
-    EXPECT_EQ(G.PlotSet.XAuto, 0);
-    click(&d, "ComCancel");
-    EXPECT_EQ(d.result(), QDialog::Rejected);
-    EXPECT_EQ(G.Cases[2].PlotLine, 5);
-    EXPECT_EQ(G.PlotSet.YType, 0);
+    // Every choice is stored at once, for the selected support only, and "&Cancel" keeps them.
+    get<QListWidget>("List1")->setCurrentRow(1);
+    emit get<QComboBox>("ComboLine")->activated(5);
+    emit get<QComboBox>("ComboColor")->activated(14);
+    for (const char* name : {"ChkVisible", "ChkConv", "ChkTpf", "Option1(0)"})
+        get(name)->click();
+    const CaseRec& c = G.Cases[2];
+    EXPECT_EQ(std::make_tuple(c.PlotLine, c.PlotColor, c.PlotVis, G.Cases[1].PlotLine), std::make_tuple(5, 14, 0, 1));
+    EXPECT_EQ(std::make_tuple(G.PlotSet.Show, G.PlotSet.YType), std::make_tuple(1, 0));
+    // The load axis's own maximum and auto scale are shown.
+    EXPECT_EQ(shown("TxYmax Label4"), "40.0|tons (maxY)");
+    EXPECT_EQ(ticked(), "Option1(0) ChkYauto ChkXauto ChkConv");
+    get("ChkYauto")->click();
+    get("ChkXauto")->click();
+    EXPECT_EQ(std::make_tuple(G.PlotSet.YAuto[0], G.PlotSet.XAuto), std::make_tuple(0, 0));
+    get("ComCancel")->click();
+    EXPECT_EQ(std::make_tuple(c.PlotLine, G.PlotSet.Show), std::make_tuple(5, 1));
 }
 
 TEST_F(PlotSetupDialog, DefaultColoursAndDefaultLineTypesForTenSupports)
 {
     G.NumCases = 10;
-    PlotSetup d;
-    click(&d, "ComDefColor");
-    const int colours[] = {0, 12, 10, 9, 13, 11, 4, 2, 1, 5};
-    for (int i = 1; i <= 10; ++i) {
-        EXPECT_EQ(G.Cases[static_cast<std::size_t>(i)].PlotColor, colours[i - 1]) << i;
-        EXPECT_EQ(G.Cases[static_cast<std::size_t>(i)].PlotLine, 0) << i;
-    }
-    EXPECT_EQ(get<QComboBox>(&d, "ComboLine")->currentText(), "bold (solid)");
-    EXPECT_EQ(get<QComboBox>(&d, "ComboColor")->currentText(), "black");
-
-    click(&d, "ComDefLine");
-    for (int i = 1; i <= 10; ++i) {
-        EXPECT_EQ(G.Cases[static_cast<std::size_t>(i)].PlotLine, (i - 1) % 5 + 1) << i;
-        EXPECT_EQ(G.Cases[static_cast<std::size_t>(i)].PlotColor, i <= 5 ? 0 : 8) << i;
-    }
+    open();
+    const auto lines = [] {
+        QStringList out;
+        for (std::size_t i = 1; i <= 10; ++i)
+            out << QString("%1/%2").arg(G.Cases[i].PlotLine).arg(G.Cases[i].PlotColor);
+        return out.join(' ');
+    };
+    get("ComDefColor")->click();
+    EXPECT_EQ(lines(), "0/0 0/12 0/10 0/9 0/13 0/11 0/4 0/2 0/1 0/5");
+    EXPECT_EQ(shown("ComboLine ComboColor"), "bold (solid)|black");
+    get("ComDefLine")->click();
+    EXPECT_EQ(lines(), "1/0 2/0 3/0 4/0 5/0 1/8 2/8 3/8 4/8 5/8");
 }
 
 TEST_F(PlotSetupDialog, TypedMaximaLeaveAutoScaleAndAreStoredByTheirRules)
 {
     G.PlotSet.YAuto[1] = -1;
-    PlotSetup d;
-    // Filling the boxes for another quantity does not count as typing.
-    click(&d, "Option1(0)");
-    click(&d, "Option1(1)");
-    EXPECT_TRUE(checked(&d, "ChkYauto"));
+    open();
+    get("Option1(0)")->click();  // filling the boxes for another quantity is no typing
+    get("Option1(1)")->click();
     EXPECT_EQ(G.PlotSet.YAuto[1], -1);
-
-    enter(box(&d, "TxYmax"), "20");
-    EXPECT_FALSE(checked(&d, "ChkYauto"));
-    EXPECT_EQ(G.PlotSet.YAuto[1], 0);
+    enter("TxYmax", "20");
+    EXPECT_FALSE(get("ChkYauto")->isChecked());
+    EXPECT_EQ(std::make_tuple(G.PlotSet.YAuto[1], G.PlotSet.YMax[1]), std::make_tuple(0, 20.f));
+    enter("TxYmax", "0");  // not above 0: ignored
     EXPECT_EQ(G.PlotSet.YMax[1], 20);
-    enter(box(&d, "TxYmax"), "0");  // not above 0: ignored
-    EXPECT_EQ(G.PlotSet.YMax[1], 20);
-
-    enter(box(&d, "TxXmax"), "-2");  // stored as typed; the plot makes the axis automatic
-    EXPECT_EQ(G.PlotSet.XMax, -2);
-    EXPECT_EQ(G.PlotSet.XAuto, 0);
+    enter("TxXmax", "-2");  // stored as typed; the plot makes the axis automatic
+    EXPECT_EQ(std::make_tuple(G.PlotSet.XMax, G.PlotSet.XAuto), std::make_tuple(-2.f, 0));
 
     // Text that is no number keeps the stored maximum, with a message.
-    enter(box(&d, "TxXmax"), "4 in");
-    enter(box(&d, "TxYmax"), "lots");
+    enter("TxXmax", "4 in");
+    enter("TxYmax", "lots");
     EXPECT_EQ(messages(), QStringList({"Input error: Invalid X-axis maximum", "Input error: Invalid Y-axis maximum"}));
-    EXPECT_EQ(G.PlotSet.XMax, -2);
-    EXPECT_EQ(G.PlotSet.YMax[1], 20);
-    EXPECT_EQ(box(&d, "TxYmax")->text(), "20.0");
+    EXPECT_EQ(std::make_tuple(G.PlotSet.XMax, G.PlotSet.YMax[1]), std::make_tuple(-2.f, 20.f));
+    EXPECT_EQ(shown("TxYmax"), "20.0");
 }
 
-TEST_F(PlotSetupDialog, MetricMaximaAreConvertedByTheAxisUnit)
+TEST_F(PlotSetupDialog, MetricMaximaAreConvertedByTheirAxisUnitAndAStoredIntensityChecksNoOption)
 {
     G.MetricUnits = -1;
-    PlotSetup d;
-    enter(box(&d, "TxYmax"), "10");
-    EXPECT_FLOAT_EQ(G.PlotSet.YMax[1], 10 / 2.9763f);
-    enter(box(&d, "TxXmax"), "5");
+    G.DesignBasis = 1;
+    G.GrcDefined = -1;
+    G.DesignCrit.UncontrolledConv = 0.5f;
+    open();
+    EXPECT_EQ(shown("ChkConv ChkTpf Option1(0) Label5"),
+              "Show design and security-check convergences|Show ground reaction curve|Support load, tonnes|cm (maxX)");
+    enter("TxXmax", "5");
     EXPECT_FLOAT_EQ(G.PlotSet.XMax, 5 / 2.54f);
-}
+    enter("TxYmax", "10");
+    EXPECT_FLOAT_EQ(G.PlotSet.YMax[1], 10 / 2.9763f);
 
-TEST_F(PlotSetupDialog, StoredIntensityAxisChecksNoOptionAndUsesItsOwnUnit)
-{
-    G.MetricUnits = -1;
     G.PlotSet.YType = 2;
-    PlotSetup d;
-    EXPECT_FALSE(checked(&d, "Option1(0)"));
-    EXPECT_FALSE(checked(&d, "Option1(1)"));
-    EXPECT_EQ(text(&d, "Label4"), "tonnes/m\u00B2 (maxY)");
-    EXPECT_EQ(box(&d, "TxYmax")->text(), "19.5");  // 2 tons/ft²
-    EXPECT_TRUE(checked(&d, "ChkYauto"));
-    enter(box(&d, "TxYmax"), "30");
+    open();
+    EXPECT_EQ(ticked(), "ChkYauto ChkTpf ChkVisible");
+    EXPECT_EQ(shown("Label4 TxYmax"), "tonnes/m\u00B2 (maxY)|19.5");  // 2 tons/ft²
+    enter("TxYmax", "30");
     EXPECT_FLOAT_EQ(G.PlotSet.YMax[2], 30 / 9.7649f);
-    EXPECT_EQ(G.PlotSet.YAuto[2], 0);
-    EXPECT_EQ(G.PlotSet.YMax[1], 12.5f);
-    EXPECT_EQ(G.PlotSet.YType, 2);
+    EXPECT_EQ(std::make_tuple(G.PlotSet.YAuto[2], G.PlotSet.YType), std::make_tuple(0, 2));
 
-    // Any other stored quantity is the support load.
-    G.PlotSet.YType = -3;
-    PlotSetup other;
-    EXPECT_TRUE(checked(&other, "Option1(0)"));
+    G.PlotSet.YType = -3;  // any other stored quantity is the support load
+    open();
+    EXPECT_TRUE(get("Option1(0)")->isChecked());
     EXPECT_EQ(G.PlotSet.YType, 0);
-}
-
-TEST_F(PlotSetupDialog, HelpOpensThePlotSettingsTopic)
-{
-    QDir(folder_.path()).mkpath("help/instr");
-    ASSERT_TRUE(folder_.write("help/instr/299.html", "<html><head><title>Plot settings</title></head></html>"));
-    PlotSetup d;
-    click(&d, "ComHelp");
-    ASSERT_NE(CurrentHelpWindow(), nullptr);
-    EXPECT_TRUE(CurrentHelpWindow()->currentFile().endsWith("299.html"));
 }
