@@ -38,9 +38,27 @@ protected:
         form_->show();
         ASSERT_TRUE(QTest::qWaitFor([this] { return !text("LbTpf").isEmpty(); }));
     }
+    // Ground reaction curve 1 of the library with its points (in, tons/ft²).
+    static void curve(const char* name, int16_t id, std::initializer_list<std::pair<float, float>> points)
+    {
+        CurveRec& c = G.GRCurves[1];
+        c.Name = name, c.Id = id, c.NumPts = static_cast<int16_t>(points.size());
+        int k = 1;
+        for (auto [conv, intensity] : points)
+            c.Conv[k] = conv, c.Intensity[k++] = intensity;
+        G.NumCurves = 1;
+    }
     NumBox* box(const char* name) const { return form_->findChild<NumBox*>(name); }
     QString text(const char* name) const { return form_->findChild<QLabel*>(name)->text(); }
     QCheckBox* check(const char* name) const { return form_->findChild<QCheckBox*>(name); }
+    // The texts of labels and boxes, joined by "|".
+    QString texts(std::initializer_list<const char*> names) const
+    {
+        QStringList out;
+        for (const char* n : names)
+            out << (box(n) ? box(n)->text() : text(n));
+        return out.join('|');
+    }
     void click(const char* name) const { form_->findChild<QPushButton*>(name)->click(); }
     void type(const char* name, const QString& s, bool enter = true) const
     {
@@ -57,23 +75,13 @@ protected:
 
 TEST_F(FormMineTest, CMRRAndDepthDerivationsReachTheStoredCriteria)
 {
+    // The block frame's derivations at a tick are the cable dialog's tests too; here the standing group's.
     open();
-    EXPECT_EQ(text("LabDS"), "20.0");
-    EXPECT_EQ(text("LabDA"), "15.7");
-    EXPECT_EQ(text("LbBlockTpf"), "20.0");
-    EXPECT_EQ(text("LbTpf"), "20.0");
-    EXPECT_FALSE(box("TextRMR")->isEnabled());
-
-    check("ChkCMRR")->click();  // derives the failure height from CMRR 80 at once
-    EXPECT_FALSE(box("TextFail")->isEnabled());
-    EXPECT_EQ(box("TextFail")->text(), "4.0");
-    EXPECT_EQ(text("LabDS"), "8.00");  // (5 + 20) x 4 x 160 / 2000
+    EXPECT_EQ(texts({"LabDS", "LabDA", "LbBlockTpf", "LbTpf"}), "20.0|15.7|20.0|20.0");
+    check("ChkCMRR")->click();
     type("TextRMR", "33");
     EXPECT_EQ(box("TextFail")->text(), "13.4");  // 67 % of 20 ft
-
     check("ChkDepth")->click();
-    type("TxDepth", "500");
-    EXPECT_EQ(box("TxYield")->text(), "9");
     type("TxDepth", "499");
     EXPECT_EQ(box("TxYield")->text(), "0");
     type("TxDepth", "-3");
@@ -88,50 +96,38 @@ TEST_F(FormMineTest, CMRRAndDepthDerivationsReachTheStoredCriteria)
     EXPECT_EQ(Criteria::CritEditorDone, -1);
     const CritRec& c = G.DesignCrit;
     EXPECT_FLOAT_EQ(c.FailHt, 13.4f);
-    EXPECT_EQ(c.CMRR, 33.0f);  // the refused 101 is not stored
-    EXPECT_EQ(c.Depth, 499.0f);
-    EXPECT_EQ(c.YieldZone, 0.0f);
+    EXPECT_TRUE(c.CMRR == 33 && c.Depth == 499 && c.YieldZone == 0);  // not the refused 101
     EXPECT_FLOAT_EQ(c.Tpf, 0.7854f * 20 * 13.4f * 160 / 2000);
     EXPECT_FLOAT_EQ(c.TpfPerWid, c.Tpf / 20);
     EXPECT_EQ(c.BlockFlags, kBlockArch | kBlockFromCMRR | kBlockFromDepth);
-    EXPECT_EQ(G.CritChangedSS, -1);
-    EXPECT_EQ(G.SizeChanged, 0);
+    EXPECT_TRUE(G.CritChangedSS == -1 && G.SizeChanged == 0);
 }
 
 TEST_F(FormMineTest, ReopeningRestoresTheCheckBoxesAndTheirEnabledBoxes)
 {
     G.DesignCrit.BlockFlags = kBlockArch | kBlockFromCMRR | kBlockFromDepth;
     open();
-    EXPECT_TRUE(check("ChkCMRR")->isChecked());
-    EXPECT_TRUE(check("ChkDepth")->isChecked());
-    EXPECT_TRUE(check("ChkBlockArch")->isChecked());
-    EXPECT_FALSE(check("ChkBlockShear")->isChecked());
-    EXPECT_FALSE(box("TextFail")->isEnabled());
-    EXPECT_TRUE(box("TextRMR")->isEnabled());
-    EXPECT_FALSE(box("TxYield")->isEnabled());
-    EXPECT_TRUE(box("TxDepth")->isEnabled());
-    EXPECT_EQ(text("LbBlockTpf"), "15.7");
+    QString on;
+    for (const char* c : {"ChkCMRR", "ChkDepth", "ChkBlockArch", "ChkBlockShear"})
+        on += check(c)->isChecked() ? '1' : '0';
+    for (const char* b : {"TextFail", "TextRMR", "TxYield", "TxDepth"})
+        on += box(b)->isEnabled() ? '1' : '0';
+    EXPECT_EQ(on, "11100101");
     // Opening derives nothing: the stored inputs stand as they are.
-    EXPECT_EQ(box("TextFail")->text(), "10.0");
+    EXPECT_EQ(texts({"LbBlockTpf", "TextFail"}), "15.7|10.0");
     EXPECT_TRUE(messages().isEmpty());
 }
 
+// A bad box keeps the dialog open and stores nothing; the entry width's box shows its value again.
 TEST_F(FormMineTest, AnInvalidBoxKeepsTheDialogOpenOnOk)
 {
     open();
     const CritRec before = G.DesignCrit;
-    type("TextDens", "dense", false);
-    click("ComDone");
-    EXPECT_TRUE(form_->isVisible());
-    EXPECT_EQ(messages(), QStringList{"Error: Invalid density"});
-    EXPECT_EQ(QApplication::focusWidget(), box("TextDens"));
-    EXPECT_EQ(G.DesignCrit, before);
-
     type("TextDens", "150", false);
     type("TxWid", "0", false);
     click("ComDone");
     EXPECT_TRUE(form_->isVisible());
-    EXPECT_EQ(messages().last(), "Error: Invalid entry width");
+    EXPECT_EQ(messages(), QStringList{"Error: Invalid entry width"});
     EXPECT_EQ(box("TxWid")->text(), "20.0");
     EXPECT_EQ(G.DesignCrit, before);
     click("ComDone");
@@ -146,15 +142,12 @@ TEST_F(FormMineTest, CancelDropsTheCopyAndRestoresTheEntrySize)
     type("TxWid", "18");
     type("TxHt", "80");
     EXPECT_EQ(G.EntryWid, 18.0f);
-    EXPECT_EQ(text("LabDS"), "18.4");  // the block follows the new width
     click("ComCopy");
     click("ComCancel");
     EXPECT_EQ(Criteria::CritEditorDone, 0);
-    EXPECT_EQ(G.EntryWid, 20.0f);
-    EXPECT_EQ(G.EntryHt, 96.0f);
+    EXPECT_TRUE(G.EntryWid == 20 && G.EntryHt == 96);
     EXPECT_EQ(G.DesignCrit, before);
-    EXPECT_EQ(G.SizeChanged, 0);
-    EXPECT_EQ(G.VerifyCB, 0);
+    EXPECT_TRUE(G.SizeChanged == 0 && G.VerifyCB == 0);
 }
 
 TEST_F(FormMineTest, MetricOkStoresExactlyWhatWasThere)
@@ -171,19 +164,12 @@ TEST_F(FormMineTest, MetricOkStoresExactlyWhatWasThere)
     EXPECT_EQ(box("TxHt")->text(), "2.12");  // 83.3 in in metres
     click("ComDone");
     EXPECT_EQ(G.DesignCrit, before);
-    EXPECT_EQ(G.CritChangedSS, 0);
-    EXPECT_EQ(G.SizeChanged, 0);
+    EXPECT_TRUE(G.CritChangedSS == 0 && G.SizeChanged == 0);
 }
 
 TEST_F(FormMineTest, CopyToCableMarksBothGroupsAndTheCurvePointSetsTheConvergence)
 {
-    CurveRec& curve = G.GRCurves[1];
-    curve.Name = "Panel 3 headgate";
-    curve.Id = 4;
-    curve.NumPts = 2;
-    curve.Conv[1] = 1.0f, curve.Conv[2] = 2.37f;
-    curve.Intensity[1] = 1.2f, curve.Intensity[2] = 0.9f;
-    G.NumCurves = 1;
+    curve("Panel 3 headgate", 4, {{1, 1.2f}, {2.37f, 0.9f}});
     G.DesignCrit.CurveId = 4;
     G.MetricUnits = -1;
     open();
@@ -196,14 +182,11 @@ TEST_F(FormMineTest, CopyToCableMarksBothGroupsAndTheCurvePointSetsTheConvergenc
     click("ComCopy");
     click("ComDone");
     const CritRec& c = G.DesignCrit;
-    EXPECT_EQ(c.Conv, 2.37f);  // exactly the curve's point, not the rounded display
-    EXPECT_EQ(c.BlockConv, 2.37f);
-    EXPECT_EQ(c.CabConv, 2.37f);
+    // Exactly the curve's point, not the rounded display.
+    EXPECT_TRUE(c.Conv == 2.37f && c.BlockConv == 2.37f && c.CabConv == 2.37f);
     EXPECT_EQ(c.CabFailHt, 10.0f);
     EXPECT_EQ(c.CurveId, 4);
-    EXPECT_EQ(G.SizeChanged, -1);
-    EXPECT_EQ(G.VerifyCB, -1);
-    EXPECT_EQ(G.VerifySS, 0);
+    EXPECT_TRUE(G.SizeChanged == -1 && G.VerifyCB == -1 && G.VerifySS == 0);
 }
 
 TEST_F(FormMineTest, SummaryShowsTheSecurityCheckAndEndsConcurrentTimingThatCannotHold)
@@ -211,23 +194,15 @@ TEST_F(FormMineTest, SummaryShowsTheSecurityCheckAndEndsConcurrentTimingThatCann
     G.DesignCrit.UncontrolledConv = 0.5f;
     G.DesignCrit.Timing = 1;
     open();
-    EXPECT_EQ(text("LbAtype"), "Concurrent");
-    EXPECT_EQ(text("LbYield"), "1.00");
-    EXPECT_EQ(text("LbCont"), "1.00");
-    EXPECT_EQ(text("LbYieldReq"), "Security-check convergence, in (x)");
+    EXPECT_EQ(texts({"LbAtype", "LbYield", "LbCont", "LbYieldReq"}),
+              "Concurrent|1.00|1.00|Security-check convergence, in (x)");
     type("TxBlockConv", "0.5");
     EXPECT_EQ(messages().size(), 1);
     EXPECT_TRUE(messages().first().startsWith("Attention: The uncontrolled convergence exceeds"));
-    EXPECT_EQ(text("LbAtype"), "Independent");
-    EXPECT_EQ(text("LbYield"), "1.00");
+    EXPECT_EQ(texts({"LbAtype", "LbYield"}), "Independent|1.00");
     click("ComDone");
-    EXPECT_EQ(G.DesignCrit.Timing, 0);
-    EXPECT_EQ(G.CritChangedSS, -1);
+    EXPECT_TRUE(G.DesignCrit.Timing == 0 && G.CritChangedSS == -1);
 }
-
-}  // namespace
-
-namespace {
 
 // The other three bases, over a library of one curve and one file-defined
 // support whose model carries 30 tons from 1 to 3 in.
@@ -236,21 +211,14 @@ protected:
     void SetUp() override
     {
         FormMineTest::SetUp();
-        CurveRec& curve = G.GRCurves[1];
-        curve.Name = "Headgate";
-        curve.Id = 7;
-        curve.NumPts = 3;
-        const float pts[3][2] = {{1, 1.5f}, {2, 1.0f}, {4, 0.2f}};
-        for (int k = 1; k <= 3; ++k)
-            curve.Conv[k] = pts[k - 1][0], curve.Intensity[k] = pts[k - 1][1];
-        G.NumCurves = 1;
+        curve("Headgate", 7, {{1, 1.5f}, {2, 1.0f}, {4, 0.2f}});
         CritRec& c = G.DesignCrit;
         c.CurveId = 7, c.GREndMode = 2, c.GRMaxConv = 3, c.GRDesignConv = 1.5f;
         c.ArbTpf = 12, c.ArbConv = 1, c.ArbTons = 50, c.ArbSpac = 60, c.ArbRows = 1;
         c.SysCase = 1, c.SysSpac = 48, c.SysRows = 2, c.SysConv = 2;
     }
 
-    void defineSupport(const char* heightLine = "0, 1, 0")
+    void defineSupport(const char* heightLine)
     {
         G.NumTypes = 7;
         G.SupTypeName = {"", "Wood crib", "Timber post", "Donut crib", "Four-point", "Solid", "Block", "Test crib"};
@@ -263,10 +231,7 @@ protected:
         G.CaseName[1] = "System";
         G.CaseType[1] = 7;
         G.NumCases = 1;
-        G.Cases[1].SizeIdx = 0;
-        G.Cases[1].Updated = 1;
-        G.Cases[1].UserSpacing = 48;
-        G.Cases[1].Rows = 2;
+        G.Cases[1].SizeIdx = 0, G.Cases[1].Updated = 1, G.Cases[1].UserSpacing = 48, G.Cases[1].Rows = 2;
     }
     void writeModel(const char* heightLine, int load) const
     {
@@ -285,9 +250,7 @@ TEST_F(FormMineBases, GroundReactionCurveGivesTheDesignValuesAndDefinesTheRequir
     G.DesignBasis = 1;
     open();
     EXPECT_TRUE(form_->findChild<QRadioButton*>("Option1(2)")->isChecked());
-    EXPECT_EQ(text("LbMaxTpf"), "12.0");
-    EXPECT_EQ(text("LbGrTpf"), "25.0");
-    EXPECT_EQ(text("LbSFactor"), "2.08");
+    EXPECT_EQ(texts({"LbMaxTpf", "LbGrTpf", "LbSFactor"}), "12.0|25.0|2.08");
     type("TxGRdes", "lots");  // not a number: the previous value stays
     EXPECT_EQ(box("TxGRdes")->text(), "1.50");
     EXPECT_TRUE(messages().isEmpty());
@@ -304,15 +267,12 @@ TEST_F(FormMineBases, GroundReactionCurveGivesTheDesignValuesAndDefinesTheRequir
     form_->plotMouseLeave();
     EXPECT_EQ(text("LbCoord"), "Coords correspond to design point");
     form_->plotMouseDown(Qt::LeftButton, 0, centre.y());  // none at all: the first measured point
-    EXPECT_EQ(box("TxGRdes")->text(), "1.00");
-    EXPECT_EQ(text("LbGrTpf"), "30.0");
+    EXPECT_EQ(texts({"TxGRdes", "LbGrTpf"}), "1.00|30.0");
     form_->plotMouseDown(Qt::LeftButton, 0.5 / xmax * (pic->width() - 1), centre.y());  // in the lower end slot
-    EXPECT_EQ(box("TxGRdes")->text(), "0.500");
-    EXPECT_EQ(text("LbGrTpf"), "35.0");
+    EXPECT_EQ(texts({"TxGRdes", "LbGrTpf"}), "0.500|35.0");
 
     click("ComDone");
-    EXPECT_EQ(G.GrcDefined, -1);
-    EXPECT_EQ(G.DesignCurve.Id, 7);
+    EXPECT_TRUE(G.GrcDefined == -1 && G.DesignCurve.Id == 7);
     EXPECT_FLOAT_EQ(G.DesignCurve.Conv[4], 4.375f);  // the end slots travel with the curve
     EXPECT_EQ(G.DesignCrit.GREndMode, 2);
     EXPECT_FLOAT_EQ(G.DesignCrit.Conv, 0.5f);
@@ -351,17 +311,14 @@ TEST_F(FormMineBases, CurrentSystemTakesTheLoadOfTheChosenSupport)
     AnswerNextModal([](QWidget* w) { ClickButton(w, "Ok"); });  // the support list opens at once
     open();
     ASSERT_TRUE(QTest::qWaitFor([this] { return !text("LabCurrTpf").isEmpty(); }));
-    EXPECT_EQ(text("LabCurrName"), "System");
-    EXPECT_EQ(text("LabModel"), "Test 30");
-    EXPECT_EQ(text("LabCurrTpf"), "15.0");  // 30 x 12 x 2 / 48
+    EXPECT_EQ(texts({"LabCurrName", "LabModel", "LabCurrTpf"}), "System|Test 30|15.0");  // 30 x 12 x 2 / 48
 
     type("TxHt", "72");
     type("TxSpac", "60");  // rebuilt once for the new height
     EXPECT_EQ(text("LabCurrTpf"), "12.7");  // 31.8 x 12 x 2 / 60
     writeModel("0, 1.24, -0.03", 60);
     type("TxRows", "2.7");  // rows count whole; no second rebuild
-    EXPECT_EQ(box("TxRows")->text(), "2");
-    EXPECT_EQ(text("LabCurrTpf"), "12.7");
+    EXPECT_EQ(texts({"TxRows", "LabCurrTpf"}), "2|12.7");
 
     const auto supports = G.Cases;
     click("ComCancel");
@@ -374,9 +331,7 @@ TEST_F(FormMineBases, CurrentSystemTakesTheLoadOfTheChosenSupport)
     type("TxSpac", "60");
     type("TxRows", "1");
     click("ComDone");
-    EXPECT_EQ(G.Cases[1].UserSpacing, 60.0f);
-    EXPECT_EQ(G.Cases[1].Rows, 1);
-    EXPECT_EQ(G.Cases[1].Updated, 0);
+    EXPECT_TRUE(G.Cases[1].UserSpacing == 60 && G.Cases[1].Rows == 1 && G.Cases[1].Updated == 0);
     EXPECT_FLOAT_EQ(G.DesignCrit.Tpf, 12.0f);  // the file now gives 60 tons: 60 x 12 / 60
     EXPECT_EQ(G.DesignCrit.SysSpac, 60.0f);
     EXPECT_EQ(G.CritChangedSS, -1);
@@ -398,16 +353,10 @@ TEST_F(FormMineBases, ArbitraryCalcStoresTheDisplayedLoadDensity)
     click("ComArbSet");  // the last point of the curve
     EXPECT_EQ(box("TxArbConv")->text(), "4.00");
     click("ComDone");
-    EXPECT_EQ(G.DesignCrit.Tpf, 16.7f);
-    EXPECT_EQ(G.DesignCrit.ArbTpf, 16.7f);
-    EXPECT_EQ(G.DesignCrit.Conv, 4.0f);
-    EXPECT_EQ(G.DesignCrit.ArbRows, 1.0f);
+    const CritRec& c = G.DesignCrit;
+    EXPECT_TRUE(c.Tpf == 16.7f && c.ArbTpf == 16.7f && c.Conv == 4 && c.ArbRows == 1);
     EXPECT_EQ(G.GrcDefined, 0);
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(FormMineTest, UncontrolledConvergenceComesBackFromItsDialog)
 {
@@ -419,16 +368,12 @@ TEST_F(FormMineTest, UncontrolledConvergenceComesBackFromItsDialog)
         ClickButton(w, "Ok");
     });
     click("ComHeave(0)");
-    EXPECT_EQ(text("LbUconv(0)"), "0.500");
-    EXPECT_EQ(text("LbAtype"), "Concurrent");
-    EXPECT_EQ(text("LbYield"), "1.00");
+    EXPECT_EQ(texts({"LbUconv(0)", "LbAtype", "LbYield"}), "0.500|Concurrent|1.00");
     AnswerNextModal([](QWidget* w) { ClickButton(w, "Cancel"); });
     click("ComHeave(0)");
     EXPECT_EQ(text("LbUconv(0)"), "0.500");
     click("ComDone");
-    EXPECT_EQ(G.DesignCrit.UncontrolledConv, 0.5f);
-    EXPECT_EQ(G.DesignCrit.Timing, 1);
-    EXPECT_EQ(G.CritChangedSS, -1);
+    EXPECT_TRUE(G.DesignCrit.UncontrolledConv == 0.5f && G.DesignCrit.Timing == 1 && G.CritChangedSS == -1);
 }
 
 }  // namespace
