@@ -159,8 +159,6 @@ FailPlot::FailPlot(QWidget* parent) : QDialog(parent)
     modelChosen();
 }
 
-int FailPlot::curStep() const { return steps_->current(); }
-
 void FailPlot::modelChosen()
 {
     const int m = std::max(comboModel_->currentIndex(), 0) + InfoOfShown(5);

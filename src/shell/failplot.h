@@ -34,9 +34,7 @@ public:
     // step.
     explicit FailPlot(QWidget* parent = nullptr);
 
-    int curStep() const;
     int numSteps() const { return numSteps_; }
-    const LoadingAxes& axes() const { return axes_; }
     // The convergence (in) marked on the curve; none without a step.
     std::optional<float> marker() const { return marker_; }
 

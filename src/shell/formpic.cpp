@@ -109,8 +109,6 @@ FormPic::FormPic(QWidget* parent) : QDialog(parent)
     showFigure();
 }
 
-int FormPic::curFig() const { return steps_->current(); }
-
 void FormPic::open(QWidget* parent, const QString& caption)
 {
     FormPic dlg(parent);

@@ -36,7 +36,6 @@ public:
     // the window modally.
     static void open(QWidget* parent, const QString& caption);
 
-    int curFig() const;
     int numFigs() const { return numFigs_; }
 
 private:
