@@ -20,7 +20,7 @@ struct CompareFixtureCase {
     int16_t type;
     float spacing;
     int16_t rows;
-    float conv, tpf;
+    float conv, tpf;  // ActConv, ActTpf
     // TotCost, MatCost, TransCost, ConstrCost, InstTime, ConstrRate, TotPieces,
     // PieceWt, TotWork, SuppVol, SuppPerTrip, SafetyFactor, Coverage
     std::array<float, 13> results;
@@ -31,13 +31,9 @@ struct CompareFixtureCase {
 inline void AddFixtureCase(const CompareFixtureCase& f)
 {
     const int k = ++G.NumCases;
-    G.CaseName[k] = f.name;
-    G.CaseType[k] = f.type;
+    G.CaseName[k] = f.name, G.CaseType[k] = f.type;
     CaseRec& r = G.Cases[k];
-    r.Spacing = f.spacing;
-    r.Rows = f.rows;
-    r.ActConv = f.conv;
-    r.ActTpf = f.tpf;
+    r.Spacing = f.spacing, r.Rows = f.rows, r.ActConv = f.conv, r.ActTpf = f.tpf;
     const auto& v = f.results;
     std::tie(r.TotCost, r.MatCost, r.TransCost, r.ConstrCost, r.InstTime, r.ConstrRate, r.TotPieces, r.PieceWt,
              r.TotWork, r.SuppVol, r.SuppPerTrip, r.SafetyFactor, r.Coverage) =
@@ -56,10 +52,8 @@ inline void SetCompareCatalogue()
     G.TypeFile = {"", "", "", "", "", "", "", "engcrib.dat", "cable.dat"};
     G.NumModels = {0, 0, 0, 0, 0, 0, 0, 2, 2};
     G.ModelName.redim(8, 20);
-    G.ModelName(7, 1) = "EC 36 in";
-    G.ModelName(7, 2) = "EC 48 in \"heavy\"";
-    G.ModelName(8, 1) = "0.6 in strand";
-    G.ModelName(8, 2) = "0.5 in strand";
+    G.ModelName(7, 1) = "EC 36 in", G.ModelName(7, 2) = "EC 48 in \"heavy\"";
+    G.ModelName(8, 1) = "0.6 in strand", G.ModelName(8, 2) = "0.5 in strand";
 }
 
 class CompareProject : public ::testing::Test {
@@ -71,25 +65,13 @@ protected:
         G.ProjName = "Main \"North\" entry";
         G.EasternMines = -1;
 
-        G.DesignTpf = 14.2f;
-        G.DesignConv = 2;
-        G.EntryHt = 84;
-        G.EntryWid = 18;
-        CritRec& c = G.DesignCrit;
-        c.Basis = 1;
+        G.DesignTpf = 14.2f, G.DesignConv = 2, G.EntryHt = 84, G.EntryWid = 18;
         G.NumCurves = 1;
         G.DesignCurve.Name = "Panel \"7\" GRC                   ";
-        c.RoofBearing = 1200;
-        c.FloorBearing = 950;
-        c.UncontrolledConv = 1;
-        c.Timing = 0;
-        c.CabTpf = 8.5f;
-        c.CabConv = 0.75f;
-        c.CabFailHt = 6;
-        c.CabRockDens = 160;
-        c.CabBlockFlags = 1;
-        c.CabYieldZone = 2.5f;
-        c.CabSF = 1.5f;
+        CritRec& c = G.DesignCrit;
+        c.Basis = 1, c.RoofBearing = 1200, c.FloorBearing = 950, c.UncontrolledConv = 1, c.Timing = 0;
+        c.CabTpf = 8.5f, c.CabConv = 0.75f, c.CabFailHt = 6, c.CabRockDens = 160, c.CabBlockFlags = 1;
+        c.CabYieldZone = 2.5f, c.CabSF = 1.5f;
 
         AddFixtureCase({"Wood crib 6x6", 1, 60, 2, 1.2f, 12.5f,
                         {120.5f, 80.25f, 15.75f, 24.5f, 45, 10.5f, 24, 52.3f, 3250, 9.5f, 12, 1.45f, 8.2f},
@@ -109,18 +91,13 @@ protected:
         AddFixtureCase({"Cable 2x", 8, 4, 2, 0.6f, 9.2f,
                         {310, 220, 12, 78, 55, 9, 6, 38, 4100, 2.5f, 20, 1.6f, 4},
                         {14, 5, 12, 0, 0, 0, 5}, {5, 8}});
-        G.Cases[5].CabSets = 1;
-        G.Cases[5].CabBoltSpac() = 4;
-        G.Cases[5].CabPlate = 2;
-        G.Cases[5].CabCoated() = 1;
+        CaseRec& cable = G.Cases[5];
+        cable.CabSets = 1, cable.CabBoltSpac() = 4, cable.CabPlate = 2, cable.CabCoated() = 1;
         AddFixtureCase({"Cable sets", 8, 6, 4, 0.8f, 8.8f,
                         {450, 330, 20, 100, 70, 7, 10, 45, 5200, 3.8f, 15, 1.3f, 5.5f},
                         {16, 6, 0, 0, 0, 0, 8}, {1, 2, 3, 6, 7}});
-        G.Cases[6].CabSets = 2;
-        G.Cases[6].CabSeq[1] = "(0-4-4)";
-        G.Cases[6].CabBoltSpac() = 5;
-        G.Cases[6].CabPlate = 1;
-        G.Cases[6].CabHole() = 1;
+        CaseRec& sets = G.Cases[6];
+        sets.CabSets = 2, sets.CabSeq[1] = "(0-4-4)", sets.CabBoltSpac() = 5, sets.CabPlate = 1, sets.CabHole() = 1;
         AddFixtureCase({"4-pt crib", 4, 66, 1, 1.9f, 10,
                         {160, 110, 20, 30, 50, 11, 16, 70, 2400, 12, 7, 1.8f, 7},
                         {6, 6, 30, 0, 0, 5000, 0.75f}, {}});

@@ -6,11 +6,10 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTransform>
-#include <QtMath>
 
 #include <algorithm>
-#include <optional>
+#include <array>
+#include <map>
 
 namespace vesk::test {
 
@@ -18,220 +17,172 @@ namespace {
 
 QString Cp1252Text(const QByteArray& bytes) { return QString::fromStdString(Cp1252ToUtf8(bytes.toStdString())); }
 
-// The words of a metafile, read little-endian from a byte offset.
-struct Words {
-    const QByteArray& b;
-    int u16(qsizetype at) const
-    {
-        return static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1]) << 8;
-    }
-    int s16(qsizetype at) const { return static_cast<int16_t>(u16(at)); }
-    uint32_t u32(qsizetype at) const { return static_cast<uint32_t>(u16(at)) | static_cast<uint32_t>(u16(at + 2)) << 16; }
-    QColor color(qsizetype at) const { return QColor(u16(at) & 0xFF, u16(at) >> 8, u16(at + 2) & 0xFF); }
-};
-
-// A GDI object in the table.
+// A GDI object in the table: a pen or brush (an invalid colour for a null
+// one) or a font. What a record draws with are the objects selected, by slot
+// for each kind.
 struct Object {
-    enum Kind { Pen, Brush, Font };
-    Object(Kind k, QColor c, int w = 0, int s = 0, WmfText f = {}) : kind(k), color(c), width(w), style(s), font(f) {}
-    Kind kind;
-    QColor color;  // invalid for a null pen or brush
-    int width, style;
-    WmfText font;
-};
-
-// What a record's drawing uses: the objects selected, by slot.
-struct Selection {
-    int pen = -1, brush = -1, font = -1;
-    bool holds(int slot) const { return pen == slot || brush == slot || font == slot; }
+    enum Kind { Pen, Brush, Font } kind;
+    QColor color;
+    int width = 0, style = 0;
+    WmfText font = {};
 };
 
 class Walker {
 public:
-    explicit Walker(const QByteArray& b) : w_{b} {}
+    explicit Walker(const QByteArray& b) : b_(b) {}
     WmfPicture walk();
 
 private:
+    // Words read little-endian from a byte offset.
+    int u16(qsizetype at) const { return static_cast<uint8_t>(b_[at]) | static_cast<uint8_t>(b_[at + 1]) << 8; }
+    int s16(qsizetype at) const { return static_cast<int16_t>(u16(at)); }
+    uint32_t u32(qsizetype at) const { return static_cast<uint32_t>(u16(at)) | static_cast<uint32_t>(u16(at + 2)) << 16; }
+    QColor color(qsizetype at) const { return QColor(u16(at) & 0xFF, u16(at) >> 8, u16(at + 2) & 0xFF); }
+
     void fault(const QString& what) { pic_.faults << QStringLiteral("at byte %1: %2").arg(at_).arg(what); }
-    QPointF point(int x, int y);
-    QPolygonF points(qsizetype from, int count);
-    void create(Object o);
+    // The point x, y; a fault when it lies outside the box.
+    QPointF point(int x, int y)
+    {
+        if (!QRect(pic_.bounds.topLeft(), pic_.bounds.size() + QSize(1, 1)).contains(x, y))
+            fault(QStringLiteral("point (%1, %2) outside the box").arg(x).arg(y));
+        return QPointF(x, y);
+    }
     // The object in `slot`, or null (a fault if `needed`) when there is none.
-    Object* live(int slot, bool needed = false);
+    const Object* live(int slot, bool needed = false)
+    {
+        if (const auto it = table_.find(slot); it != table_.end())
+            return &it->second;
+        if (needed)
+            fault(QStringLiteral("no object %1").arg(slot));
+        return nullptr;
+    }
+    // An object takes the lowest free slot, as a player numbers them: the
+    // table needs as many slots as objects are ever alive at once.
+    void create(const Object& o)
+    {
+        int slot = 0;
+        while (table_.count(slot))
+            ++slot;
+        table_.emplace(slot, o);
+        pic_.peakObjects = std::max(pic_.peakObjects, static_cast<int>(table_.size()));
+    }
     void record(int function, qsizetype p, int words);
 
-    Words w_;
+    const QByteArray& b_;
     WmfPicture pic_;
     qsizetype at_ = 0;
-    std::vector<std::optional<Object>> table_;
-    Selection sel_;
+    std::map<int, Object> table_;
+    using Selection = std::array<int, 3>;
+    Selection sel_{-1, -1, -1};
     std::vector<Selection> saved_;
     QColor textColor_ = Qt::black;
     int textAlign_ = 0;
 };
 
-QPointF Walker::point(int x, int y)
-{
-    const QRect& b = pic_.bounds;
-    if (x < b.left() || x > b.left() + b.width() || y < b.top() || y > b.top() + b.height())
-        fault(QStringLiteral("point (%1, %2) outside the box").arg(x).arg(y));
-    return QPointF(x, y);
-}
-
-QPolygonF Walker::points(qsizetype from, int count)
-{
-    QPolygonF poly;
-    for (int i = 0; i < count; ++i)
-        poly << point(w_.s16(from + 4 * i), w_.s16(from + 4 * i + 2));
-    return poly;
-}
-
-void Walker::create(Object o)
-{
-    auto free = std::find_if(table_.begin(), table_.end(), [](const auto& s) { return !s; });
-    if (free == table_.end())
-        free = table_.insert(free, std::nullopt);
-    *free = std::move(o);
-    const auto slot = static_cast<int>(free - table_.begin());
-    if (slot >= pic_.objects)
-        fault(QStringLiteral("object %1 beyond the table of %2").arg(slot).arg(pic_.objects));
-    pic_.peakObjects = std::max(pic_.peakObjects, static_cast<int>(std::count_if(
-                                                      table_.begin(), table_.end(), [](const auto& s) { return s.has_value(); })));
-}
-
-Object* Walker::live(int slot, bool needed)
-{
-    if (slot >= 0 && slot < static_cast<int>(table_.size()) && table_[static_cast<std::size_t>(slot)])
-        return &*table_[static_cast<std::size_t>(slot)];
-    if (needed)
-        fault(QStringLiteral("no object %1").arg(slot));
-    return nullptr;
-}
-
 // One record whose parameters start at byte p and hold `words` words.
 void Walker::record(int function, qsizetype p, int words)
 {
-    auto need = [&](int n) {
-        if (words < n)
-            fault(QStringLiteral("record %1 too short").arg(function, 4, 16, QChar('0')));
-        return words >= n;
-    };
+    // The words a record needs: for most the function's high byte says.
+    int needed = function >> 8;
+    if (function == 0x02FA || function == 0x02FC || function == 0x02FB)  // pen, brush, font
+        needed = function == 0x02FA ? 5 : function == 0x02FC ? 4 : 9;
+    else if (function == 0x0324 || function == 0x0325)  // a count of points, then the points
+        needed = words < 1 ? 1 : 1 + 2 * std::max(0, s16(p));
+    else if (function == 0x0A32)
+        needed = 4;
+    if (words < needed) {
+        fault(QStringLiteral("record %1 too short").arg(function, 4, 16, QChar('0')));
+        return;
+    }
     // A player's defaults stand for objects never selected.
-    auto pen = [&] { return sel_.pen >= 0 && live(sel_.pen) ? *live(sel_.pen) : Object{Object::Pen, Qt::black, 1}; };
-    auto brush = [&] { return sel_.brush >= 0 && live(sel_.brush) ? live(sel_.brush)->color : QColor(Qt::white); };
-
+    const Object pen = live(sel_[Object::Pen]) ? *live(sel_[Object::Pen]) : Object{Object::Pen, Qt::black, 1};
+    const QColor brush = live(sel_[Object::Brush]) ? live(sel_[Object::Brush])->color : QColor(Qt::white);
     switch (function) {
     case 0x001E:  // SaveDC
         saved_.push_back(sel_);
         break;
     case 0x0127:  // RestoreDC
-        if (!need(1))
-            break;
-        if (w_.s16(p) != -1 || saved_.empty())
+        if (s16(p) != -1 || saved_.empty())
             fault("restore without a saved state");
-        else {
-            sel_ = saved_.back();
-            saved_.pop_back();
-        }
+        else
+            sel_ = saved_.back(), saved_.pop_back();
         break;
     case 0x020B:  // SetWindowOrg
-        if (need(2) && QPoint(w_.s16(p + 2), w_.s16(p)) != pic_.bounds.topLeft())
+        if (QPoint(s16(p + 2), s16(p)) != pic_.bounds.topLeft())
             fault("window origin is not the box's");
         break;
     case 0x020C:  // SetWindowExt
-        if (need(2) && QSize(w_.s16(p + 2), w_.s16(p)) != pic_.bounds.size())
+        if (QSize(s16(p + 2), s16(p)) != pic_.bounds.size())
             fault("window extent is not the box's");
         break;
     case 0x0102:  // SetBkMode
     case 0x0106:  // SetPolyFillMode
-        need(1);
         break;
     case 0x012E:  // SetTextAlign
-        if (need(1))
-            textAlign_ = w_.u16(p);
+        textAlign_ = u16(p);
         break;
     case 0x0209:  // SetTextColor
-        if (need(2))
-            textColor_ = w_.color(p);
+        textColor_ = color(p);
         break;
     case 0x02FA:  // CreatePenIndirect
-        if (need(5)) {
-            const int style = w_.u16(p);
-            create({Object::Pen, (style & 0xFF) == 5 ? QColor() : w_.color(p + 6), w_.s16(p + 2), style});
-        }
+        create({Object::Pen, (u16(p) & 0xFF) == 5 ? QColor() : color(p + 6), s16(p + 2), u16(p)});
         break;
     case 0x02FC:  // CreateBrushIndirect
-        if (need(4))
-            create({Object::Brush, w_.u16(p) == 1 ? QColor() : w_.color(p + 2)});
+        create({Object::Brush, u16(p) == 1 ? QColor() : color(p + 2)});
         break;
-    case 0x02FB:  // CreateFontIndirect
-        if (need(9)) {
-            WmfText f;
-            f.height = w_.s16(p);
-            f.escapement = w_.s16(p + 4);
-            f.weight = w_.s16(p + 8);
-            f.italic = w_.b[p + 10] != 0;
-            const QByteArray face = w_.b.mid(p + 18, 2 * words - 18);
-            f.face = Cp1252Text(face.contains('\0') ? face.left(face.indexOf('\0')) : face);
-            create({Object::Font, {}, 0, 0, f});
-        }
+    case 0x02FB: {  // CreateFontIndirect
+        WmfText f;
+        f.height = s16(p);
+        f.escapement = s16(p + 4);
+        f.weight = s16(p + 8);
+        f.face = Cp1252Text(b_.mid(p + 18, 2 * words - 18)).section(QChar(0), 0, 0);
+        create({Object::Font, {}, 0, 0, f});
         break;
+    }
     case 0x012D:  // SelectObject
-        if (need(1)) {
-            const int slot = w_.u16(p);
-            if (const Object* o = live(slot, true))
-                (o->kind == Object::Pen ? sel_.pen : o->kind == Object::Brush ? sel_.brush : sel_.font) = slot;
-        }
+        if (const Object* o = live(u16(p), true))
+            sel_[o->kind] = u16(p);
         break;
     case 0x01F0:  // DeleteObject
-        if (need(1)) {
-            const int slot = w_.u16(p);
-            if (live(slot, true)) {
-                if (sel_.holds(slot))
-                    fault(QStringLiteral("object %1 deleted while selected").arg(slot));
-                table_[static_cast<std::size_t>(slot)].reset();
-            }
+        if (live(u16(p), true)) {
+            if (std::count(sel_.begin(), sel_.end(), u16(p)))
+                fault(QStringLiteral("object %1 deleted while selected").arg(u16(p)));
+            table_.erase(u16(p));
         }
         break;
-    case 0x041B:  // Rectangle: bottom, right, top, left
-        if (need(4)) {
-            const QPointF tl = point(w_.s16(p + 6), w_.s16(p + 4)), br = point(w_.s16(p + 2), w_.s16(p));
-            const Object pn = pen();
-            pic_.shapes.push_back({true, QPolygonF({tl, {br.x(), tl.y()}, br, {tl.x(), br.y()}}), brush(), pn.color, pn.width});
-        }
+    case 0x041B: {  // Rectangle: bottom, right, top, left
+        const QPointF tl = point(s16(p + 6), s16(p + 4)), br = point(s16(p + 2), s16(p));
+        pic_.shapes.push_back({true, QPolygonF({tl, {br.x(), tl.y()}, br, {tl.x(), br.y()}}), brush, pen.color});
         break;
+    }
     case 0x0324:  // Polygon
-    case 0x0325:  // Polyline
-        if (need(1) && need(1 + 2 * w_.s16(p))) {
-            const QPolygonF poly = points(p + 2, w_.s16(p));
-            const Object pn = pen();
-            if (function == 0x0324)
-                pic_.shapes.push_back({false, poly, brush(), pn.color, pn.width});
-            else
-                pic_.lines.push_back({poly, pn.color, pn.width, pn.style});
-        }
+    case 0x0325: {  // Polyline
+        QPolygonF poly;
+        for (int i = 0; i < s16(p); ++i)
+            poly << point(s16(p + 2 + 4 * i), s16(p + 4 + 4 * i));
+        if (function == 0x0324)
+            pic_.shapes.push_back({false, poly, brush, pen.color});
+        else
+            pic_.lines.push_back({poly, pen.color, pen.width, pen.style});
         break;
-    case 0x0A32:  // ExtTextOut: y, x, length, options, [clip rectangle], text
-        if (need(4)) {
-            const int length = w_.s16(p + 4);
-            const qsizetype text = p + 8 + ((w_.u16(p + 6) & 0x6) ? 8 : 0);
-            if (length < 0 || text + length > p + 2 * words) {
-                fault("text beyond its record");
-                break;
-            }
-            const Object* font = sel_.font >= 0 ? live(sel_.font) : nullptr;
-            if (!font) {
-                fault("text without a font");
-                break;
-            }
-            WmfText t = font->font;
-            t.pos = point(w_.s16(p + 2), w_.s16(p));
-            t.text = Cp1252Text(w_.b.mid(text, length));
+    }
+    case 0x0A32: {  // ExtTextOut: y, x, length, options, [clip rectangle], text
+        const int length = s16(p + 4);
+        const qsizetype text = p + 8 + ((u16(p + 6) & 0x6) ? 8 : 0);
+        if (length < 0 || text + length > p + 2 * words)
+            fault("text beyond its record");
+        else if (!live(sel_[Object::Font]))
+            fault("text without a font");
+        else {
+            WmfText t = live(sel_[Object::Font])->font;
+            t.pos = point(s16(p + 2), s16(p));
+            t.text = Cp1252Text(b_.mid(text, length));
             t.color = textColor_;
             t.align = textAlign_;
             pic_.texts.push_back(t);
         }
         break;
+    }
     default:
         fault(QStringLiteral("unexpected record %1").arg(function, 4, 16, QChar('0')));
     }
@@ -239,82 +190,53 @@ void Walker::record(int function, qsizetype p, int words)
 
 WmfPicture Walker::walk()
 {
-    const qsizetype size = w_.b.size();
-    if (size < 40 || w_.u32(0) != 0x9AC6CDD7u) {
+    const qsizetype size = b_.size();
+    if (size < 40 || u32(0) != 0x9AC6CDD7u) {
         pic_.faults << "not a placeable metafile";
         return pic_;
     }
     int sum = 0;
     for (int i = 0; i < 10; ++i)
-        sum ^= w_.u16(2 * i);
-    if (sum != w_.u16(20))
+        sum ^= u16(2 * i);
+    if (sum != u16(20))
         fault("checksum of the placeable header");
-    if (w_.u16(4) != 0 || w_.u32(16) != 0)
-        fault("handle or reserved word of the placeable header not 0");
-    pic_.bounds = QRect(w_.s16(6), w_.s16(8), w_.s16(10) - w_.s16(6), w_.s16(12) - w_.s16(8));
-    pic_.inch = w_.u16(14);
+    pic_.bounds = QRect(s16(6), s16(8), s16(10) - s16(6), s16(12) - s16(8));
+    pic_.inch = u16(14);
 
     const qsizetype h = 22;
-    if (w_.u16(h) != 1 || w_.u16(h + 2) != 9 || w_.u16(h + 4) != 0x0300 || w_.u16(h + 16) != 0)
+    if (u16(h) != 1 || u16(h + 2) != 9 || u16(h + 4) != 0x0300 || u16(h + 16) != 0)
         fault("metafile header: type, header size, version or members");
-    if (h + 2 * qsizetype(w_.u32(h + 6)) != size)
-        fault(QStringLiteral("header says %1 words, the file holds %2").arg(w_.u32(h + 6)).arg((size - h) / 2));
-    pic_.objects = w_.u16(h + 10);
-    const uint32_t maxRecord = w_.u32(h + 12);
+    if (h + 2 * qsizetype(u32(h + 6)) != size)
+        fault(QStringLiteral("header says %1 words, the file holds %2").arg(u32(h + 6)).arg((size - h) / 2));
+    pic_.objects = u16(h + 10);
 
     uint32_t largest = 0;
     bool ended = false;
     for (at_ = h + 18; !ended && at_ + 6 <= size;) {
-        const uint32_t words = w_.u32(at_);
-        const int function = w_.u16(at_ + 4);
+        const uint32_t words = u32(at_);
         if (words < 3 || at_ + 2 * qsizetype(words) > size) {
             fault(QStringLiteral("record of %1 words").arg(words));
             break;
         }
         largest = std::max(largest, words);
-        if (function == 0) {
-            ended = true;
-            if (words != 3 || at_ + 6 != size)
-                fault("end record not 3 words at the end of the file");
-        } else {
-            record(function, at_ + 6, static_cast<int>(words) - 3);
-        }
+        ended = u16(at_ + 4) == 0;
+        if (ended && (words != 3 || at_ + 6 != size))
+            fault("end record not 3 words at the end of the file");
+        else if (!ended)
+            record(u16(at_ + 4), at_ + 6, static_cast<int>(words) - 3);
         at_ += 2 * qsizetype(words);
     }
     if (!ended)
         fault("no end record");
-    if (largest != maxRecord)
-        fault(QStringLiteral("largest record %1 words, header says %2").arg(largest).arg(maxRecord));
+    if (largest != u32(h + 12))
+        fault(QStringLiteral("largest record %1 words, header says %2").arg(largest).arg(u32(h + 12)));
     if (pic_.peakObjects > pic_.objects)
         fault(QStringLiteral("%1 objects alive at once, header says %2").arg(pic_.peakObjects).arg(pic_.objects));
-    if (std::any_of(table_.begin(), table_.end(), [](const auto& s) { return s.has_value(); }))
+    if (!table_.empty())
         fault("objects never deleted");
     if (!saved_.empty())
         fault("saved state never restored");
     return pic_;
-}
-
-QColor SvgColor(const QString& text)
-{
-    static const QRegularExpression rgb(R"(rgb\(\s*(\d+)\s*,\s*(\d+)\s*,\s*(\d+)\s*\))");
-    if (const auto m = rgb.match(text); m.hasMatch())
-        return QColor(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
-    return text == "none" ? QColor() : QColor::fromString(text);
-}
-
-QString XmlText(QString s)
-{
-    s.replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"").replace("&apos;", "'");
-    return s.replace("&amp;", "&");
-}
-
-std::vector<double> Numbers(const QString& text)
-{
-    static const QRegularExpression number(R"([-+]?(\d+\.?\d*|\.\d+)([eE][-+]?\d+)?)");
-    std::vector<double> out;
-    for (auto it = number.globalMatch(text); it.hasNext();)
-        out.push_back(it.next().captured().toDouble());
-    return out;
 }
 
 }  // namespace
@@ -326,71 +248,47 @@ Wmf2Svg RunWmf2Svg(const QByteArray& wmf)
     Wmf2Svg run;
     QTemporaryDir dir;
     QFile in(dir.filePath("in.wmf"));
-    if (!dir.isValid() || !in.open(QIODevice::WriteOnly) || in.write(wmf) != wmf.size())
+    if (!in.open(QIODevice::WriteOnly) || in.write(wmf) != wmf.size() || !in.flush())
         return run;
-    in.close();
     QProcess p;
-    p.start("wmf2svg", {"-o", dir.filePath("out.svg"), in.fileName()});
-    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = p.exitCode();
-    run.errors = p.readAllStandardError();
-    QFile out(dir.filePath("out.svg"));
-    if (out.open(QIODevice::ReadOnly))
-        run.svg = out.readAll();
+    p.start("wmf2svg", {in.fileName()});  // the SVG on standard output
+    if (p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit)
+        run = {p.exitCode(), p.readAllStandardError(), p.readAllStandardOutput()};
     return run;
 }
 
 SvgPicture ReadSvg(const QByteArray& svg)
 {
     // Latin-1 keeps every byte as one character, so the text's own bytes
-    // come back whole.
+    // come back whole; wmf2svg writes them without escapes.
     const QString s = QString::fromLatin1(svg);
-    static const QRegularExpression element(R"(<(svg|rect|polygon|polyline|text)\b([^>]*)>(?:([^<]*)</text>)?)");
+    static const QRegularExpression element(R"(<(rect|polygon|text)\b([^>]*)>(?:([^<]*)</text>)?)");
     static const QRegularExpression attribute(R"(([\w:-]+)\s*=\s*"([^"]*)\")");
+    static const QRegularExpression separators("[\\s,]+");
     SvgPicture pic;
     for (auto it = element.globalMatch(s); it.hasNext();) {
         const auto m = it.next();
-        QHash<QString, QString> a;
+        QHash<QString, QString> a;  // attributes, and the items of a style attribute
         for (auto at = attribute.globalMatch(m.captured(2)); at.hasNext();) {
             const auto n = at.next();
             a[n.captured(1)] = n.captured(2);
         }
-        for (const QString& item : a.value("style").split(';', Qt::SkipEmptyParts)) {
-            const auto kv = item.split(':');
-            if (kv.size() == 2)
+        for (const QString& item : a.value("style").split(';', Qt::SkipEmptyParts))
+            if (const auto kv = item.split(':'); kv.size() == 2)
                 a[kv[0].trimmed()] = kv[1].trimmed();
-        }
-        auto num = [&](const char* name) { return a.value(name).toDouble(); };
-        const QString tag = m.captured(1);
-        if (tag == "svg") {
-            pic.size = QSizeF(num("width"), num("height"));
-        } else if (tag == "rect") {
-            const QRectF r(num("x"), num("y"), num("width"), num("height"));
-            pic.shapes.push_back({true, QPolygonF({r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft()}),
-                                  SvgColor(a.value("fill", "none"))});
-        } else if (tag == "polygon" || tag == "polyline") {
-            const std::vector<double> v = Numbers(a.value("points"));
+        const QColor fill = QColor::fromString(a.value("fill"));  // a colour's name; invalid for "none"
+        if (m.captured(1) == "rect") {
+            const QRectF r(a.value("x").toDouble(), a.value("y").toDouble(), a.value("width").toDouble(),
+                           a.value("height").toDouble());
+            pic.shapes.push_back({QPolygonF(r), fill});
+        } else if (m.captured(1) == "polygon") {
+            const QStringList v = a.value("points").split(separators, Qt::SkipEmptyParts);
             QPolygonF poly;
-            for (std::size_t i = 0; i + 1 < v.size(); i += 2)
-                poly << QPointF(v[i], v[i + 1]);
-            if (tag == "polygon")
-                pic.shapes.push_back({false, poly, SvgColor(a.value("fill", "none"))});
-            else
-                pic.lines.push_back(poly);
+            for (qsizetype i = 0; i + 1 < v.size(); i += 2)
+                poly << QPointF(v[i].toDouble(), v[i + 1].toDouble());
+            pic.shapes.push_back({poly, fill});
         } else {
-            QTransform t;
-            if (const std::vector<double> v = Numbers(a.value("transform")); v.size() == 6)
-                t = QTransform(v[0], v[1], v[2], v[3], v[4], v[5]);
-            SvgText text;
-            text.pos = t.map(QPointF(num("x"), num("y")));
-            text.angle = qRadiansToDegrees(std::atan2(t.m12(), t.m11()));
-            text.text = XmlText(Cp1252Text(m.captured(3).toLatin1()));
-            text.size = num("font-size");
-            text.bold = a.value("font-weight") == "bold";
-            text.italic = a.value("font-style") == "italic";
-            text.color = SvgColor(a.value("fill", "black"));
-            pic.texts.push_back(text);
+            pic.texts.push_back({Cp1252Text(m.captured(3).toLatin1())});
         }
     }
     return pic;

@@ -7,7 +7,6 @@
 #include <QColor>
 #include <QPolygonF>
 #include <QRect>
-#include <QSizeF>
 #include <QString>
 #include <QStringList>
 
@@ -15,44 +14,34 @@
 
 namespace vesk::test {
 
-// A Rectangle or Polygon record, with the brush and pen selected when it was
-// drawn; an invalid colour stands for a null brush or pen. A rectangle's
-// points are its four corners from the top left, clockwise.
+// A Rectangle or Polygon record with the brush and pen selected for it (an
+// invalid colour for a null one); a rectangle as its four corners.
 struct WmfShape {
     bool rectangle = false;
     QPolygonF points;
-    QColor fill;
-    QColor pen;
-    int penWidth = 0;
+    QColor fill, pen;
 };
 
 // A Polyline record and its pen.
 struct WmfLine {
     QPolygonF points;
     QColor pen;
-    int penWidth = 0;
-    int penStyle = 0;
+    int penWidth = 0, penStyle = 0;
 };
 
-// A text record with the font, text colour and alignment current for it.
-// `height` is the font's height as stored (negative: the height of the
-// characters); `escapement` is in tenths of a degree, counter-clockwise.
+// A text record with the font, text colour and alignment current for it:
+// `height` as stored (negative: the characters' height), `escapement` in
+// tenths of a degree counter-clockwise.
 struct WmfText {
     QPointF pos;
-    QString text;
+    QString text, face;
     QColor color;
-    int height = 0;
-    int weight = 0;
-    bool italic = false;
-    int escapement = 0;
-    QString face;
-    int align = 0;
+    int height = 0, weight = 0, escapement = 0, align = 0;
 };
 
 struct WmfPicture {
-    // Every fault of the file's structure, one line each; empty when sound.
-    QStringList faults;
-    QRect bounds;  // the placeable header's box
+    QStringList faults;  // every fault of the file's structure; empty when sound
+    QRect bounds;        // the placeable header's box
     int inch = 0;
     int objects = 0;      // the header's size of the object table
     int peakObjects = 0;  // most objects alive at once
@@ -61,52 +50,34 @@ struct WmfPicture {
     std::vector<WmfText> texts;
 };
 
-// Walks a placeable metafile record by record. Checks the placeable header
-// (key, checksum), the metafile header (file size, largest record, object
-// table large enough), each record's size, the window origin and extent
-// against the header's box, every coordinate inside that box, objects made,
-// selected and deleted in the table as a player numbers them (none deleted
-// while selected, none left at the end), saved and restored states in pairs,
-// and the end record last.
+// Walks a placeable metafile record by record, checking the headers (key,
+// checksum, sizes, object table large enough), each record's size, the
+// window origin and extent against the header's box, every coordinate inside
+// that box, objects numbered as a player numbers them and none deleted while
+// selected or left at the end, saved states restored, and the end record last.
 WmfPicture ReadWmf(const QByteArray& wmf);
 
 // wmf2svg run on a metafile: its exit code (-1 when it did not run to its
 // end), what it wrote on standard error and the SVG it wrote.
 struct Wmf2Svg {
     int exitCode = -1;
-    QByteArray errors;
-    QByteArray svg;
+    QByteArray errors, svg;
 };
 Wmf2Svg RunWmf2Svg(const QByteArray& wmf);
 
-// A rect or polygon element of an SVG, with its fill (invalid for none).
+// The rect and polygon elements of an SVG with their fills (invalid for
+// none), and its texts, read as Windows-1252 bytes as wmf2svg writes them.
 struct SvgShape {
-    bool rectangle = false;
     QPolygonF points;
     QColor fill;
 };
-
-// A text element: its anchor after the element's transform, the angle of
-// its baseline in degrees (negative: turned upward), and its style.
 struct SvgText {
-    QPointF pos;
-    double angle = 0;
     QString text;
-    double size = 0;
-    bool bold = false;
-    bool italic = false;
-    QColor color;
 };
-
 struct SvgPicture {
-    QSizeF size;
     std::vector<SvgShape> shapes;
-    std::vector<QPolygonF> lines;  // polyline elements
     std::vector<SvgText> texts;
 };
-
-// Reads the elements above from an SVG as wmf2svg writes it: texts are
-// Windows-1252 bytes, whatever the file says of its encoding.
 SvgPicture ReadSvg(const QByteArray& svg);
 
 }  // namespace vesk::test
