@@ -46,13 +46,15 @@
 
 namespace vesk {
 
-// The view picture: a window onto the off-screen page of the table and the
-// summary, the drawing surface of the plot, the legend strip of the chart.
-class ComparePicture : public QWidget {
+// The view picture (a window onto the off-screen page of the table and the
+// summary, the drawing surface of the plot, the legend strip of the chart),
+// and the bar chart. Both leave their drawing and pop-up menu to the window.
+class CompareSurface : public QWidget {
 public:
-    ComparePicture(Compare* owner, QWidget* parent) : QWidget(parent), owner_(owner)
+    CompareSurface(Compare* owner, QWidget* parent, const char* name, bool picture)
+        : QWidget(parent), owner_(owner), picture_(picture)
     {
-        setObjectName("Picture1");
+        setObjectName(QString::fromLatin1(name));
         setAttribute(Qt::WA_OpaquePaintEvent);
         setFocusPolicy(Qt::NoFocus);
     }
@@ -61,33 +63,16 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        owner_->paintPicture(p, rect());
+        if (picture_)
+            owner_->paintPicture(p, rect());
+        else
+            owner_->paintChart(p, rect());
     }
-    void contextMenuEvent(QContextMenuEvent* e) override { owner_->popupMenu(e->globalPos(), true); }
+    void contextMenuEvent(QContextMenuEvent* e) override { owner_->popupMenu(e->globalPos(), picture_); }
 
 private:
     Compare* owner_;
-};
-
-// The bar chart.
-class CompareChart : public QWidget {
-public:
-    CompareChart(Compare* owner, QWidget* parent) : QWidget(parent), owner_(owner)
-    {
-        setObjectName("MSChart");
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        owner_->paintChart(p, rect());
-    }
-    void contextMenuEvent(QContextMenuEvent* e) override { owner_->popupMenu(e->globalPos(), false); }
-
-private:
-    Compare* owner_;
+    bool picture_;
 };
 
 namespace {
@@ -214,8 +199,8 @@ void Compare::buildControls()
     viewArea_ = new QWidget(this);
     viewArea_->setObjectName("ViewArea");
     viewArea_->installEventFilter(this);
-    picture1_ = new ComparePicture(this, viewArea_);
-    msChart_ = new CompareChart(this, viewArea_);
+    picture1_ = new CompareSurface(this, viewArea_, "Picture1", true);
+    msChart_ = new CompareSurface(this, viewArea_, "MSChart", false);
     msChart_->hide();
     hScroll_ = new QScrollBar(Qt::Horizontal, viewArea_);
     hScroll_->setObjectName("HScroll1");

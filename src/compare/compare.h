@@ -26,8 +26,7 @@ class QPrinter;
 
 namespace vesk {
 
-class ComparePicture;
-class CompareChart;
+class CompareSurface;
 
 class Compare : public QDialog {
     Q_OBJECT
@@ -111,8 +110,8 @@ private:
     QImage page_;
 
     QComboBox* combo1_ = nullptr;
-    ComparePicture* picture1_ = nullptr;
-    CompareChart* msChart_ = nullptr;
+    CompareSurface* picture1_ = nullptr;
+    CompareSurface* msChart_ = nullptr;
     QScrollBar* hScroll_ = nullptr;
     QScrollBar* vScroll_ = nullptr;
     QWidget* viewArea_ = nullptr;
