@@ -53,14 +53,23 @@ CommonCostInputs common(const CaseRec& c)
     return in;
 }
 
-CostReadResult read(CaseRec& c, const CabCostInputs& cab, const CommonCostInputs& in)
+// The boxes read into c, and whether a member box was taken.
+struct Read {
+    std::vector<MemberCostBox> boxes;
+    CostReadResult res;
+    bool taken(const char* name) const { return MemberBoxTaken(res, boxes, name); }
+};
+
+Read read(CaseRec& c, const CabCostInputs& cab, const CommonCostInputs& in)
 {
-    return ReadCostInputs(c, k, in, CabCostBoxes(c, cab), CabReadOrder(c));
+    Read r{CabCostBoxes(c, cab), {}};
+    r.res = ReadCostInputs(c, k, in, r.boxes, CabReadOrder(c));
+    return r;
 }
 
 CostResults recompute(CaseRec& c, float entryHt = 96)
 {
-    EXPECT_TRUE(read(c, stored(c), common(c)).ok());
+    EXPECT_TRUE(read(c, stored(c), common(c)).res.ok());
     return RunCostPipeline(c, k, CabCostQuantities(c, k), entryHt, CabCostRules());
 }
 
@@ -69,11 +78,9 @@ TEST(CableCosts, PackageExampleAndTheRestOfOneBolt)
     CaseRec c = example();
     EXPECT_NEAR(CabPackageVolume(c, k), (172.0 * 256 + 20 * 50 + 50 * 12 * 5) / 1728, 1e-9);
     const CostResults r = recompute(c);
-    EXPECT_NEAR(CabPackageVolume(c, k), 27.80, 0.005);
-    EXPECT_NEAR(c.SuppVol, 0.556, 0.0005);
+    EXPECT_NEAR(c.SuppVol, 0.556, 0.0005);  // 27.80 ft³ a package of 50
     EXPECT_EQ(CabPackagesPerCar(c, k), 14);
     EXPECT_EQ(r.perCar, 700);
-    EXPECT_EQ(c.SuppPerTrip, 700);
     EXPECT_NEAR(c.TransCost, 0.10, 1e-6);
 
     // Cable 14 lb, resin 5 × 0.7854 / 144 × 125 = 3.409 lb, plate 3.8 lb.
@@ -113,26 +120,32 @@ TEST(CableCosts, OptionsChooseTheFieldsReadComputedAndReset)
     const double pieces[] = {3, 3, 4};
     const float plateWt[] = {3.8f, 6.8f, 3.8f};
     const double matWt[] = {0, 0, 4.8 * 16};
+    const double resin = 5 * 0.7854 / 144 * 125;
     for (int16_t plate = 0; plate <= 2; ++plate) {
         c.CabPlate = plate;
         const CostResults r = recompute(c);
-        const double resin = 5 * 0.7854 / 144 * 125;
         EXPECT_EQ(c.TotPieces, pieces[plate]) << plate;
         EXPECT_NEAR(r.totalWt, 14 + resin + plateWt[plate] + matWt[plate], 1e-4) << plate;
         EXPECT_EQ(c.PieceWt, plate == 2 ? 4.8f * 20 : 14.0f) << "the longest mat, not the bolt's share";
     }
-    const double mat = (172.0 * 256 + 50 * (20 + 25.2 * 16 + 12 * 5)) / 1728;
-    EXPECT_NEAR(CabPackageVolume(c, k), mat, 1e-5);
+    // The two cables of a set share its mat; fewer than one counts as one.
+    for (int16_t perSet : {2, 0}) {
+        c.CabPerSet() = perSet;
+        const double share = perSet ? 16 : 32;
+        EXPECT_NEAR(recompute(c).totalWt, 14 + resin + 3.8 + 4.8 * share, 1e-4) << perSet;
+        EXPECT_NEAR(c.MatCost, 0.85 * 14 + 0.2 * 5 + 1 + 1.4 + 3 * share, 1e-4) << perSet;
+        EXPECT_NEAR(CabPackageVolume(c, k), (172.0 * 256 + 50 * (20 + 25.2 * share + 12 * 5)) / 1728, 1e-5);
+    }
 
     // Coated cable, the 1-3/8-in hole and the 8-in plate.
-    c.CabPlate = 1, c.CabCoated() = 1, c.CabHole() = 1;
+    c.CabPlate = 1, c.CabCoated() = 1, c.CabHole() = 1, c.CabPerSet() = 2;
     recompute(c);
-    const double resin = 5 * 0.7854 * 1.375 * 1.375 / 144 * 125;
+    const double resin1 = 5 * 0.7854 * 1.375 * 1.375 / 144 * 125;
     EXPECT_NEAR(c.PieceWt, 14, 1e-6);
     EXPECT_NEAR(c.MatCost, 1.1 * 14 + 0.4 * 5 + 1 + 2.5, 1e-5);
     EXPECT_NEAR(c.InstTime, 0.6 * 14 + 2, 1e-5);
     EXPECT_NEAR(CabPackageVolume(c, k), (172.0 * 256 + 50 * (38.4 + 26.73 * 5)) / 1728, 1e-5);
-    EXPECT_NEAR(c.TotWork, 15 * 14 + 19.5 * resin + 6.8 * 8 + 20 * 14, 1e-3);
+    EXPECT_NEAR(c.TotWork, 15 * 14 + 19.5 * resin1 + 6.8 * 8 + 20 * 14, 1e-3);
 
     // Each reset restores its tab's fields in use, and nothing of another tab
     // that shares a slot (CabPerPkg, CabPlateVol1, CabDrillWork).
@@ -168,22 +181,20 @@ TEST(CableCosts, ReaderTakesTypedVolumesPerSupportInItsOrder)
     // 25 a package: a typed plate volume of 0.5 ft³ a package is 34.56 in³
     // a bolt, a resin volume of 0.25 ft³/ft 17.28 in³/ft.
     cab.perPkg = 25.9f, cab.plateVol = CostValue(0.5f), cab.resinVol = CostValue(0.25f);
-    std::vector<MemberCostBox> boxes = CabCostBoxes(c, cab);
-    CostReadResult res = ReadCostInputs(c, k, common(c), boxes, CabReadOrder(c));
-    ASSERT_TRUE(res.ok());
+    const Read typed = read(c, cab, common(c));
+    ASSERT_TRUE(typed.res.ok());
     EXPECT_EQ(c.CabPerPkg()[k], 25);
     EXPECT_FLOAT_EQ(c.CabPlateVol()[k], 34.56f);
     EXPECT_FLOAT_EQ(c.CabResinVol[k], 17.28f);
-    EXPECT_TRUE(MemberBoxTaken(res, boxes, "TxSwid"));
+    EXPECT_TRUE(typed.taken("TxSwid"));
 
     // A volume not typed is not read at all; no fixed or secondary weight or
     // fixed pieces are read into the slots that hold the package count, the
     // 8-in plate's volume and the drilling work.
-    CaseRec before = c;
+    const CaseRec before = c;
     CommonCostInputs in = common(c);
     in.fixWt = -1, in.secWt = std::nullopt, in.noPiece = -1;
-    cab = stored(c);
-    EXPECT_TRUE(read(c, cab, in).ok());
+    EXPECT_TRUE(read(c, stored(c), in).res.ok());
     EXPECT_TRUE(c == before);
 
     // The groups: the transport costs in "Cost", the package in "Transport",
@@ -205,8 +216,7 @@ TEST(CableCosts, ReaderTakesTypedVolumesPerSupportInItsOrder)
         in = common(c);
         cab = stored(c);
         b.type(in, cab);
-        boxes = CabCostBoxes(c, cab);
-        res = ReadCostInputs(c, k, in, boxes, CabReadOrder(c));
+        const CostReadResult res = read(c, cab, in).res;
         EXPECT_EQ(res.box, b.box);
         EXPECT_EQ(res.message(), b.message) << b.box;
     }
@@ -214,33 +224,10 @@ TEST(CableCosts, ReaderTakesTypedVolumesPerSupportInItsOrder)
     c = example();
     cab = stored(c);
     cab.plateVol = CostValue(-1.0f), cab.resinVol = CostValue(1.0f);
-    boxes = CabCostBoxes(c, cab);
-    res = ReadCostInputs(c, k, common(c), boxes, CabReadOrder(c));
-    EXPECT_TRUE(MemberBoxTaken(res, boxes, "TxPcs"));
-    EXPECT_FALSE(MemberBoxTaken(res, boxes, "TxPlateVol"));
-    EXPECT_FALSE(MemberBoxTaken(res, boxes, "TxSwid"));
+    const Read refused = read(c, cab, common(c));
+    EXPECT_TRUE(refused.taken("TxPcs"));
+    EXPECT_FALSE(refused.taken("TxPlateVol") || refused.taken("TxSwid"));
     EXPECT_EQ(c.CabResinVol[k], 12.0f);
-}
-
-TEST(CableCosts, MatTermsTakeFewerThanOneCablePerSetAsOne)
-{
-    CaseRec c = example();
-    c.CabPlate = 2, c.Par[2] = 32, c.CabMatCost()[k] = 3, c.CabMatVol[k] = 25.2f, c.CabMatWt()[k] = 4.8f;
-    c.CabPerSet() = 1;
-    recompute(c);
-    const CaseRec one = c;
-    for (int16_t perSet : {0, -3}) {
-        c.CabPerSet() = perSet;
-        const CostResults r = recompute(c);
-        EXPECT_EQ(c.MatCost, one.MatCost) << perSet;
-        EXPECT_EQ(c.SuppVol, one.SuppVol) << perSet;
-        EXPECT_EQ(c.TotWork, one.TotWork) << perSet;
-        EXPECT_NEAR(r.totalWt, 14 + 5 * 0.7854 / 144 * 125 + 3.8 + 4.8 * 32, 1e-3) << perSet;
-    }
-    // Two cables a set share the mat.
-    c.CabPerSet() = 2;
-    recompute(c);
-    EXPECT_NEAR(c.MatCost, one.MatCost - 3 * 16, 1e-4);
 }
 
 }  // namespace

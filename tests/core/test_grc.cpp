@@ -8,52 +8,50 @@ using namespace vesk;
 
 namespace {
 
-CurveRec curve(std::initializer_list<std::pair<float, float>> pts)
+// A curve of these points, its end treatment applied.
+CurveRec curve(std::initializer_list<std::pair<float, float>> pts, int16_t mode = kEndDisallow, float uncontrolled = 0,
+               float design = 0)
 {
     CurveRec c;
-    int k = 0;
     for (auto [x, y] : pts) {
-        ++k;
-        c.Conv[static_cast<std::size_t>(k)] = x;
-        c.Intensity[static_cast<std::size_t>(k)] = y;
+        ++c.NumPts;
+        std::tie(c.Conv[std::size_t(c.NumPts)], c.Intensity[std::size_t(c.NumPts)]) = std::pair(x, y);
     }
-    c.NumPts = static_cast<int16_t>(k);
+    ApplyEndTreatment(c, mode, uncontrolled, design);
     return c;
+}
+
+// Slot k holds this convergence and intensity, each to a few ulps.
+::testing::AssertionResult Slot(const CurveRec& c, int k, float conv, float intensity)
+{
+    const std::size_t i = std::size_t(k);
+    const auto near = [](float got, float want) { return std::fabs(got - want) <= 4e-7f * std::fabs(want); };
+    if (near(c.Conv[i], conv) && near(c.Intensity[i], intensity))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "slot " << k << " holds (" << c.Conv[i] << ", " << c.Intensity[i] << ")";
 }
 
 TEST(GroundReaction, EndTreatmentsFillTheEndSlots)
 {
-    CurveRec c = curve({{1, 1.5f}, {2, 1.0f}, {4, 0.2f}});
-    EXPECT_EQ(ApplyEndTreatment(c, kEndExtrapolate, 0, 0), kEndExtrapolate);
-    EXPECT_FLOAT_EQ(c.Conv[0], 0.0f);
-    EXPECT_FLOAT_EQ(c.Intensity[0], 2.0f);
-    EXPECT_FLOAT_EQ(c.Conv[4], 4.375f);  // the falling end stops where it reaches 0.05
-    EXPECT_FLOAT_EQ(c.Intensity[4], 0.05f);
+    // The falling end stops where it reaches 0.05.
+    const CurveRec c = curve({{1, 1.5f}, {2, 1.0f}, {4, 0.2f}}, kEndExtrapolate);
+    EXPECT_TRUE(Slot(c, 0, 0, 2));
+    EXPECT_TRUE(Slot(c, 4, 4.375f, 0.05f));
+    // Already below the floor at the first point: that point; a rising end at twice the last convergence.
+    const CurveRec rising = curve({{1, 0.02f}, {2, 0.5f}, {3, 0.6f}}, kEndExtrapolate);
+    EXPECT_TRUE(Slot(rising, 0, 1, 0.02f));
+    EXPECT_TRUE(Slot(rising, 4, 6, 0.9f));
 
-    CurveRec rising = curve({{1, 0.02f}, {2, 0.5f}, {3, 0.6f}});
-    ApplyEndTreatment(rising, kEndExtrapolate, 0, 0);
-    EXPECT_EQ(rising.Conv[0], 1.0f);  // the first point, already below the floor
-    EXPECT_EQ(rising.Intensity[0], 0.02f);
-    EXPECT_FLOAT_EQ(rising.Conv[4], 6.0f);  // twice the last convergence
-    EXPECT_FLOAT_EQ(rising.Intensity[4], 0.9f);
+    // A constant end reaches 100 in, twice the last convergence or twice
+    // uncontrolled plus design, the farthest of them.
+    EXPECT_TRUE(Slot(curve({{1, 1.5f}, {40, 0.4f}}, kEndConstant, 1, 2), 0, 0, 1.5f));
+    EXPECT_TRUE(Slot(curve({{1, 1.5f}, {40, 0.4f}}, kEndConstant, 1, 2), 3, 100, 0.4f));
+    EXPECT_TRUE(Slot(curve({{1, 1.5f}, {60, 0.4f}}, kEndConstant, 1, 2), 3, 120, 0.4f));
+    EXPECT_TRUE(Slot(curve({{1, 1.5f}, {20, 0.4f}}, kEndConstant, 30, 30), 3, 120, 0.4f));
 
-    for (float last : {40.0f, 60.0f}) {
-        CurveRec k = curve({{1, 1.5f}, {last, 0.4f}});
-        ApplyEndTreatment(k, kEndConstant, 1, 2);
-        EXPECT_EQ(k.Conv[0], 0.0f);
-        EXPECT_EQ(k.Intensity[0], 1.5f);
-        EXPECT_EQ(k.Conv[3], last == 40 ? 100.0f : 120.0f);
-        EXPECT_EQ(k.Intensity[3], 0.4f);
-    }
-    CurveRec wide = curve({{1, 1.5f}, {20, 0.4f}});
-    ApplyEndTreatment(wide, kEndConstant, 30, 30);
-    EXPECT_EQ(wide.Conv[3], 120.0f);  // twice uncontrolled plus design
-
-    CurveRec off = curve({{1, 1.5f}, {2, 1.0f}});
-    ApplyEndTreatment(off, kEndDisallow, 0, 0);
-    EXPECT_EQ(off.Conv[0], 1.0f);
-    EXPECT_EQ(off.Conv[3], 2.0f);
-    EXPECT_EQ(off.Intensity[3], 1.0f);
+    const CurveRec off = curve({{1, 1.5f}, {2, 1.0f}});
+    EXPECT_TRUE(Slot(off, 0, 1, 1.5f));
+    EXPECT_TRUE(Slot(off, 3, 2, 1.0f));
 
     CurveRec one = curve({{2, 1.0f}});
     const CurveRec before = one;
@@ -63,8 +61,7 @@ TEST(GroundReaction, EndTreatmentsFillTheEndSlots)
 
 TEST(GroundReaction, DesignValuesClampEachConvergenceToItsOwnRange)
 {
-    CurveRec c = curve({{1, 1.5f}, {2, 1.0f}, {4, 0.2f}});
-    ApplyEndTreatment(c, kEndExtrapolate, 0, 0);
+    const CurveRec c = curve({{1, 1.5f}, {2, 1.0f}, {4, 0.2f}}, kEndExtrapolate);
     GrDesign g = CalcGrDesign(c, 3, 1.5f, 20);
     EXPECT_FLOAT_EQ(g.minTpf, 12.0f);
     EXPECT_FLOAT_EQ(g.designTpf, 25.0f);
@@ -74,44 +71,34 @@ TEST(GroundReaction, DesignValuesClampEachConvergenceToItsOwnRange)
     EXPECT_FLOAT_EQ(GrTpfAtConv(c, 9, 20), 1.0f);  // the end slot beyond it
 
     g = CalcGrDesign(c, 4.2f, 5, 20);  // max reaches into the end slot, design not past the last point
-    EXPECT_FLOAT_EQ(g.maxConv, 4.2f);
-    EXPECT_EQ(g.designConv, 4.0f);
+    EXPECT_EQ(std::make_pair(g.maxConv, g.designConv), std::make_pair(4.2f, 4.0f));
     g = CalcGrDesign(c, 9, 0.5f, 20);  // design reaches into the lower end slot
-    EXPECT_FLOAT_EQ(g.maxConv, 4.375f);
-    EXPECT_EQ(g.designConv, 0.5f);
+    EXPECT_EQ(std::make_pair(g.maxConv, g.designConv), std::make_pair(4.375f, 0.5f));
     EXPECT_FLOAT_EQ(g.designTpf, 35.0f);
     g = CalcGrDesign(c, 0.2f, 3, 20);  // max not below the first point; design not above max
-    EXPECT_EQ(g.maxConv, 1.0f);
-    EXPECT_EQ(g.designConv, 1.0f);
+    EXPECT_EQ(std::make_pair(g.maxConv, g.designConv), std::make_pair(1.0f, 1.0f));
 
     // A constant-load extension starts at 0: a design convergence of 0 or less
     // takes the first measured point instead.
-    CurveRec k = curve({{1, 1.5f}, {2, 1.0f}});
-    ApplyEndTreatment(k, kEndConstant, 0, 1);
-    for (float typed : {0.0f, -2.0f}) {
-        g = CalcGrDesign(k, 2, typed, 20);
-        EXPECT_EQ(g.designConv, 1.0f);
-        EXPECT_FLOAT_EQ(g.designTpf, 30.0f);
-    }
-    CurveRec zero = curve({{1, 0}, {2, 0}});
-    ApplyEndTreatment(zero, kEndDisallow, 0, 0);
-    EXPECT_FALSE(CalcGrDesign(zero, 2, 1, 20).safetyFactor);
+    const CurveRec k = curve({{1, 1.5f}, {2, 1.0f}}, kEndConstant, 0, 1);
+    g = CalcGrDesign(k, 2, 0, 20);
+    EXPECT_EQ(g.designConv, 1.0f);
+    EXPECT_FLOAT_EQ(g.designTpf, 30.0f);
+    EXPECT_FALSE(CalcGrDesign(curve({{1, 0}, {2, 0}}), 2, 1, 20).safetyFactor);
 }
 
 TEST(GroundReaction, CribCrossingEndsAlsoAtAVerticalDrop)
 {
     ResetGlobals();
     G.PerfA = 200, G.PerfK = 5, G.PerfB = 1.5f;  // about 100 tons at 4 in
-    CurveRec c = curve({{0.5f, 2.0f}, {2, 1.5f}, {6, 1.0f}});
-    ApplyEndTreatment(c, kEndDisallow, 0, 0);
+    const CurveRec c = curve({{0.5f, 2.0f}, {2, 1.5f}, {6, 1.0f}});
     CribCrossing x = CribGrcPoint(c, 60, 1, 20);
     EXPECT_NEAR(LoadDensity(x.load, 60, 1), GrTpfAtConv(c, x.conv, 20), 0.05);  // the narrowed midpoint
     EXPECT_EQ(x.tpf, GrTpfAtConv(c, x.conv, 20));
 
     // The requirement drops from 40 to 10 tons/ft at 1 in, where the crib
     // carries about 16: no point meets the tolerance.
-    CurveRec drop = curve({{0.2f, 2.0f}, {1, 2.0f}, {1, 0.5f}, {5, 0.5f}});
-    ApplyEndTreatment(drop, kEndDisallow, 0, 0);
+    const CurveRec drop = curve({{0.2f, 2.0f}, {1, 2.0f}, {1, 0.5f}, {5, 0.5f}});
     x = CribGrcPoint(drop, 60, 1, 20);
     EXPECT_NEAR(x.conv, 1.0f, 1e-6);
     EXPECT_FALSE(CribBelowCurveAtEnd(drop, 60, 1, 20));
