@@ -4,6 +4,7 @@
 #include "files/defaults.h"
 #include "model/globals.h"
 #include "model/supportlist.h"
+#include "model/supports/perfframe.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -67,6 +69,31 @@ inline void UseDesignCurve(const Points& slots)
     G.DesignBasis = 1;
     G.GrcDefined = -1;
     G.DesignCurve = GrCurve(slots);
+}
+
+// A performance dialog's layout boxes: user-defined spacing or calculate mode, the spacing and rows typed.
+inline LayoutInputs Layout(bool user, std::optional<float> spacing, int16_t rows, bool staggered = false)
+{
+    LayoutInputs l;
+    l.userSpacing = user, l.spacing = spacing, l.rows = rows, l.staggered = staggered;
+    return l;
+}
+
+// The same boxes in selection mode: the support alone, no design.
+inline LayoutInputs Selection()
+{
+    LayoutInputs l;
+    l.selectMode = true;
+    return l;
+}
+
+// The flags of a recompute's warnings, in their order.
+inline std::vector<int> Flags(const std::vector<Warning>& warnings)
+{
+    std::vector<int> f;
+    for (const Warning& w : warnings)
+        f.push_back(w.flag);
+    return f;
 }
 
 // Globals reset around each test, with the built-in defaults, a catalogue of

@@ -96,25 +96,16 @@ TEST_F(PostCurve, CrushingBucklingAndACap)
 
 TEST_F(PostCurve, FailuresLeaveNoCurve)
 {
-    struct Case {
-        const char* what;
-        float entryHt;
-        std::array<float, 8> par;
-    };
-    const Case cases[] = {
-        {"entry height equal to the cap (no free length)", 4, {6, 1500, 1400, 4, 1200, 900, 0, 0}},
-        {"entry height below the cap", 3, {6, 1500, 1400, 4, 1200, 900, 0, 0}},
-        {"cap wood without strength", 84, {6, 1500, 1400, 4, 0, 900, 0, 0}},
-        {"cap wood without hardness", 84, {6, 1500, 1400, 4, 1200, 0, 0, 0}},
-        {"diameter 0", 84, {0, 1500, 1400, 0, 0, 0, 0, 0}},
-        {"modulus 0", 84, {6, 1500, 0, 0, 0, 0, 0, 0}},
-        {"overflowing strength", 84, {6, 3e38f, 1400, 0, 0, 0, 0, 0}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    // An entry height equal to the cap or below it leaves no free length; cap wood without strength; a diameter
+    // or modulus of 0; an overflowing strength.
+    const std::pair<float, std::array<float, 8>> cases[] = {
+        {4, {6, 1500, 1400, 4, 1200, 900, 0, 0}}, {3, {6, 1500, 1400, 4, 1200, 900, 0, 0}},
+        {84, {6, 1500, 1400, 4, 0, 900, 0, 0}},   {84, {0, 1500, 1400, 0, 0, 0, 0, 0}},
+        {84, {6, 1500, 0, 0, 0, 0, 0, 0}},        {84, {6, 3e38f, 1400, 0, 0, 0, 0, 0}}};
+    for (std::size_t k = 0; k < std::size(cases); ++k) {
+        SCOPED_TRACE(k);
         SetUp();
-        G.EntryHt = c.entryHt;
-        G.CurCase.Par = c.par;
+        std::tie(G.EntryHt, G.CurCase.Par) = cases[k];
         EXPECT_EQ(CalcPostCurve(), -1);
         expectNoCurve();
         EXPECT_EQ(G.CurCase.NumPts, 5);

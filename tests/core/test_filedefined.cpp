@@ -2,10 +2,8 @@
 // warnings, and the model optimisation over the shipped engineered crib.
 #include "core_helpers.h"
 #include "files/datafiles.h"
-#include "files/defaults.h"
 #include "files/modelfile.h"
 #include "model/curves.h"
-#include "model/supportlist.h"
 #include "model/supports/filedefined.h"
 
 using namespace vesk;
@@ -55,48 +53,6 @@ TEST(FileDefinedRules, PlotAxisReachesTheModelsPointsShownOnIt)
     ResetGlobals();
 }
 
-class FileDefined : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ResetGlobals();
-        SetBuiltInDefaults();
-        G.AppPath = kData.string();
-        ASSERT_FALSE(ReadConfig());
-        for (int t = 7; t <= G.NumTypes; ++t)
-            if (G.TypeFile[static_cast<std::size_t>(t)] == "engcrib.dat")
-                type_ = static_cast<int16_t>(t);
-        ASSERT_GT(type_, 0);
-        G.DesignTpf = G.DesignCrit.Tpf;
-        G.DesignConv = G.DesignCrit.Conv;
-        G.EntryWid = 20;
-        G.SecFactor = 0.95f;
-        load(96);
-    }
-    void TearDown() override { ResetGlobals(); }
-
-    // A new support of the engineered crib, its models read at this height.
-    void load(float height)
-    {
-        G.EntryHt = height;
-        G.NumCases = 0;
-        ASSERT_EQ(AppendSupport(type_, "Crib"), 1);
-        G.CurCaseNo = 1;
-        G.Cases[1].SizeIdx = -1;
-        ASSERT_TRUE(LoadModelFile(type_));
-        G.CurCase = G.Cases[1];
-    }
-    static LayoutInputs layout(bool user, float spacing, int16_t rows)
-    {
-        LayoutInputs l;
-        l.userSpacing = user;
-        l.spacing = spacing;
-        l.rows = rows;
-        return l;
-    }
-    int16_t type_ = 0;
-};
-
 TEST(FileDefinedRules, SmallestSpacingAndYield)
 {
     CaseRec c;
@@ -107,6 +63,37 @@ TEST(FileDefinedRules, SmallestSpacingAndYield)
     EXPECT_EQ(LinkYieldConv(3, 96), 3.0f);
 }
 
+class FileDefined : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetGlobals();
+        SetBuiltInDefaults();
+        G.AppPath = kData.string();
+        ASSERT_FALSE(ReadConfig());
+        ASSERT_EQ(G.TypeFile[type_], "engcrib.dat");
+        G.DesignTpf = G.DesignCrit.Tpf;
+        G.DesignConv = G.DesignCrit.Conv;
+        G.EntryWid = 20;
+        G.SecFactor = 0.95f;
+        load(96);
+    }
+    void TearDown() override { ResetGlobals(); }
+
+    // A new support of the type (the engineered crib unless told), its models read at this height.
+    void load(float height, int16_t type = 0)
+    {
+        G.EntryHt = height;
+        G.NumCases = 0;
+        ASSERT_EQ(AppendSupport(type ? type : type_, "Crib"), 1);
+        G.CurCaseNo = 1;
+        G.Cases[1].SizeIdx = -1;
+        ASSERT_TRUE(LoadModelFile(type ? type : type_));
+        G.CurCase = G.Cases[1];
+    }
+    const int16_t type_ = 7;  // the engineered timber crib of the shipped config.txt
+};
+
 TEST_F(FileDefined, HeightRangeAvailabilityAndInputs)
 {
     CaseRec& c = G.CurCase;
@@ -114,7 +101,7 @@ TEST_F(FileDefined, HeightRangeAvailabilityAndInputs)
     G.EasternMines = 0;
     for (auto [height, flag] : {std::pair{60.0f, 9}, std::pair{95.0f, 8}}) {
         G.EntryHt = height;
-        const LinkOutcome o = RecomputeLink(0, layout(false, 0, 1));
+        const LinkOutcome o = RecomputeLink(0, Layout(false, 0, 1));
         ASSERT_TRUE(o.designed());
         EXPECT_EQ(o.warnings.front().flag, flag);
         EXPECT_EQ(c.Warn[flag == 9 ? 8 : 9], 0);
@@ -122,14 +109,12 @@ TEST_F(FileDefined, HeightRangeAvailabilityAndInputs)
     }
     G.EasternMines = -1;
     G.EntryHt = 80;
-    EXPECT_EQ(RecomputeLink(0, layout(false, 0, 1)).warnings.size(), 0u);
+    EXPECT_EQ(RecomputeLink(0, Layout(false, 0, 1)).warnings.size(), 0u);
 
-    EXPECT_EQ(RecomputeLink(0, layout(false, 0, 6)).error, "Invalid no. rows (0-5)");
-    EXPECT_EQ(RecomputeLink(0, layout(false, 0, 0)).error, "Invalid no. rows (0-5)");
-    LayoutInputs bad = layout(true, 0, 1);
-    bad.spacing.reset();
-    EXPECT_EQ(RecomputeLink(0, bad).error, "Invalid user spacing");
-    EXPECT_TRUE(RecomputeLink(-1, layout(false, 0, 1)).error.empty());  // no model chosen: nothing at all
+    for (int16_t rows : {0, 6})
+        EXPECT_EQ(RecomputeLink(0, Layout(false, 0, rows)).error, "Invalid no. rows (0-5)");
+    EXPECT_EQ(RecomputeLink(0, Layout(true, std::nullopt, 1)).error, "Invalid user spacing");
+    EXPECT_TRUE(RecomputeLink(-1, Layout(false, 0, 1)).error.empty());  // no model chosen: nothing at all
 }
 
 TEST_F(FileDefined, OptimisationLimitsAndTheDesignItFinds)
@@ -151,44 +136,28 @@ TEST_F(FileDefined, OptimisationLimitsAndTheDesignItFinds)
     EXPECT_EQ(choice.model, 1);
     EXPECT_NEAR(choice.spacing, 31.39, 0.01);
     EXPECT_NEAR(choice.conv, 2.5, 1e-4);
-    EXPECT_EQ(work.SizeIdx, 0);
-    EXPECT_EQ(work.UserSpacing, 36.0f);
+    EXPECT_EQ(std::make_pair(work.SizeIdx, work.UserSpacing), std::make_pair(int16_t(0), 36.0f));
 
     // A type none of whose models reaches the design convergence has no choice.
     G.DesignConv = 1000;
     work = G.CurCase;
-    const CaseRec before = work;
     EXPECT_FALSE(OptimizeLink(work, type_, 36.0f, 1).error.empty());
-    EXPECT_EQ(work, before);
+    EXPECT_EQ(work, G.CurCase);
 }
-
-}  // namespace
-
-namespace {
 
 // For every shipped file-defined standing type and each of its models, at the
 // shipped criteria and at other entry heights and design convergences, the
 // support's own recompute shows the design that the optimisation chose: the
 // same model and rows, and the same operating point.
-TEST(FileDefinedShipped, OptimisationAndRecomputeAgree)
+TEST_F(FileDefined, EveryShippedTypeShowsTheDesignItsOptimisationChose)
 {
-    ResetGlobals();
-    SetBuiltInDefaults();
-    G.AppPath = kData.string();
-    ASSERT_FALSE(ReadConfig());
     int checked = 0;
     for (int16_t t = 7; t <= G.NumTypes; ++t) {
         if (IsCableType(t))
             continue;
-        for (auto [height, conv] : {std::pair{96.0f, 2.0f}, std::pair{60.0f, 3.0f}, std::pair{84.0f, 0.5f},
-                                    std::pair{120.0f, 6.0f}}) {
-            G.EntryHt = height, G.EntryWid = 20, G.SecFactor = 0.95f;
+        for (auto [height, conv] : {std::pair{96.0f, 2.0f}, {60.0f, 3.0f}, {84.0f, 0.5f}, {120.0f, 6.0f}}) {
             G.DesignConv = conv, G.DesignTpf = 16;
-            G.NumCases = 0;
-            ASSERT_EQ(AppendSupport(t, "S"), 1);
-            G.CurCaseNo = 1;
-            G.Cases[1].SizeIdx = -1;
-            ASSERT_TRUE(LoadModelFile(t)) << t;
+            load(height, t);
             for (float smax : {36.0f, 60.0f, 96.0f}) {
                 CaseRec work = G.Cases[1];
                 work.SpacMode = 0;
@@ -198,9 +167,7 @@ TEST(FileDefinedShipped, OptimisationAndRecomputeAgree)
                 if (!choice.error.empty())
                     continue;
                 G.CurCase = work;
-                LayoutInputs calc;
-                calc.rows = work.Rows;
-                const LinkOutcome o = RecomputeLink(work.SizeIdx, calc);
+                const LinkOutcome o = RecomputeLink(work.SizeIdx, Layout(false, 0, work.Rows));
                 ASSERT_TRUE(o.designed()) << o.search.noDesignReason;
                 EXPECT_EQ(G.CurCase.SizeIdx + 1, choice.model);
                 EXPECT_EQ(o.search.design->rows, choice.rows);
@@ -211,7 +178,6 @@ TEST(FileDefinedShipped, OptimisationAndRecomputeAgree)
         }
     }
     EXPECT_GT(checked, 8);
-    ResetGlobals();
 }
 
 }  // namespace

@@ -32,12 +32,11 @@ protected:
         RefreshWorkingValues();
     }
     template <class Dialog>
-    Dialog* open()
+    void open()
     {
         d_ = std::make_unique<Dialog>();
         d_->show();
         QTest::qWait(1);
-        return static_cast<Dialog*>(d_.get());
     }
     NumBox* box(const char* name) const { return d_->findChild<NumBox*>(name); }
     QString label(const char* name) const { return d_->findChild<QLabel*>(name)->text(); }
@@ -62,28 +61,28 @@ protected:
         ASSERT_EQ(AppendSupport(1, "Crib"), 1);
         G.CurCase = G.Cases[1];
     }
+    const CaseRec& work() const { return static_cast<DsgnCrib*>(d_.get())->workCase(); }
 };
 
 TEST_F(DsgnCribTest, RaisedSpacingIsHandedBackExactly)
 {
     const float smallest = SmallestMaxSpacing(12, 96);  // 48.33 in
+    const QStringList raised{"Attention: Max spacing was too small for mining height"};
     open<DsgnCrib>();
     EXPECT_TRUE(messages().isEmpty());
     enter("TextSpace", "40");
-    EXPECT_EQ(messages(), QStringList{"Attention: Max spacing was too small for mining height"});
     EXPECT_EQ(box("TextSpace")->text(), "48.3");
-    MsgBoxTest::clear();
     click("ComDone");
-    EXPECT_TRUE(messages().isEmpty());  // the box still stands for 48.33
+    EXPECT_EQ(messages(), raised);  // once: on Ok the box still stands for 48.33
     EXPECT_EQ(d_->result(), QDialog::Accepted);
     EXPECT_EQ(G.CurCase.UserSpacing, smallest);
-    EXPECT_EQ(G.CurCase, static_cast<DsgnCrib*>(d_.get())->workCase());
+    EXPECT_EQ(G.CurCase, work());
 
     // A typed 48.3 is too small, and is raised again.
     G.CurCase = G.Cases[1];
     open<DsgnCrib>();
     enter("TextSpace", "48.3");
-    EXPECT_EQ(messages(), QStringList{"Attention: Max spacing was too small for mining height"});
+    EXPECT_EQ(messages(), raised + raised);
     click("ComDone");
     EXPECT_EQ(G.CurCase.UserSpacing, smallest);
 }
@@ -104,7 +103,7 @@ TEST_F(DsgnCribTest, BadFieldKeepsTheDialogOpenAndCancelHandsNothingBack)
 
     enter("TextRows", "1");
     enter("TextSpace", "80");
-    EXPECT_NE(static_cast<DsgnCrib*>(d_.get())->workCase(), before);
+    EXPECT_NE(work(), before);
     click("ComCancel");
     EXPECT_EQ(d_->result(), QDialog::Rejected);
     EXPECT_EQ(G.CurCase, before);
@@ -118,8 +117,7 @@ TEST_F(DsgnCribTest, MetricWidthsStepByACentimetre)
     EXPECT_EQ(box("TextRows")->text(), "2.00");
     enter("TextRows", "1");
     enter("TextMaxW", "17.78");  // 7 in; in inches the search would take 7 in
-    const CaseRec& work = static_cast<DsgnCrib*>(d_.get())->workCase();
-    EXPECT_NEAR(work.Par[0], 6 + 3 / 2.54, 1e-4);
+    EXPECT_NEAR(work().Par[0], 6 + 3 / 2.54, 1e-4);
     EXPECT_EQ(label("LabWid"), "18.2");
 }
 
@@ -131,15 +129,13 @@ protected:
         DsgnTest::SetUp();
         ASSERT_TRUE(folder_.copy({"config.txt", "engcrib.dat"}));
         ASSERT_FALSE(ReadConfig());
-        for (int16_t t = 7; t <= G.NumTypes; ++t)
-            if (G.TypeFile[static_cast<std::size_t>(t)] == "engcrib.dat")
-                type_ = t;
+        ASSERT_EQ(G.TypeFile[type_], "engcrib.dat");
         ASSERT_EQ(AppendSupport(type_, "Crib"), 1);
         ASSERT_TRUE(LoadModelFile(type_));
         G.CurCase = G.Cases[1];
     }
     const CaseRec& work() const { return static_cast<DsgnLink*>(d_.get())->workCase(); }
-    int16_t type_ = 0;
+    const int16_t type_ = 7;  // the engineered timber crib of the shipped config.txt
 };
 
 TEST_F(DsgnLinkTest, InputLimitsAndAnOkThatHandsTheChoiceBack)
@@ -158,7 +154,6 @@ TEST_F(DsgnLinkTest, InputLimitsAndAnOkThatHandsTheChoiceBack)
     box("TextRows")->setText("2");
     enter("TextSpace", "24");
     EXPECT_TRUE(messages().isEmpty());
-    EXPECT_EQ(work().UserSpacing, 24.0f);
     click("ComDone");
     EXPECT_EQ(d_->result(), QDialog::Accepted);
     EXPECT_EQ(G.CurCase, work());
@@ -166,22 +161,15 @@ TEST_F(DsgnLinkTest, InputLimitsAndAnOkThatHandsTheChoiceBack)
     EXPECT_EQ(box("TextRows")->text(), QString::number(G.CurCase.Rows));
 }
 
-TEST_F(DsgnLinkTest, NoModelFitsOrCancelLeavesEverythingAsItWas)
+// Cancel, from the performance dialog, is in its tests.
+TEST_F(DsgnLinkTest, NoModelFitsLeavesEverythingAsItWas)
 {
     const CaseRec before = G.CurCase;
     G.DesignCrit.Conv = 1000;  // beyond every model's curve
     open<DsgnLink>();
-    EXPECT_EQ(messages(),
-              QStringList{"Attention: No model of this type carries load at the design convergence."});
+    EXPECT_EQ(messages(), QStringList{"Attention: No model of this type carries load at the design convergence."});
     EXPECT_EQ(label("LbModel"), "No design");
     EXPECT_EQ(work(), before);
-
-    G.DesignCrit.Conv = 2;
-    open<DsgnLink>();
-    enter("TextSpace", "50");
-    EXPECT_NE(work(), before);
-    click("ComCancel");
-    EXPECT_EQ(G.CurCase, before);
 }
 
 }  // namespace
