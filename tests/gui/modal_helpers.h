@@ -7,6 +7,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QList>
 #include <QPointer>
 #include <QString>
@@ -15,6 +17,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
 #include <utility>
 
 namespace vesk::test {
@@ -100,6 +103,22 @@ inline bool ClickButton(QWidget* window, const QString& caption)
         }
     }
     return false;
+}
+
+// The texts of the boxes and labels under `w` of these names, joined by "|";
+// "?" stands for a name that is not there.
+inline QString Texts(const QObject* w, std::initializer_list<const char*> names)
+{
+    QStringList out;
+    for (const char* n : names) {
+        if (const auto* box = w->findChild<QLineEdit*>(n))
+            out << box->text();
+        else if (const auto* label = w->findChild<QLabel*>(n))
+            out << label->text();
+        else
+            out << "?";
+    }
+    return out.join('|');
 }
 
 // Types `text` into `w` key by key. Unlike QTest::keyClicks, which stops the

@@ -43,6 +43,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([this] { return d_->windowTitle().startsWith("Design basis"); }));
     }
     QString text(const char* name) const { return d_->findChild<QLabel*>(name)->text(); }
+    QString texts(std::initializer_list<const char*> names) const { return Texts(d_.get(), names); }
     QRadioButton* option(const QString& name) const { return d_->findChild<QRadioButton*>(name); }
     QRadioButton* option(int i) const { return option(QString("Option1(%1)").arg(i)); }
     void mouseClick(int i) { QTest::mouseClick(option(i), Qt::LeftButton, {}, QPoint(4, 4)); }
@@ -89,25 +90,12 @@ TEST_F(CriteriaTest, SummaryInBothUnitSystemsWithoutChangingTheCriteria)
     EXPECT_EQ(basis(), std::make_tuple(0, int16_t(0), std::string("Detached block")));
     EXPECT_EQ(std::tie(G.DesignTpf, G.DesignConv, G.DesignCrit.Tpf), std::make_tuple(25.f, 2.f, 25.f));
     const CritRec committed = G.DesignCrit;
-    const char* labels[] = {"Label31", "LbTpf", "Label9", "LbConv", "LbYieldReq", "LbYield", "LbAtype", "LbNotes",
-                            "Label12", "LbCtpf", "Label11", "LbCdisp", "LbSF", "LbCable"};
-    const auto shown = [&] {
-        QStringList out;
-        for (const char* l : labels)
-            out << text(l);
-        return out;
-    };
-    EXPECT_EQ(shown(), QStringList({"Support load density, tons/ft", "25.0", "at Design convergence, in", "2.00",
-                                    "Security-check convergence, in", "1.50", "Concurrent",
-                                    "Failure height: 10.0 ft\nYield zone width: 10 ft",
-                                    "Support load density, tons/ft", "12.5", "at Design displacement, in", "1.20",
-                                    "1.50", "Failure height: 5.0 ft\nYield zone width: 10 ft"}));
+    const auto values = [this] { return texts({"LbTpf", "LbConv", "LbYield", "LbCtpf", "LbCdisp", "LbSF"}); };
+    EXPECT_EQ(values(), "25.0|2.00|1.50|12.5|1.20|1.50");
+    EXPECT_EQ(texts({"LbAtype", "LbNotes"}), "Concurrent|Failure height: 10.0 ft\nYield zone width: 10 ft");
     option("OptMetric")->click();
-    EXPECT_EQ(shown(), QStringList({"Support load density, tonnes/m", "74.4", "at Design convergence, cm", "5.08",
-                                    "Security-check convergence, cm", "3.81", "Concurrent",
-                                    "Failure height: 3.0 m\nYield zone width: 3.0 m",
-                                    "Support load density, tonnes/m", "37.2", "at Design displacement, cm", "3.05",
-                                    "1.50", "Failure height: 1.5 m\nYield zone width: 3.0 m"}));
+    EXPECT_EQ(values(), "74.4|5.08|3.81|37.2|3.05|1.50");
+    EXPECT_EQ(texts({"Label31", "LbYieldReq"}), "Support load density, tonnes/m|Security-check convergence, cm");
     EXPECT_EQ(G.MetricUnits, -1);
     EXPECT_EQ(G.DesignCrit, committed);
 
@@ -126,7 +114,6 @@ TEST_F(CriteriaTest, KeysChooseABasisAloneAClickOpensTheCriteriaDialogAndItsCanc
     answerCriteriaDialog();  // must stay unused by the keys
     QTest::keyClick(option(0), Qt::Key_Down);
     EXPECT_EQ(basis(), std::make_tuple(1, int16_t(1), std::string("Ground reaction curve")));
-    EXPECT_EQ(text("LbNotes"), "GR curve: Longwall tailgate");
     QTest::qWait(50);
     EXPECT_EQ(DropModalAnswers(), 1) << "the keys opened a dialog";
 
@@ -261,23 +248,17 @@ TEST_F(MaxYieldTest, AmountAndTiming)
         EXPECT_EQ(std::tie(x_.UconvTiming, x_.UconvAmount), std::make_tuple(int16_t(timing), std::stof(typed)));
     }
     // Loaded above it, the stored timing is shown and kept when the amount is lowered.
-    open(0, 3.f);
-    EXPECT_EQ(options(), "i-/I");
-    box()->setText("1");
-    click("ComDone");
-    EXPECT_EQ(result(), std::make_tuple(int16_t(0), 1.f, false));
     open(1, 3.f);
     EXPECT_EQ(options(), "i-/C");
+    box()->setText("1");
     click("ComDone");
-    EXPECT_EQ(result(), std::make_tuple(int16_t(0), 3.f, false));
+    EXPECT_EQ(result(), std::make_tuple(int16_t(1), 1.f, false));
 
-    // "&Cancel" and the close box change nothing.
-    for (bool closeBox : {false, true}) {
-        open(1, 0.5f);
-        enter("3");
-        closeBox ? void(d_->close()) : click("ComCancel");
-        EXPECT_EQ(result(), std::make_tuple(int16_t(1), 0.5f, false));
-    }
+    // The close box changes nothing ("&Cancel" is the criteria dialog's test).
+    open(1, 0.5f);
+    enter("3");
+    d_->close();
+    EXPECT_EQ(result(), std::make_tuple(int16_t(1), 0.5f, false));
     // Metric: centimetres, and an untouched box gives back the exact amount.
     G.MetricUnits = -1;
     open(1, 1.5f);

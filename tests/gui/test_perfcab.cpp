@@ -1,15 +1,11 @@
 // The cable-bolt performance dialog: the worked example shown and committed,
-// the focus of the cables and mat-length boxes choosing their options, "&Ok"
-// after a refused box committing nothing, the guard that keeps the results,
-// the warnings list blinking or showing "None", and the safety factor's reset
-// outliving "&Cancel".
+// the boxes that choose their options, the guards of "&Ok" and the results.
 #include "cablebolts/perfcab.h"
 #include "files/datafiles.h"
 #include "files/defaults.h"
 #include "files/modelfile.h"
 #include "model/supportlist.h"
 #include "platform/numbox.h"
-#include "shell/supportdialogs.h"
 
 #include "program_folder.h"
 
@@ -50,10 +46,7 @@ protected:
         for (int i = 1; i <= 3; ++i)
             std::tie(G.PerfConv(1, i), G.PerfLoad(1, i)) = std::pair(pts[i - 1][0], pts[i - 1][1]);
         CaseRec& c = G.Cases[1];
-        c.SizeIdx = 0;
-        c.CabRefLen()[1] = 60;
-        c.Yield[1] = 0;
-        c.Avail[1] = 0;
+        c.SizeIdx = 0, c.CabRefLen()[1] = 60, c.Yield[1] = 0, c.Avail[1] = 0;
         c.Par[0] = 14, c.Par[1] = 5, c.Par[6] = 0, c.Par[3] = 30, c.Par[4] = 12;
         c.CabSets = 3, c.CabBoltSpac() = 4, c.CabPlate = 0, c.CabAutoMat = 1, c.CabLimit4 = 1, c.SpacMode = 0;
         G.DesignCrit.CabTpf = 10, G.DesignCrit.CabConv = 0.75f, G.DesignCrit.CabSF = 1.5f, G.DesignCrit.CabFailHt = 5;
@@ -62,7 +55,6 @@ protected:
     void TearDown() override
     {
         d_.reset();
-        ResetSupportDialogs();
         WindowTest::TearDown();
     }
 
@@ -76,12 +68,12 @@ protected:
     W* w(const char* name) const { return d_->findChild<W*>(name); }
     NumBox* box(const char* name) const { return w<NumBox>(name); }
     QString text(const char* name) const { return w<QLabel>(name)->text(); }
+    QString texts(std::initializer_list<const char*> names) const { return Texts(d_.get(), names); }
     QStringList warnings() const
     {
         QStringList out;
-        auto* list = w<QListWidget>("ListWarn");
-        for (int i = 0; i < list->count(); ++i)
-            out << list->item(i)->text();
+        for (const QListWidgetItem* item : w<QListWidget>("ListWarn")->findItems("*", Qt::MatchWildcard))
+            out << item->text();
         return out;
     }
     QColor listColour() const { return w<QListWidget>("ListWarn")->palette().color(QPalette::Base); }
@@ -98,23 +90,14 @@ TEST_F(PerfCabTest, ShowsTheDesignBlinksItsWarningAndOkCommitsIt)
 {
     open();
     EXPECT_EQ(d_->windowTitle(), "Cable bolts Performance");
-    EXPECT_EQ(text("LbRows"), "12");
-    EXPECT_EQ(box("TextSpacing")->text(), "12");
-    EXPECT_EQ(text("LbNo"), "No. cables per set (4-4-4)");
-    EXPECT_EQ(text("LbActSpac"), "12.0");
-    EXPECT_EQ(text("LbActual"), "10.0");
-    EXPECT_EQ(text("LbConv"), "0.900");
-    EXPECT_EQ(text("LbWarn"), "2.00");
-    EXPECT_EQ(text("LbInstall"), "1.25");
-    EXPECT_EQ(text("LbPlotTons"), "10.0");
-    EXPECT_EQ(text("LbXAxMax"), "1.4");  // 1.5 x 0.9 in, rounded up
-    EXPECT_FALSE(w("ChkEven")->isEnabled());
+    EXPECT_EQ(texts({"TextSpacing", "LbRows", "LbActSpac", "LbActual", "LbConv", "LbWarn", "LbInstall", "LbPlotTons"}),
+              "12|12|12.0|10.0|0.900|2.00|1.25|10.0");
+    // The axis: 1.5 x 0.9 in, rounded up.
+    EXPECT_EQ(texts({"LbNo", "LbXAxMax"}), "No. cables per set (4-4-4)|1.4");
     EXPECT_EQ(warnings(), (QStringList{"Limited to 4 cables per bolt set", "Displacement > design value"}));
 
-    // White and light grey in turn, every 500 ms.
-    auto* timer = w<QTimer>("Timer1");
-    EXPECT_TRUE(timer->isActive());
-    EXPECT_EQ(timer->interval(), 500);
+    // White and light grey in turn.
+    EXPECT_TRUE(w<QTimer>("Timer1")->isActive());
     const QColor grey = listColour();
     ASSERT_TRUE(QTest::qWaitFor([&] { return listColour() == Qt::white; }, 1000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return listColour() == grey; }, 1000));
@@ -122,8 +105,6 @@ TEST_F(PerfCabTest, ShowsTheDesignBlinksItsWarningAndOkCommitsIt)
     w<QPushButton>("ComDone")->click();
     EXPECT_EQ(d_->result(), QDialog::Accepted);
     EXPECT_EQ(G.ChangeCount, 1);
-    EXPECT_EQ(G.Cases[1].CabPerSet(), 12);
-    EXPECT_EQ(G.Cases[1].CabSeq[1], "(4-4-4)");
     EXPECT_EQ(G.Cases[1], G.CurCase);
 }
 
@@ -136,13 +117,9 @@ TEST_F(PerfCabTest, ClickingIntoTheCablesOrMatBoxSelectsItsOption)
     QTest::mouseClick(box("TextSpacing"), Qt::LeftButton);
     EXPECT_TRUE(w<QRadioButton>("Option2")->isChecked());
     EXPECT_EQ(G.CurCase.SpacMode, 1);
-    EXPECT_TRUE(box("TextSpacing")->isEnabled());
     EXPECT_TRUE(box("TextSpacing")->hasFocus());
     EXPECT_FALSE(w("ChkLimit4")->isEnabled());
-    EXPECT_FALSE(w("ChkEven")->isEnabled());
-    // 12 typed cables: nothing to warn of.
-    EXPECT_EQ(warnings(), QStringList{"None"});
-    EXPECT_FALSE(w<QTimer>("Timer1")->isActive());
+    EXPECT_EQ(warnings(), QStringList{"None"}) << "12 typed cables";
 
     // The mat-length box: "Auto" cleared, the mat chosen, the typed 30 ft used.
     box("TxMatLen")->setFocus(Qt::MouseFocusReason);
@@ -150,7 +127,6 @@ TEST_F(PerfCabTest, ClickingIntoTheCablesOrMatBoxSelectsItsOption)
     EXPECT_TRUE(w<QRadioButton>("OptMat")->isChecked());
     EXPECT_EQ(G.CurCase.CabPlate, 2);
     EXPECT_EQ(G.CurCase.CabAutoMat, 0);
-    EXPECT_FLOAT_EQ(G.CurCase.CabMatLen, 16);
     EXPECT_EQ(text("LbInstall"), "12.5");
     EXPECT_TRUE(messages().isEmpty()) << messages().join('|').toStdString();
 }
@@ -160,7 +136,6 @@ TEST_F(PerfCabTest, OkAfterARefusedBoxCommitsNothing)
     open();
     const CaseRec stored = G.Cases[1];
     enter("TxHole", "x");
-    EXPECT_EQ(messages(), QStringList{"Error: Invalid hole length"});
     w<QPushButton>("ComDone")->click();
     EXPECT_EQ(messages(), (QStringList{"Error: Invalid hole length", "Error: Invalid hole length"}));
     EXPECT_TRUE(d_->isVisible());
@@ -172,30 +147,24 @@ TEST_F(PerfCabTest, OkAfterARefusedBoxCommitsNothing)
     enter("TxHole", "14");
     w<QCheckBox>("ChkLimit4")->click();
     ASSERT_EQ(text("LbRows"), "15");
-    const CaseRec shown = G.CurCase;
     enter("TextRows", "10000");
     EXPECT_EQ(messages(), QStringList{QString("Attention: ") + kNoLoadText});
     EXPECT_EQ(text("LbRows"), "15");
-    EXPECT_EQ(G.CurCase.CabPerSet(), shown.CabPerSet());
-    EXPECT_EQ(G.CurCase.Spacing, shown.Spacing);
     w<QPushButton>("ComDone")->click();
     EXPECT_TRUE(d_->isVisible());
     EXPECT_EQ(G.Cases[1], stored);
 }
 
-TEST_F(PerfCabTest, TheSupportListOpensItAndCancelKeepsOnlyTheSafetyFactorReset)
+TEST_F(PerfCabTest, CancelKeepsOnlyTheSafetyFactorReset)
 {
     // A design safety factor of 1 becomes 1.25 with its notice; "&Cancel"
     // keeps that and stores nothing of the support.
     G.DesignCrit.CabSF = 1;
     const CaseRec stored = G.Cases[1];
-    AnswerNextModal([](QWidget* d) {
-        EXPECT_EQ(d->objectName(), "PerfCab");
-        ASSERT_TRUE(QTest::qWaitFor([d] { return !d->findChild<QLabel*>("LbRows")->text().isEmpty(); }));
-        EXPECT_EQ(d->findChild<QLabel*>("LbYield")->text(), "1.25");
-        EXPECT_TRUE(ClickButton(d, "Cancel"));
-    });
-    EXPECT_TRUE(ShowPerformanceDialog(G.CaseType[1], nullptr));
+    open();
+    EXPECT_EQ(text("LbYield"), "1.25");
+    w<QPushButton>("ComCancel")->click();
+    EXPECT_FALSE(d_->isVisible());
     EXPECT_EQ(messages(), QStringList{"Attention: Design safety factor reset"});
     EXPECT_FLOAT_EQ(G.DesignCrit.CabSF, 1.25f);
     EXPECT_EQ(G.Cases[1], stored);
