@@ -213,8 +213,8 @@ void Compare::buildControls()
 
     connect(comView, &QPushButton::clicked, this, [this] { showTable(TableV); });
     connect(comSumm, &QPushButton::clicked, this, [this] { showTable(SummaryV); });
-    connect(comSetup, &QPushButton::clicked, this, &Compare::showPlot);
-    connect(comChart, &QPushButton::clicked, this, &Compare::showChart);
+    connect(comSetup, &QPushButton::clicked, this, [this] { showGraph(PlotV); });
+    connect(comChart, &QPushButton::clicked, this, [this] { showGraph(ChartV); });
     connect(comSupps, &QPushButton::clicked, this, [this] {
         G.NextStep = 3;
         accept();
@@ -294,12 +294,12 @@ void Compare::activate()
         showTable(G.CompareView == 0 ? TableV : SummaryV);
         break;
     case 2:
-        if (!plotShown_)
-            showPlot();
+        if (view_ != PlotV)
+            showGraph(PlotV);
         break;
     default:
-        if (!chartShown_)
-            showChart();
+        if (view_ != ChartV)
+            showGraph(ChartV);
         break;
     }
     G.NextStep = 0;
@@ -323,7 +323,6 @@ void Compare::showTable(View v)
 {
     G.CompareView = static_cast<int16_t>(v);
     view_ = v;
-    plotShown_ = chartShown_ = false;
     msChart_->hide();
     setLayout();
     prepare(true);
@@ -332,35 +331,26 @@ void Compare::showTable(View v)
         vScroll_->setFocus();
 }
 
-void Compare::showPlot()
+void Compare::showGraph(View v)
 {
-    G.CompareView = 2;
-    {
+    // The settings dialog first; its choices are stored as they are made.
+    G.CompareView = static_cast<int16_t>(v);
+    if (v == PlotV) {
         PlotSetup dlg(this);
         dlg.exec();
-    }
-    view_ = PlotV;
-    chartShown_ = false;
-    plotShown_ = true;
-    msChart_->hide();
-    setLayout();
-    picture1_->update();
-}
-
-void Compare::showChart()
-{
-    G.CompareView = 3;
-    {
+    } else {
         ChartSet dlg(this);
         dlg.exec();
     }
-    view_ = ChartV;
-    plotShown_ = false;
-    chartShown_ = true;
+    view_ = v;
     setLayout();
-    prepare(true);
-    msChart_->show();
-    msChart_->update();
+    if (v == ChartV) {
+        prepare(true);
+        msChart_->show();
+        msChart_->update();
+    } else {
+        msChart_->hide();
+    }
     picture1_->update();
 }
 
@@ -577,17 +567,12 @@ bool Compare::printChart(QPrinter& printer)
     PaintChart(p, box, chart_);
     y = std::round(y0 + box.height() + head);
 
-    p.setFont(font);
-    const double ascent = QFontMetricsF(font, &printer).ascent();
-    double rowY = y;
-    for (std::size_t i = 0; i < chart_.legend.size(); ++i) {
-        const bool odd = i % 2 == 0;  // 1st, 3rd, ... entries
-        if (odd)
-            rowY = y;
-        p.drawText(QPointF(odd ? left : centre, rowY + ascent), qs(chart_.legend[i]));
-        if (odd)
-            y += lh;
-    }
+    // The legend in two columns, the second from the middle of the page.
+    const int rows = static_cast<int>(chart_.legend.size() + 1) / 2;
+    PaintChartLegend(p,
+                     QRect(static_cast<int>(std::lround(left)), static_cast<int>(y),
+                           static_cast<int>(std::lround(2 * (centre - left))), static_cast<int>(std::ceil(rows * lh))),
+                     chart_.legend, font);
     return p.end();
 }
 

@@ -77,8 +77,7 @@ private:
     void loadCurves();
 
     void showTable(View v);   // "&Comparison", "&Summary"
-    void showPlot();          // "&Plot"
-    void showChart();         // "C&hart"
+    void showGraph(View v);   // "&Plot", "C&hart": the settings dialog, then the view
     void baseChanged(int index);
     void editProjectName();
 
@@ -98,7 +97,6 @@ private:
     View view_ = TableV;
     int16_t base_ = 1;
     bool shown_ = false, activated_ = false;
-    bool plotShown_ = false, chartShown_ = false;  // PlotView, ChartView
     bool popFromPicture_ = false;
     int scrollX_ = 0, scrollY_ = 0;
 
