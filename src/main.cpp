@@ -60,6 +60,7 @@ int main(int argc, char** argv)
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     vesk::InstallDesktopConventions();
     vesk::InstallStepOpeners();
+    vesk::InstallSharedWindowOpeners();
     vesk::SetProgramFolderSource([] { return QString::fromStdString(vesk::G.AppPath); });
 
     // --show opens one window by itself, for looking at it (screenshots):

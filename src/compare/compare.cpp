@@ -20,7 +20,7 @@
 #include "platform/printing.h"
 #include "platform/qtext.h"
 #include "platform/wmfgenerator.h"
-#include "shell/projectname.h"
+#include "ui/openers.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -364,10 +364,7 @@ void Compare::baseChanged(int index)
 
 void Compare::editProjectName()
 {
-    {
-        ProjectName dlg(this);
-        dlg.exec();
-    }
+    OpenWindow(SharedWindow::ProjectName, this);
     // Titles carry the project name.
     prepare(false);
     picture1_->update();

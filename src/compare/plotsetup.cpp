@@ -11,7 +11,7 @@
 #include "platform/numbox.h"
 #include "platform/qtext.h"
 #include "platform/selectall.h"
-#include "shell/boxes.h"
+#include "ui/boxes.h"
 
 #include <QCheckBox>
 #include <QComboBox>

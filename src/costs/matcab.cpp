@@ -7,7 +7,7 @@
 #include "platform/controls.h"
 #include "platform/numbox.h"
 #include "platform/qtext.h"
-#include "shell/boxes.h"
+#include "ui/boxes.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -5,7 +5,7 @@
 #include "model/units.h"
 #include "platform/numbox.h"
 #include "platform/qtext.h"
-#include "shell/boxes.h"
+#include "ui/boxes.h"
 
 #include <QGridLayout>
 #include <QLabel>

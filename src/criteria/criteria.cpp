@@ -11,7 +11,6 @@
 #include "platform/help.h"
 #include "platform/msgbox.h"
 #include "platform/qtext.h"
-#include "shell/steps.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -13,8 +13,8 @@
 #include "platform/selectall.h"
 #include "files/safesave.h"
 #include "files/supportload.h"
-#include "shell/boxes.h"
-#include "shell/editcases.h"
+#include "ui/boxes.h"
+#include "ui/openers.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -442,10 +442,7 @@ void EdPoints::calcLoad()
     const GlobalState before = G;
     G.EntryHt = pt_.height;
     G.SelectMode = -1;
-    {
-        EditCases list(this);
-        list.exec();
-    }
+    OpenWindow(SharedWindow::SupportList, this);
     G.SelectMode = 0;
     std::optional<float> load;
     bool chosen = G.CurCaseNo >= 1 && G.CurCaseNo <= G.NumCases;

@@ -7,7 +7,7 @@
 #include "platform/msgbox.h"
 #include "platform/numbox.h"
 #include "platform/selectall.h"
-#include "shell/boxes.h"
+#include "ui/boxes.h"
 
 #include <QGridLayout>
 #include <QLabel>

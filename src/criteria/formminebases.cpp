@@ -21,8 +21,8 @@
 #include "platform/numbox.h"
 #include "platform/qtext.h"
 #include "platform/selectall.h"
-#include "shell/boxes.h"
-#include "shell/editcases.h"
+#include "ui/boxes.h"
+#include "ui/openers.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -253,10 +253,7 @@ void FormMine::selectSupport()
 {
     G.SelectMode = -1;
     G.CurCaseNo = crit_.SysCase;
-    {
-        EditCases dlg(this);
-        dlg.exec();
-    }
+    OpenWindow(SharedWindow::SupportList, this);
     if (G.CurCaseNo >= 1 && G.CurCaseNo <= G.NumCases) {
         const int16_t chosen = G.CurCaseNo;
         crit_.SysCase = chosen;

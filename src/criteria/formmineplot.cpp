@@ -15,7 +15,7 @@
 #include "platform/curveplot.h"
 #include "platform/numbox.h"
 #include "platform/qtext.h"
-#include "shell/boxes.h"
+#include "ui/boxes.h"
 
 #include <QLabel>
 #include <QMouseEvent>

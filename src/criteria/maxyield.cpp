@@ -6,7 +6,7 @@
 #include "platform/msgbox.h"
 #include "platform/qtext.h"
 #include "platform/selectall.h"
-#include "shell/boxes.h"
+#include "ui/boxes.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -17,6 +17,11 @@
 namespace vesk {
 
 constexpr int kMaxCases = 10;
+
+// What the main window's navigation opens next (`NextStep`): nothing, the
+// information center, the design-basis dialog, the support list or the
+// comparison window.
+enum StepCode { StepNone = 0, StepInfo = 1, StepCriteria = 2, StepSupports = 3, StepCompare = 4 };
 constexpr int16_t kMaxModels = 20;
 
 struct GlobalState {

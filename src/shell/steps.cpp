@@ -5,15 +5,15 @@
 #include "shell/forminfo.h"
 #include "model/globals.h"
 #include "shell/editcases.h"
-
-#include <map>
+#include "shell/projectname.h"
+#include "ui/openers.h"
 
 namespace vesk {
 
 namespace {
-std::map<int, StepOpener>& openers()
+OpenerTable<int>& openers()
 {
-    static std::map<int, StepOpener> table;
+    static OpenerTable<int> table;
     return table;
 }
 }  // namespace
@@ -41,26 +41,24 @@ void InstallStepOpeners()
     });
 }
 
-void SetStepOpener(int code, StepOpener opener)
+void InstallSharedWindowOpeners()
 {
-    if (opener)
-        openers()[code] = std::move(opener);
-    else
-        openers().erase(code);
+    SetWindowOpener(SharedWindow::SupportList, [](QWidget* parent) {
+        EditCases dlg(parent);
+        dlg.exec();
+    });
+    SetWindowOpener(SharedWindow::ProjectName, [](QWidget* parent) {
+        ProjectName dlg(parent);
+        dlg.exec();
+    });
 }
+
+void SetStepOpener(int code, StepOpener opener) { openers().set(code, std::move(opener)); }
 
 void ClearStepOpeners() { openers().clear(); }
 
-bool HasStepOpener(int code) { return openers().count(code) != 0; }
+bool HasStepOpener(int code) { return openers().has(code); }
 
-bool OpenStep(int code, QWidget* parent)
-{
-    auto it = openers().find(code);
-    if (it == openers().end())
-        return false;
-    StepOpener opener = it->second;  // a copy: the opener may replace itself
-    opener(parent);
-    return true;
-}
+bool OpenStep(int code, QWidget* parent) { return openers().open(code, parent); }
 
 }  // namespace vesk

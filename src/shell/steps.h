@@ -3,19 +3,19 @@
 // own openers in place.
 #pragma once
 
-#include <functional>
-
-class QWidget;
+#include "model/globals.h"
+#include "ui/openers.h"
 
 namespace vesk {
 
-enum StepCode { StepNone = 0, StepInfo = 1, StepCriteria = 2, StepSupports = 3, StepCompare = 4 };
-
-// Shows the step's window modally over parent and returns when it closes.
-using StepOpener = std::function<void(QWidget* parent)>;
+using StepOpener = WindowOpener;
 
 // Puts the program's own openers in place (those whose windows exist).
 void InstallStepOpeners();
+
+// Puts in place the openers of the main window's windows that other windows
+// open in passing: the support list and the project-name dialog.
+void InstallSharedWindowOpeners();
 
 void SetStepOpener(int code, StepOpener opener);
 void ClearStepOpeners();

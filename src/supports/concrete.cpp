@@ -4,7 +4,7 @@
 #include "model/supports/concrete.h"
 #include "platform/controls.h"
 #include "platform/numbox.h"
-#include "shell/boxes.h"
+#include "ui/boxes.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -7,7 +7,7 @@
 #include "model/units.h"
 #include "platform/msgbox.h"
 #include "platform/qtext.h"
-#include "shell/boxes.h"
+#include "ui/boxes.h"
 #include "supports/dsgnparts.h"
 
 #include <QLabel>

@@ -12,7 +12,7 @@
 #include "platform/numbox.h"
 #include "platform/qtext.h"
 #include "platform/selectall.h"
-#include "shell/boxes.h"
+#include "ui/boxes.h"
 
 #include <QGridLayout>
 #include <QLabel>

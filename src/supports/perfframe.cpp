@@ -14,7 +14,7 @@
 #include "platform/plotwidgets.h"
 #include "platform/qtext.h"
 #include "platform/selectall.h"
-#include "shell/boxes.h"
+#include "ui/boxes.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

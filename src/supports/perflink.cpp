@@ -7,7 +7,7 @@
 #include "platform/controls.h"
 #include "platform/msgbox.h"
 #include "platform/qtext.h"
-#include "shell/boxes.h"
+#include "ui/boxes.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -6,7 +6,7 @@
 #include "model/supports/post.h"
 #include "platform/controls.h"
 #include "platform/numbox.h"
-#include "shell/boxes.h"
+#include "ui/boxes.h"
 
 #include <QGridLayout>
 #include <QLabel>

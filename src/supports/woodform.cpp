@@ -7,7 +7,7 @@
 #include "platform/msgbox.h"
 #include "platform/qtext.h"
 #include "platform/reportlist.h"
-#include "shell/boxes.h"
+#include "ui/boxes.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

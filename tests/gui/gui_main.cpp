@@ -3,6 +3,7 @@
 #include "platform/desktop.h"
 #include "platform/help.h"
 #include "platform/qtext.h"
+#include "shell/steps.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     vesk::InstallDesktopConventions();
+    vesk::InstallSharedWindowOpeners();
     vesk::SetProgramFolderSource([] { return vesk::qs(vesk::G.AppPath); });
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

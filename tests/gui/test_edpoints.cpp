@@ -5,7 +5,7 @@
 #include "files/defaults.h"
 #include "model/cribmodel.h"
 #include "model/supportlist.h"
-#include "shell/boxes.h"
+#include "ui/boxes.h"
 
 #include "program_folder.h"
 

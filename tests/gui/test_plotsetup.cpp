@@ -1,7 +1,7 @@
 // The plot settings dialog: every choice stored at once, the axis boxes by
 // unit code, and the supports' line types and colours.
 #include "compare/plotsetup.h"
-#include "shell/boxes.h"
+#include "ui/boxes.h"
 
 #include "program_folder.h"
 

@@ -1,4 +1,4 @@
-#include "shell/boxes.h"
+#include "ui/boxes.h"
 
 #include "model/numfmt.h"
 #include "model/units.h"
