@@ -117,10 +117,10 @@ int16_t FindCribOpPoint([[maybe_unused]] float conv, float spacing, int16_t rows
             lo = m;
         else
             hi = m;
-        if (CSng(std::fabs(static_cast<double>(ls) - req)) <= kCribTpfTolerance) {
-            m = CSng((static_cast<double>(lo) + hi) / 2);
+        // Within the tolerance the search ends on m itself, a point of the
+        // crib's own curve.
+        if (CSng(std::fabs(static_cast<double>(ls) - req)) <= kCribTpfTolerance)
             break;
-        }
         if (lo == hi)
             break;
     }

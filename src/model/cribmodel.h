@@ -39,7 +39,9 @@ float CribLoad(float c, float a, float k, float b);
 // reaches the requirement within 100 in; -1 when it does not, when the
 // design convergence is 0 or less, or when it is too small to advance the
 // stepping in single precision. After -1 CurrConv, CurrLoad, CurrTpf keep
-// whatever they held: they do not belong to this crib. The bisection stops
+// whatever they held: they do not belong to this crib. The bisection ends on
+// the first midpoint whose load density lies within 0.001 tons/ft of the
+// requirement, so the operating point lies on the crib's own curve; it stops
 // after a bounded number of halvings (at a jump of the requirement it cannot
 // meet its tolerance) with its last midpoint. Arithmetic errors (a spacing
 // of 0) raise ArithError.

@@ -4,6 +4,7 @@
 #include "model/globals.h"
 #include "model/vbmath.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <stdexcept>
@@ -59,10 +60,12 @@ int16_t CalcPostCurve()
             const float a = CSng(d * std::sqrt(pi) / 4);
             if (CalcCribParams(2, post.Par[4], post.Par[5], a, a, CSng(10.0 * a), t, a) != 0)
                 return -1;
+            // Cap and post carry the load in series: the cap's rise ends at
+            // the post's failure load.
             for (std::size_t i = 0; i < kCapFractions.size(); ++i) {
                 const float c = CSng(kCapFractions[i] * 0.35 * t);
                 conv[i + 2] = c;
-                load[i + 2] = CSng((static_cast<double>(G.PerfK) * c + (1 - std::exp(-static_cast<double>(G.PerfB) * c)) * G.PerfA) / 2);
+                load[i + 2] = std::min(pf, CSng((static_cast<double>(G.PerfK) * c + (1 - std::exp(-static_cast<double>(G.PerfB) * c)) * G.PerfA) / 2));
             }
             conv[9] = CSng(1.1 * delta + 0.5 * t);
             load[9] = pf;

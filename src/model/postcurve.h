@@ -9,7 +9,8 @@ namespace vesk {
 // Par(1) strength psi, Par(2) modulus ksi, Par(3) cap thickness in (0: no
 // cap), Par(4) cap strength psi, Par(5) cap hardness lb) at the entry height
 // G.EntryHt. The post fails at the smaller of its crushing and buckling
-// loads; a cap adds a soft first part that follows the wood-crib model.
+// loads; a cap adds a soft first part that follows the wood-crib model up to
+// that failure load (cap and post carry the load in series).
 //
 // G.PerfConv/G.PerfLoad are re-dimensioned to models 0..1 and hold the curve
 // as model 1: 10 points with a cap, 3 without, CurCase.NumPts set to match

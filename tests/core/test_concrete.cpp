@@ -56,6 +56,19 @@ TEST_F(Concrete, FourPointBaseWidthAgainstTheEntryHeight)
     EXPECT_EQ(G.DefCases[1].RoofArea[1], 2.0f * 6 * 12);
 }
 
+TEST_F(Concrete, SolidAndStoppingBlockBaseWidthIsTheSmallerSide)
+{
+    // 84 in high: a base of 12 in (72 in six times over) is too small, one of 14 in (84) is not.
+    for (int16_t type : {5, 6})
+        for (auto [dims, warned] : {std::pair{std::array<float, 5>{12, 24, 24, 6, 24}, int16_t(-1)},
+                                    {{24, 12, 24, 6, 24}, int16_t(-1)},
+                                    {{24, 14, 24, 6, 24}, int16_t(0)}}) {
+            make(type, dims);
+            ASSERT_TRUE(RecomputeConcrete(inputs(), Layout(false, 30, 1)).designed()) << type;
+            EXPECT_EQ(G.CurCase.Warn[8], warned) << type << " " << dims[0] << " x " << dims[1];
+        }
+}
+
 TEST_F(Concrete, MoreThanFourRowsOnlyWhenTheDesignChosenNeedsThem)
 {
     // Past the template solid crib's peak (1.42 in) its load falls fast: at 1.55 in more than four rows would be

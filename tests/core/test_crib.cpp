@@ -57,6 +57,79 @@ TEST_F(Crib, SpacingIsRaisedToTheTimberLengthAndRowsAddedUntilItIsReached)
     EXPECT_EQ(G.DefCases[1].PlanLen[1], 36.0f - 8);
 }
 
+TEST_F(Crib, TemplateDesignSafetyFactorCoverageAndPeakLoad)
+{
+    // 2 x 8 x 8 x 36 in, 1000 psi, 1000 lb, 96 in high: A = 256, K = 7.870127 (F3 = 0.826), B = 0.50625.
+    // P(2) = 89.3665 tons: 1 row at 89.3665 x 12 / 16 = 67.02 in.
+    const CribOutcome o = RecomputeCrib(inputs(), Layout(false, 60, 1));
+    ASSERT_TRUE(o.designed());
+    const Design& d = *o.search.design;
+    EXPECT_EQ(d.rows, 1);
+    EXPECT_NEAR(d.spacing, 67.02, 0.005);
+    // At 2 in, before one fifth of the height: P(19.2 in) = 203.54 tons over P(2).
+    EXPECT_NEAR(o.safetyFactor, 2.2776, 5e-4);
+    // 36 x 28 in of plan per row, over 20 ft x 67.02 in: 6.266 %.
+    EXPECT_NEAR(o.coverage, 36.0 * 28 / 20 / 67.0249 * 100 / 12, 1e-3);
+
+    // 3 in of uncontrolled convergence: Independent takes the peak at 5 in, P(5) = 137.49 tons, 477 psi on the
+    // 576 in² of one layer; Concurrent at the 2 in of the design, 310 psi.
+    G.DesignCrit.UncontrolledConv = 3;
+    G.DesignCrit.RoofBearing = G.DesignCrit.FloorBearing = 400;
+    for (int16_t timing : {0, 1}) {
+        G.DesignCrit.Timing = timing;
+        const CribOutcome b = RecomputeCrib(inputs(), Layout(false, 60, 1));
+        EXPECT_NEAR(G.PeakLoad, timing == 0 ? 137.49 : 89.37, 0.01) << timing;
+        EXPECT_EQ(std::make_pair(G.CurCase.Warn[5], G.CurCase.Warn[6]),
+                  timing == 0 ? std::make_pair(int16_t(-1), int16_t(-1)) : std::make_pair(int16_t(0), int16_t(0)));
+    }
+}
+
+TEST_F(Crib, UserDefinedOperatingPointLiesOnTheCribsCurve)
+{
+    // 2 x 6 x 6 x 30 in, 3-in overhang, 720 psi, 490 lb, 96 in high: A = 103.68, K = 1.179916 (F3 = 0.65),
+    // B = 0.50625; P(1) = 21.1833 tons. 16 tons/ft at 1 in is not met at 96 in, so 2 rows at the design point's
+    // 21.1833 x 12 x 2 / 16 = 31.77 in, where the crib meets the requirement exactly at 1 in.
+    const CribInputs builtIn = inputs();
+    G.DesignTpf = 16, G.DesignConv = 1;
+    CribOutcome o = RecomputeCrib({2, 6, 6, 30, 3, 720, 490}, Layout(true, 96, 1));
+    ASSERT_TRUE(o.designed());
+    const Design& d = *o.search.design;
+    EXPECT_EQ(d.rows, 2);
+    EXPECT_NEAR(d.spacing, 31.77, 0.005);
+    EXPECT_FLOAT_EQ(d.conv, 1.0f);
+    EXPECT_NEAR(d.load, 21.18, 0.005);
+    EXPECT_NEAR(o.safetyFactor, 2.98, 0.005);  // P(19.2) = 63.16 tons over 21.18
+
+    // The built-in crib at 200 tons/ft: 54.78 tons a crib at 1 in, 3.29 in a row, so 11 rows reach 36 in.
+    G.DesignTpf = 200;
+    o = RecomputeCrib(builtIn, Layout(true, 120, 1));
+    ASSERT_TRUE(o.designed());
+    EXPECT_EQ(o.search.design->rows, 11);
+    EXPECT_FLOAT_EQ(o.search.design->conv, 1.0f);
+    EXPECT_NEAR(o.search.design->load, 54.78, 0.005);
+}
+
+TEST_F(Crib, UserDefinedDesignsMeetConstantRequirementsOnTheCurve)
+{
+    const CribInputs in = inputs();
+    int designs = 0;
+    for (float tpf : {2.f, 5.f, 8.f, 12.f, 16.f, 25.f, 40.f, 60.f, 100.f, 200.f})
+        for (float conv : {0.25f, 0.5f, 1.f, 1.5f, 2.f, 3.f})
+            for (float spacing : {36.f, 42.f, 48.f, 60.f, 72.f, 96.f, 120.f, 200.f})
+                for (int16_t rows : {1, 2, 3}) {
+                    G.DesignTpf = tpf, G.DesignConv = conv;
+                    const CribOutcome o = RecomputeCrib(in, Layout(true, spacing, rows));
+                    ASSERT_TRUE(o.designed());
+                    ++designs;
+                    const Design& d = *o.search.design;
+                    EXPECT_EQ(d.load, CribLoad(d.conv));
+                    const float density = static_cast<float>(d.load * 12.0 * d.rows / d.spacing);
+                    EXPECT_LE(std::fabs(density - tpf), 0.001f)
+                        << tpf << " tons/ft at " << conv << " in, " << spacing << " in, " << rows << " rows";
+                }
+    EXPECT_EQ(designs, 1440);
+}
+
 TEST_F(Crib, WarningsInTheirOrderWithTheirFlags)
 {
     CaseRec& c = G.CurCase;
@@ -152,10 +225,36 @@ TEST_F(Crib, OptimisationTimberLengthsAndARaisedSpacingHandedBackAsRaised)
     EXPECT_GE(found.tpf, 16 * 0.999f);
 }
 
+TEST_F(Crib, OptimisationLengthsAndWidthsInSinglePrecision)
+{
+    // 3 x 11-in timbers: 33 / 0.55 is 60 in as a Single, 60.5 in after rounding, over a 60-in maximum. 2 x 11 in
+    // take (8.6 x 11 + 96) / 4.3 = 44.33, so 44.5 in, and reach 40 tons/ft at 60 in with 2 rows.
+    EXPECT_EQ(OptimumTimberLength(11, 3, 96), 60.5f);
+    CaseRec work = G.CurCase;
+    const OptimizeOutcome o = OptimizeCrib(work, {40.f, 1.f, 60.f, 11.f, 11.f, int16_t(1)}, 1);
+    ASSERT_TRUE(o.error.empty()) << o.error;
+    EXPECT_EQ(std::make_tuple(o.perLayer, o.width, o.length, o.rows),
+              std::make_tuple(int16_t(2), 11.0f, 44.5f, int16_t(2)));
+
+    // Half-inch steps from 1 in: 999 widths to 500 in, 1,000 to 500.5 in; a centimetre at a time from 4 in, the
+    // last of 3 widths lying above 4.75 in. From 1e8 in a half inch does not advance a Single at all.
+    EXPECT_EQ(CountTrialWidths(1, 500, 0.5f, 1000), 999);
+    EXPECT_EQ(CountTrialWidths(1, 500.5f, 0.5f, 1000), 1000);
+    EXPECT_EQ(CountTrialWidths(1, 501, 0.5f, 1000), 1001);
+    EXPECT_EQ(CountTrialWidths(4, 4.75f, 1 / 2.54f, 1000), 3);
+    EXPECT_EQ(CountTrialWidths(1e8f, 1e8f + 400, 0.5f, 1000), 1001);
+}
+
 TEST_F(Crib, OptimisationsThatCannotSucceedSayWhyAndChangeNothing)
 {
     CaseRec work = G.CurCase;
     const CaseRec before = work;
+    // More than 1,000 widths to try is refused before any search.
+    EXPECT_EQ(OptimizeCrib(work, Opt(60, 1, 1e30f), 0).error, "Invalid maximum timber width");
+    EXPECT_EQ(OptimizeCrib(work, Opt(60, 1, 501), 0).error, "Invalid maximum timber width");
+    // With a maximum spacing of 1e30 in no crib of 1 to 500 in reaches 16 tons/ft with 32,767 rows: refused
+    // before the rows grow.
+    EXPECT_NE(OptimizeCrib(work, Opt(1e30f, 1, 500), 0).error.find("32,767"), std::string::npos);
     EXPECT_FALSE(OptimizeCrib(work, Opt(64.33f, 20, 20), 0).error.empty());  // the shortest crib is 73 in
     EXPECT_EQ(OptimizeCrib(work, Opt(-1, 6, 12), 0).error, "Invalid maximum spacing");
     EXPECT_EQ(OptimizeCrib(work, Opt(60, 12, 6), 0).error, "Invalid maximum timber width");

@@ -78,12 +78,13 @@ TEST_F(PostCurve, CrushingBucklingAndACap)
     expectModel1({{0, 0}, {0.06f, 9.424779f}, {0.09f, 0}});
 
     // With a 4-in cap of 1200 psi, 900 lb wood as a crib layer (A = 33.929203, K = 21.981176, B = 15.6) in an 84-in
-    // entry: Pf at 1.1 x 0.0857143 + 2 in; the secant 10.125529 beats the falling slope and is halved.
+    // entry: the cap model passes Pf = 21.20575 tons before 0.56 in (23.1166 there), and the post carries no more;
+    // Pf at 1.1 x 0.0857143 + 2 in; the secant 10.125529 beats the flat slope and is halved.
     G.EntryHt = 84;
     G.CurCase.Par = {6, 1500, 1400, 4, 1200, 900, 0, 0};
     EXPECT_EQ(CalcPostCurve(), 0);
-    expectModel1({{0, 0}, {0.07f, 12.04156f}, {0.14f, 16.59323f}, {0.28f, 19.82691f}, {0.56f, 23.1166f},
-                  {0.84f, 26.19666f}, {1.12f, 29.27406f}, {1.4f, 32.35142f}, {2.094286f, 21.20575f}, {6.282857f, 0}});
+    expectModel1({{0, 0}, {0.07f, 12.04156f}, {0.14f, 16.59323f}, {0.28f, 19.82691f}, {0.56f, 21.20575f},
+                  {0.84f, 21.20575f}, {1.12f, 21.20575f}, {1.4f, 21.20575f}, {2.094286f, 21.20575f}, {6.282857f, 0}});
     EXPECT_EQ(G.CurCase.NumPts, 10);
     EXPECT_EQ(G.PerfB, 15.6f);
     // A soft cap (500 psi, 400 lb): the rise to Pf, 14.709227 tons/in, is steeper than the secant; halved.

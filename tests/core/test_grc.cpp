@@ -2,6 +2,7 @@
 // crossing of a wood crib with the curve.
 #include "core_helpers.h"
 #include "model/criteria/grc.h"
+#include "model/cribmodel.h"
 #include "model/units.h"
 
 using namespace vesk;
@@ -93,8 +94,16 @@ TEST(GroundReaction, CribCrossingEndsAlsoAtAVerticalDrop)
     G.PerfA = 200, G.PerfK = 5, G.PerfB = 1.5f;  // about 100 tons at 4 in
     const CurveRec c = curve({{0.5f, 2.0f}, {2, 1.5f}, {6, 1.0f}});
     CribCrossing x = CribGrcPoint(c, 60, 1, 20);
-    EXPECT_NEAR(LoadDensity(x.load, 60, 1), GrTpfAtConv(c, x.conv, 20), 0.05);  // the narrowed midpoint
     EXPECT_EQ(x.tpf, GrTpfAtConv(c, x.conv, 20));
+    // Where they cross, the crossing lies on the crib's own curve and meets the curve within 0.001 tons/ft.
+    for (float spacing = 30; spacing <= 120; spacing += 2.5f)
+        for (int16_t rows : {1, 2}) {
+            if (CribBelowCurveAtEnd(c, spacing, rows, 20))
+                continue;
+            x = CribGrcPoint(c, spacing, rows, 20);
+            EXPECT_EQ(x.load, CribLoad(x.conv));
+            EXPECT_LE(std::fabs(LoadDensity(x.load, spacing, rows) - x.tpf), 0.001 + 1e-5) << spacing << " " << rows;
+        }
 
     // The requirement drops from 40 to 10 tons/ft at 1 in, where the crib
     // carries about 16: no point meets the tolerance.

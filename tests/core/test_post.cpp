@@ -43,13 +43,16 @@ TEST(PostRules, MshaMinimumDiameterAndRowsReadByTheirNumberPart)
 TEST_F(Post, TemplateDesignInBothSpacingModes)
 {
     // Calculate mode: the fewest rows whose spacing is not below the diameter.
-    // The post peaks at 0.7 in, before the 2-in design convergence: the
-    // design holds the requirement at that peak.
+    // The 8-in post crushes at pi x 4² x 1000 / 2000 = 25.13 tons, which its
+    // 2-in cap reaches at 0.07 in, before the 2-in design convergence: the
+    // design holds the requirement at that peak, 1 row at 25.13 x 12 / 16 in.
     PostOutcome o = RecomputePost(inputs(), Layout(false, 0, 1));
     ASSERT_TRUE(o.designed()) << o.search.noDesignReason;
     Design d = *o.search.design;
-    EXPECT_FLOAT_EQ(d.conv, 0.7f);
-    EXPECT_NEAR(d.load, 56.5625, 1e-3);
+    EXPECT_FLOAT_EQ(d.conv, 0.07f);
+    EXPECT_NEAR(d.load, 25.1327, 1e-3);
+    EXPECT_EQ(d.rows, 1);
+    EXPECT_NEAR(d.spacing, 18.85, 0.005);
     EXPECT_NEAR(density(d), G.DesignTpf, 1e-3 * G.DesignTpf);
     EXPECT_GE(d.spacing, G.CurCase.Par[0]);
     EXPECT_LT(d.spacing * (d.rows - 1) / d.rows, G.CurCase.Par[0]);
@@ -57,13 +60,14 @@ TEST_F(Post, TemplateDesignInBothSpacingModes)
               std::make_tuple(d.rows, d.spacing, int16_t(0)));
 
     // User-defined: the typed spacing and rows stand, the operating point is
-    // where their load density meets the requirement.
-    o = RecomputePost(inputs(), Layout(true, 60, 2));
+    // where their load density meets the requirement (24 tons a post, on the
+    // cap's rise below the post's 25.13).
+    o = RecomputePost(inputs(), Layout(true, 36, 2));
     ASSERT_TRUE(o.designed());
     d = *o.search.design;
-    EXPECT_EQ(std::make_pair(d.spacing, d.rows), std::make_pair(60.0f, int16_t(2)));
+    EXPECT_EQ(std::make_pair(d.spacing, d.rows), std::make_pair(36.0f, int16_t(2)));
     EXPECT_NEAR(density(d), G.DesignTpf, 1e-3 * G.DesignTpf);
-    EXPECT_EQ(std::make_pair(G.CurCase.UserSpacing, G.CurCase.SpacMode), std::make_pair(60.0f, int16_t(1)));
+    EXPECT_EQ(std::make_pair(G.CurCase.UserSpacing, G.CurCase.SpacMode), std::make_pair(36.0f, int16_t(1)));
 }
 
 TEST_F(Post, RowLimitCountsOnlyForTheFinalDesign)
@@ -99,8 +103,10 @@ TEST_F(Post, WarningsInTheirOrderWithTheirFlags)
     EXPECT_EQ(c.RoofArea[1], G.DefCases[1].RoofArea[1]) << "a new diameter takes the default areas";
     c.RoofArea[1] = 1, c.FloorArea[1] = 1;
 
-    // Wide user spacing, a small requirement met just past a tiny design convergence.
-    G.DesignConv = 0.02f, G.DesignTpf = 1;
+    // Wide user spacing, a small requirement met just past a tiny design
+    // convergence: 6 tons at 200 in, on the rise to the 5-in post's buckling
+    // load of 6.25 tons at 0.035 in, so at 0.0336 in.
+    G.DesignConv = 0.02f, G.DesignTpf = 0.36f;
     PostOutcome o = RecomputePost(in, Layout(true, 200, 1));
     EXPECT_EQ(c.RoofArea[1], 1.0f) << "the same diameter keeps the areas";
     EXPECT_EQ(texts(o), (std::vector<std::string>{
@@ -121,9 +127,42 @@ TEST_F(Post, WarningsInTheirOrderWithTheirFlags)
                             "Exceeds floor bearing strength #6"}));
     EXPECT_EQ(std::make_tuple(c.Warn[1], c.Warn[3], c.Warn[4]), std::make_tuple(-1, 0, 0));
 
-    G.DesignConv = 0.02f, G.DesignTpf = 1;
+    G.DesignConv = 0.02f, G.DesignTpf = 0.48f;  // 6 tons a post again
     o = RecomputePost(in, Layout(true, 300, 2, true));
     EXPECT_EQ(texts(o)[2], "Staggered skin-to-skin spacing > W/2 #3");
+}
+
+TEST_F(Post, CapCurveEndsAtThePostsFailureLoad)
+{
+    // A 5-in post 94 in long buckles at 0.3 x 1e6 x 1.25² x 12 / 94² x pi x 2.5² / 2000 = 6.25 tons; its cap
+    // alone would carry 22 tons at 0.7 in. The design never rests on more than the post holds.
+    PostInputs in = inputs();
+    in.diameter = 5;
+    const PostOutcome o = RecomputePost(in, Layout(false, 0, 1));
+    ASSERT_TRUE(o.designed());
+    EXPECT_NEAR(o.search.design->load, 6.25, 1e-3);
+    for (int p = 2; p <= 9; ++p)
+        EXPECT_NEAR(G.PerfLoad(1, p), 6.25, 1e-3) << p;
+}
+
+TEST_F(Post, PeakLoadForBearingFollowsTheTiming)
+{
+    // No cap: the 8-in post crushes at 25.13 tons at 0.096 in. 2.4 tons/ft at 60 in: 12 tons at 0.046 in. With
+    // 3 in of uncontrolled convergence, Independent reaches past the failure point (251 psi on 200 in²),
+    // Concurrent stays at the operating point (120 psi).
+    G.CurCase.Par[3] = 0;
+    G.DesignTpf = 2.4f;
+    G.DesignCrit.UncontrolledConv = 3;
+    G.DesignCrit.RoofBearing = G.DesignCrit.FloorBearing = 200;
+    for (int16_t timing : {0, 1}) {
+        G.DesignCrit.Timing = timing;
+        PostInputs in = inputs();
+        const PostOutcome o = RecomputePost(in, Layout(true, 60, 1));
+        ASSERT_TRUE(o.designed());
+        EXPECT_NEAR(G.PeakLoad, timing == 0 ? 25.1327 : 12.0, 1e-3) << timing;
+        EXPECT_EQ(std::make_pair(G.CurCase.Warn[5], G.CurCase.Warn[6]),
+                  timing == 0 ? std::make_pair(int16_t(-1), int16_t(-1)) : std::make_pair(int16_t(0), int16_t(0)));
+    }
 }
 
 TEST_F(Post, PostWithoutACapYieldsAtItsFailurePoint)

@@ -96,8 +96,11 @@ TEST_F(DsgnCribTest, BadFieldKeepsTheDialogOpenAndCancelHandsNothingBack)
     box("TextMinW")->setText("6");
     box("TextRows")->setText("40000");
     click("ComDone");
-    EXPECT_EQ(messages(), (QStringList{"Attention: Invalid minimum timber width",
-                                       "Attention: Invalid number of rows"}));
+    box("TextRows")->setText("1");
+    enter("TextMaxW", "1e30");  // far more than 1,000 widths to try
+    box("TextMaxW")->setText("12");
+    EXPECT_EQ(messages(), (QStringList{"Attention: Invalid minimum timber width", "Attention: Invalid number of rows",
+                                       "Attention: Invalid maximum timber width"}));
     EXPECT_TRUE(d_->isVisible());
     EXPECT_EQ(G.CurCase, before);
 

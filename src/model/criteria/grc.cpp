@@ -179,10 +179,8 @@ CribCrossing CribGrcPoint(const CurveRec& c, float spacing, int16_t rows, float 
             lo = mid;
         else
             hi = mid;
-        if (std::fabs(s - g) <= 0.001) {
-            mid = CSng((lo + hi) / 2);
+        if (std::fabs(s - g) <= 0.001)  // within the tolerance: mid itself, on the crib's curve
             break;
-        }
         // The bracket has closed onto two neighbouring floats: halving it
         // again changes nothing.
         if (lo == hi || CSng((lo + hi) / 2) == mid)

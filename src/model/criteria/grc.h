@@ -52,9 +52,10 @@ struct CribCrossing {
 };
 
 // Where the crib in G.PerfA/K/B at this spacing (in) and these rows meets
-// curve c, by bisection from 0 to the upper end slot. Ends on the tolerance
-// of 0.001 tons/ft, when the bracket no longer narrows, or after a bounded
-// number of halvings. Arithmetic errors (a spacing of 0) raise ArithError.
+// curve c, by bisection from 0 to the upper end slot. Ends on the first
+// point within 0.001 tons/ft of the curve (a point of the crib's own curve),
+// when the bracket no longer narrows, or after a bounded number of halvings.
+// Arithmetic errors (a spacing of 0) raise ArithError.
 CribCrossing CribGrcPoint(const CurveRec& c, float spacing, int16_t rows, float entryWid);
 
 // Whether the crib's load density stays below the curve at the upper end

@@ -14,6 +14,8 @@ namespace vesk {
 namespace {
 
 constexpr int kMaxRows = 32767;
+// The most timber widths one pass of the crib optimisation tries.
+constexpr int kMaxTrialWidths = 1000;
 
 std::size_t at(int k) { return static_cast<std::size_t>(k); }
 
@@ -186,9 +188,24 @@ CribOutcome RecomputeCrib(const CribInputs& in, const LayoutInputs& layout)
 
 float OptimumTimberLength(float w, int n, float entryHt)
 {
-    const double l = std::max({(8.6 * w + entryHt) / 4.3, n * static_cast<double>(w) + (n + 1) * w / 2.0,
-                               n * static_cast<double>(w) / 0.55});
-    return CSng(Int(2 * l) / 2 + 0.5);
+    // The length is held in single precision before it is rounded: 3 x 11 in
+    // / 0.55 is 60 in, not a hair below it.
+    const float l = CSng(std::max({(8.6 * w + entryHt) / 4.3, n * static_cast<double>(w) + (n + 1) * w / 2.0,
+                                   n * static_cast<double>(w) / 0.55}));
+    return CSng(Int(2.0 * l) / 2 + 0.5);
+}
+
+int CountTrialWidths(float minWidth, float maxWidth, float step, int limit)
+{
+    int count = 1;
+    for (float w = minWidth; w < maxWidth;) {
+        const float next = w + step;  // in single precision, as the search steps
+        if (!(next > w) || count >= limit)  // a step too small to advance never ends
+            return limit + 1;
+        w = next;
+        ++count;
+    }
+    return count;
 }
 
 float SmallestMaxSpacing(float maxWidth, float entryHt) { return CSng(2.0 * maxWidth + entryHt / 4.3 + 2); }
@@ -240,6 +257,9 @@ OptimizeOutcome optimize(CaseRec& work, const OptimizeInputs& in, int rule)
         return bad("wood hardness");
     if (!(in.widthStep > 0))
         return bad("width step");
+    // The widths are walked one step at a time in every pass of rows.
+    if (CountTrialWidths(*in.minWidth, *in.maxWidth, in.widthStep, kMaxTrialWidths) > kMaxTrialWidths)
+        return bad("maximum timber width");
 
     const float q = *in.tpf, cd = *in.conv, wmin = *in.minWidth, wmax = *in.maxWidth, h = G.EntryHt;
     float smax = *in.maxSpacing;
@@ -255,27 +275,48 @@ OptimizeOutcome optimize(CaseRec& work, const OptimizeInputs& in, int rule)
         int n = 0;
         int16_t rows = 0;
     };
-    // The widths of one pass: from the smallest up in steps, the last one
-    // tried lying less than a step above the largest.
-    std::vector<float> widths;
-    for (double w = wmin;; w += in.widthStep) {
-        widths.push_back(static_cast<float>(w));
-        if (!(w < wmax))
-            break;
-    }
-    // A pass of rows can only succeed with cribs that fit under the maximum
-    // spacing and carry load at the design convergence; without any, more
-    // rows never help.
+    // Each pass of rows tries the cribs in this order: for 2, 3 and 4 timbers
+    // per layer, the widths from the smallest up in single-precision steps,
+    // the last one lying less than a step above the largest. Only cribs that
+    // fit under the maximum spacing are tried; `visit` gets each with the
+    // crib model computed and returns true to stop.
+    const auto eachCrib = [&](const auto& visit) {
+        for (int n = 2; n <= 4; ++n)
+            for (float w = wmin;; w += in.widthStep) {
+                const float len = OptimumTimberLength(w, n, h);
+                if (len <= smax) {
+                    CalcCribParams(static_cast<int16_t>(n), strength, hardness, w, w, len, h, w / 2);
+                    if (visit(Crib{w, len, n, 0}))
+                        return;
+                }
+                if (!(w < wmax))
+                    break;
+            }
+    };
+    // Whether a crib of load p at the design convergence reaches the
+    // requirement with this many rows at the maximum spacing.
+    const auto reaches = [&](double p, int rows) { return p * rows * 12 / smax >= q; };
+    const int firstRows = *in.rows;
+    // The first pass of rows in which some crib reaches the requirement. A
+    // crib that fits but carries no load at the design convergence never
+    // does; beyond 32,767 rows none does.
     bool fits = false, carries = false;
-    for (int n = 2; n <= 4; ++n)
-        for (float w : widths) {
-            const float len = OptimumTimberLength(w, n, h);
-            if (len > smax)
-                continue;
-            fits = true;
-            CalcCribParams(static_cast<int16_t>(n), strength, hardness, w, w, len, h, w / 2);
-            carries = carries || CribLoad(cd) > 0;
-        }
+    int firstReached = kMaxRows + 1;
+    eachCrib([&](const Crib&) {
+        fits = true;
+        const double p = CribLoad(cd);
+        if (!(p > 0))
+            return false;
+        carries = true;
+        const double estimate = std::ceil(q * static_cast<double>(smax) / (12 * p));
+        int r = static_cast<int>(std::clamp<double>(estimate, firstRows, kMaxRows + 1));
+        while (r > firstRows && reaches(p, r - 1))
+            --r;
+        while (r <= kMaxRows && !reaches(p, r))
+            ++r;
+        firstReached = std::min(firstReached, r);
+        return false;
+    });
     if (!fits) {
         out.error = "No crib of these timber widths is short enough for the maximum spacing.";
         return out;
@@ -284,32 +325,35 @@ OptimizeOutcome optimize(CaseRec& work, const OptimizeInputs& in, int rule)
         out.error = "No crib of these timber widths carries load at the design convergence.";
         return out;
     }
+    if (firstReached > kMaxRows) {
+        out.error = "More than 32,767 rows would be needed: no crib of these widths can carry the requirement.";
+        return out;
+    }
 
+    // The passes before the one that succeeds change nothing but the crib
+    // remembered, which is then the last crib of the pass just before it:
+    // the search starts there.
     Crib remembered, found;
     bool first = true, done = false;
-    for (int16_t rows = *in.rows; !done; ++rows) {
-        for (int n = 2; n <= 4 && !done; ++n)
-            for (float w : widths) {
-                const float len = OptimumTimberLength(w, n, h);
-                if (len > smax)
-                    continue;
-                CalcCribParams(static_cast<int16_t>(n), strength, hardness, w, w, len, h, w / 2);
-                const Crib crib{w, len, n, rows};
-                if (first) {
-                    remembered = crib;
-                    first = false;
-                }
-                if (cribDensity(cd, rows, smax) >= q) {
-                    found = crib;
-                    done = true;
-                    break;
-                }
+    for (int rows = std::max(firstRows, firstReached - 1); !done && rows <= kMaxRows; ++rows) {
+        eachCrib([&](Crib crib) {
+            crib.rows = static_cast<int16_t>(rows);
+            if (first) {
                 remembered = crib;
+                first = false;
             }
-        if (!done && rows == kMaxRows) {
-            out.error = "More than 32,767 rows would be needed: no crib of these widths can carry the requirement.";
-            return out;
-        }
+            if (cribDensity(cd, rows, smax) >= q) {
+                found = crib;
+                done = true;
+                return true;
+            }
+            remembered = crib;
+            return false;
+        });
+    }
+    if (!done) {  // not reached: the first pass that succeeds was found above
+        out.error = "More than 32,767 rows would be needed: no crib of these widths can carry the requirement.";
+        return out;
     }
 
     const Crib chosen = rule != 0 ? found : remembered;

@@ -52,6 +52,12 @@ CribOutcome RecomputeCrib(const CribInputs& in, const LayoutInputs& layout);
 // entry height (in), rounded down to a half inch with half an inch added.
 float OptimumTimberLength(float w, int n, float entryHt);
 
+// How many widths the optimisation tries in one pass, stepping from the
+// smallest in single precision until it is no longer below the largest;
+// limit + 1 when that is more than limit (or when a step is too small to
+// advance at all).
+int CountTrialWidths(float minWidth, float maxWidth, float step, int limit);
+
 // The smallest maximum spacing (in) that the widest timbers allow.
 float SmallestMaxSpacing(float maxWidth, float entryHt);
 
@@ -78,8 +84,9 @@ struct OptimizeOutcome {
 // required load density at the maximum spacing, and writes the choice into
 // `work`. Rule 0 takes the last crib that fell short (at its required
 // spacing, with the rows it was tried with); any other rule the crib found
-// (at the maximum spacing). Inputs out of range, or a search that cannot
-// succeed, change nothing and say why.
+// (at the maximum spacing). Inputs out of range (among them more than 1,000
+// trial widths), or a search that cannot succeed within 32,767 rows, change
+// nothing and say why.
 OptimizeOutcome OptimizeCrib(CaseRec& work, const OptimizeInputs& in, int rule);
 
 }  // namespace vesk
