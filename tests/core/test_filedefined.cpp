@@ -3,6 +3,7 @@
 #include "core_helpers.h"
 #include "files/datafiles.h"
 #include "files/modelfile.h"
+#include "model/costs/storedcosts.h"
 #include "model/curves.h"
 #include "model/supports/filedefined.h"
 
@@ -203,6 +204,40 @@ TEST_F(FileDefined, NoSearchEndsPastFiveRows)
         EXPECT_NEAR(o.search.design->spacing, 28.8, 1e-4);
         EXPECT_EQ(o.search.moreThanRowLimit, rows == 5);
     }
+}
+
+// Two models with the same curve fit the maximum spacing alike: in calculate
+// mode the lower one is chosen.
+TEST_F(FileDefined, CalculateModeTieKeepsTheLowerModel)
+{
+    const int16_t t = 7;
+    G.NumModels[t] = 2;
+    G.PerfConv.redim(2, 3);
+    G.PerfLoad.redim(2, 3);
+    for (int m = 1; m <= 2; ++m) {
+        G.PerfConv(m, 0) = 3;
+        for (auto [i, conv, load] : {std::tuple{1, 1.0f, 10.0f}, {2, 2.0f, 20.0f}, {3, 4.0f, 30.0f}})
+            G.PerfConv(m, i) = conv, G.PerfLoad(m, i) = load;
+    }
+    G.DesignConv = 2, G.DesignTpf = 10;  // 20 tons / 10 tons/ft x 12: 24 in at one row
+    CaseRec work = G.CurCase;
+    work.SpacMode = 0;
+    work.PkgWid.fill(0), work.PkgLen.fill(0);
+    const LinkChoice choice = OptimizeLink(work, t, 36.0f, 1);
+    ASSERT_TRUE(choice.error.empty()) << choice.error;
+    EXPECT_EQ(std::make_pair(choice.model, choice.rows), std::make_pair(int16_t(1), int16_t(1)));
+    EXPECT_NEAR(choice.spacing, 24, 1e-4);
+}
+
+// The cost dialog's costs of the shipped crib, model 1 at 96 in: 4 pieces a
+// ft of 30 lb, 960 lb lifted 96 / 24 + 0.5 = 4.5 ft, and its 10-lb secondary
+// weight lifted a foot less than the entry height, 7 ft.
+TEST_F(FileDefined, ShippedCribCostsLiftTheSecondaryWeightAFootLessThanTheEntry)
+{
+    CaseRec c = G.Cases[1];
+    ASSERT_TRUE(RecomputeStoredCosts(c, type_, G.EntryHt));
+    EXPECT_EQ(c.TotPieces, 32.0f);
+    EXPECT_EQ(c.TotWork, 4390.0f);
 }
 
 // For every shipped file-defined standing type and each of its models, at the
