@@ -1,5 +1,6 @@
 #include "model/supportlist.h"
 
+#include "model/costs/storedcosts.h"
 #include "model/globals.h"
 
 namespace vesk {
@@ -38,9 +39,19 @@ int16_t RunUpdateProtocol(int caseNo, const std::function<void()>& performanceDi
 {
     CaseRec& rec = G.Cases.at(static_cast<std::size_t>(caseNo));
     G.ChangeCount = rec.Updated != 0 ? 2 : 0;  // any nonzero mark, as a file may hold -1
+    const int16_t start = G.ChangeCount;
     if (performanceDialog)
         performanceDialog();
     if (G.SelectMode == 0) {
+        if (start >= 2 && G.ChangeCount > start) {
+            // A new design of a support whose costs were accepted: its costs
+            // follow the design at once, or it needs its costs accepted anew.
+            CaseRec& designed = G.Cases.at(static_cast<std::size_t>(caseNo));
+            if (!RecomputeStoredCosts(designed, G.CaseType.at(static_cast<std::size_t>(caseNo)), G.EntryHt)) {
+                designed.Updated = 0;
+                G.ChangeCount = static_cast<int16_t>(G.ChangeCount - 2);
+            }
+        }
         if (costDialog)
             costDialog();
         // The dialogs may have replaced the record; look it up again.

@@ -30,7 +30,11 @@ int AppendSupport(int16_t type, const std::string& name);
 // mark), else at 0; the performance dialog runs, then the cost dialog unless
 // in selection mode; outside selection mode the support is marked updated (1) when the count has
 // reached 2 and not updated (0) otherwise. Each dialog adds 1 to ChangeCount
-// when it commits. Returns the support's updated mark afterwards.
+// when it commits. When the performance dialog commits a new design of a
+// support marked updated (outside selection mode), the support's costs are
+// recomputed from its stored cost inputs at once; when they cannot be, the
+// support counts as not updated. Returns the support's updated mark
+// afterwards.
 int16_t RunUpdateProtocol(int caseNo, const std::function<void()>& performanceDialog,
                           const std::function<void()>& costDialog);
 

@@ -77,6 +77,8 @@ DsgnLink::DsgnLink(QWidget* parent) : QDialog(parent)
     lbModel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     ArrangeDsgnForm(this, specs, criteria, results, kHelpContext, [this] {
+        if (noDesign_)
+            return;  // "No design": nothing to hand back
         G.CurCase = work_;
         accept();
     });
@@ -116,18 +118,22 @@ void DsgnLink::optimizeLink()
     }
     if (!c.error.empty()) {
         // No model fits: nothing is chosen, and the results say so.
+        noDesign_ = true;
         lbModel_->setText("No design");
         for (QLabel* l : {lbActSpac_, lbActTpf_, lbTons_, lbConv_})
             l->clear();
         MsgBox(qs(c.error), vbOKOnly, "Attention");
         return;
     }
+    noDesign_ = false;
     PutValue(textRows_, c.rows, FormatPattern(c.rows, "0"));
     lbModel_->setText(qs(G.ModelName(type, c.model)));
     ShowMetric(lbTons_, c.load, kTonsCode);
     ShowMetric(lbActTpf_, c.tpf, kTpfCode);
     ShowMetric(lbConv_, c.conv, kInchCode);
     ShowMetric(lbActSpac_, c.spacing, kSpacingCode);
+    if (c.moreThanRowLimit)
+        MsgBox("Design requires more than 4 rows", vbOKOnly, "Warning");
 }
 
 }  // namespace vesk

@@ -1,7 +1,8 @@
 // The file-defined support optimisation: chooses the model (size) and rows
 // of the current support's type for a maximum spacing, on the dialog's own
-// copy of the working record. "&Ok" hands the choice back to CurCase;
-// "&Cancel" and the close box drop it. The model tables must hold the type's
+// copy of the working record. "&Ok" hands the choice back to CurCase, and
+// does nothing while the results show "No design"; "&Cancel" and the close
+// box drop it. The model tables must hold the type's
 // curves (the file-defined support dialog has read them).
 #pragma once
 
@@ -35,6 +36,7 @@ protected:
 private:
     CaseRec work_;
     bool shown_ = false;
+    bool noDesign_ = false;  // the results show "No design"
     NumBox* textSpace_ = nullptr;
     NumBox* textRows_ = nullptr;
     QLabel* lbModel_ = nullptr;

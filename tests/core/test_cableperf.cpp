@@ -116,10 +116,12 @@ TEST_F(CablePerf, WorkedExampleWithAndWithoutTheLimitOfFourCablesPerSet)
     // The yield limit is 1.8 in: 9 cables (1.5 in) are not in yield, 7 (2.57 in) are.
     // A negative yield value is a percentage of the 9 ft of free length: -1 %
     // is 1.08 in, above the 0.9 in of 12 cables; -0.5 % is 0.54 in, below the
-    // 0.72 in of 15.
+    // 0.72 in of 15. A positive value is a displacement on the curve's scale:
+    // 0.6 in is 1.08 in, above the 0.9 in of 12 cables, below the 1.5 in of 9.
     in.userDefined = true;
     for (auto [cables, yield, inYield] : {std::tuple{9, 0.0f, false}, std::tuple{7, 0.0f, true},
-                                          std::tuple{12, -1.0f, false}, std::tuple{15, -0.5f, true}}) {
+                                          std::tuple{12, -1.0f, false}, std::tuple{15, -0.5f, true},
+                                          std::tuple{12, 0.6f, false}, std::tuple{9, 0.6f, true}}) {
         in.cables = static_cast<float>(cables);
         G.CurCase.Yield[1] = yield;
         ASSERT_TRUE(run().complete());

@@ -116,6 +116,9 @@ TEST(CostMembers, ConcreteCribsByType)
     c.Par = {8, 6, 36};  // four-point: width, thickness, length
     q = ConcreteCostQuantities(c, 4, 72);
     expectShown({{q.volume, 41472}, {q.pieces, 24}, {q.quantity, 1}});
+    // Two stacks of whole 8-in pieces up to 100 in: 2 x 12, not 200 / 8.
+    c.Par = {8, 8, 36};
+    EXPECT_EQ(ConcreteCostQuantities(c, 4, 100).pieces, 24);
 
     // Solid and stopping block cribs round V / b half up, even below the
     // piece thickness (V / b = 1.5 gives 2).

@@ -3,6 +3,7 @@
 #include "core_helpers.h"
 #include "files/datafiles.h"
 #include "files/modelfile.h"
+#include "model/costs/storedcosts.h"
 #include "model/curves.h"
 #include "model/supports/filedefined.h"
 
@@ -143,6 +144,100 @@ TEST_F(FileDefined, OptimisationLimitsAndTheDesignItFinds)
     work = G.CurCase;
     EXPECT_FALSE(OptimizeLink(work, type_, 36.0f, 1).error.empty());
     EXPECT_EQ(work, G.CurCase);
+}
+
+// User-defined optimisation: each model's spacing at the typed rows, at its
+// highest load up to the design convergence; the smallest spacing not below
+// the maximum wins, rows rising one at a time.
+TEST_F(FileDefined, UserDefinedOptimisationKeepsTheTypedRows)
+{
+    struct Case {
+        float height, tpf, conv, smax;
+        int rows;
+        int16_t model, rowsChosen;
+        float spacing;  // the model's spacing: at its peak load the shown spacing is the same
+    };
+    // 72 tons at 2.5 in: 72 / 16 x 2 x 12; 162 tons at 2 in: 162 / 50 x 2 x 12;
+    // model 3 at 120 in and 6 in: 406.08 in at 2 rows.
+    for (const Case& k : {Case{96, 16, 3, 36, 2, 1, 2, 108}, Case{96, 50, 3, 72, 1, 2, 2, 77.76f},
+                          Case{120, 16, 6, 250, 1, 3, 2, 406.08f}}) {
+        SCOPED_TRACE(k.smax);
+        load(k.height);
+        G.DesignTpf = k.tpf, G.DesignConv = k.conv;
+        CaseRec work = G.CurCase;
+        work.SpacMode = 1;
+        const LinkChoice choice = OptimizeLink(work, type_, k.smax, k.rows);
+        ASSERT_TRUE(choice.error.empty()) << choice.error;
+        EXPECT_EQ(std::make_pair(choice.model, choice.rows), std::make_pair(k.model, k.rowsChosen));
+        EXPECT_NEAR(choice.spacing, k.spacing, 1e-4 * k.spacing);
+        EXPECT_FALSE(choice.moreThanRowLimit);
+        EXPECT_EQ(std::make_pair(work.Rows, work.UserSpacing), std::make_pair(k.rowsChosen, k.smax));
+    }
+    // No model reaches 400 in with 5 rows at 16 tons/ft and 3 in: rows stop
+    // at 5, with the model that comes nearest (model 3).
+    load(96);
+    G.DesignTpf = 16, G.DesignConv = 3;
+    CaseRec work = G.CurCase;
+    work.SpacMode = 1;
+    const LinkChoice choice = OptimizeLink(work, type_, 10000, 1);
+    ASSERT_TRUE(choice.error.empty()) << choice.error;
+    EXPECT_EQ(std::make_pair(choice.model, choice.rows), std::make_pair(int16_t(3), int16_t(5)));
+    EXPECT_TRUE(choice.moreThanRowLimit);
+}
+
+// No search goes past 5 rows: one that would ends at 5 rows with the spacing
+// of 5 rows and says so; one that reaches 5 from fewer says nothing.
+TEST_F(FileDefined, NoSearchEndsPastFiveRows)
+{
+    // Model 1 at 16 tons/ft, 24 in typed, below its 30-in smallest spacing.
+    LinkOutcome o = RecomputeLink(0, Layout(true, 24, 5));
+    ASSERT_TRUE(o.designed()) << o.search.noDesignReason;
+    EXPECT_EQ(std::make_pair(o.search.design->rows, o.search.design->spacing), std::make_pair(int16_t(5), 24.0f));
+    EXPECT_TRUE(o.search.moreThanRowLimit);
+
+    // 24 tons at 0.5 in, 50 tons/ft: 24 / 50 x 12 = 5.76 in a row.
+    G.DesignConv = 0.5f, G.DesignTpf = 50;
+    for (int16_t rows : {5, 4}) {
+        o = RecomputeLink(0, Layout(false, 0, rows));
+        ASSERT_TRUE(o.designed()) << o.search.noDesignReason;
+        EXPECT_EQ(o.search.design->rows, 5);
+        EXPECT_NEAR(o.search.design->spacing, 28.8, 1e-4);
+        EXPECT_EQ(o.search.moreThanRowLimit, rows == 5);
+    }
+}
+
+// Two models with the same curve fit the maximum spacing alike: in calculate
+// mode the lower one is chosen.
+TEST_F(FileDefined, CalculateModeTieKeepsTheLowerModel)
+{
+    const int16_t t = 7;
+    G.NumModels[t] = 2;
+    G.PerfConv.redim(2, 3);
+    G.PerfLoad.redim(2, 3);
+    for (int m = 1; m <= 2; ++m) {
+        G.PerfConv(m, 0) = 3;
+        for (auto [i, conv, load] : {std::tuple{1, 1.0f, 10.0f}, {2, 2.0f, 20.0f}, {3, 4.0f, 30.0f}})
+            G.PerfConv(m, i) = conv, G.PerfLoad(m, i) = load;
+    }
+    G.DesignConv = 2, G.DesignTpf = 10;  // 20 tons / 10 tons/ft x 12: 24 in at one row
+    CaseRec work = G.CurCase;
+    work.SpacMode = 0;
+    work.PkgWid.fill(0), work.PkgLen.fill(0);
+    const LinkChoice choice = OptimizeLink(work, t, 36.0f, 1);
+    ASSERT_TRUE(choice.error.empty()) << choice.error;
+    EXPECT_EQ(std::make_pair(choice.model, choice.rows), std::make_pair(int16_t(1), int16_t(1)));
+    EXPECT_NEAR(choice.spacing, 24, 1e-4);
+}
+
+// The cost dialog's costs of the shipped crib, model 1 at 96 in: 4 pieces a
+// ft of 30 lb, 960 lb lifted 96 / 24 + 0.5 = 4.5 ft, and its 10-lb secondary
+// weight lifted a foot less than the entry height, 7 ft.
+TEST_F(FileDefined, ShippedCribCostsLiftTheSecondaryWeightAFootLessThanTheEntry)
+{
+    CaseRec c = G.Cases[1];
+    ASSERT_TRUE(RecomputeStoredCosts(c, type_, G.EntryHt));
+    EXPECT_EQ(c.TotPieces, 32.0f);
+    EXPECT_EQ(c.TotWork, 4390.0f);
 }
 
 // For every shipped file-defined standing type and each of its models, at the

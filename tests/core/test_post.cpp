@@ -84,7 +84,8 @@ TEST_F(Post, RowLimitCountsOnlyForTheFinalDesign)
     // Too much to carry even at the peak; a user-defined spacing far too wide
     // adds rows up to 5 all the same.
     G.DesignTpf = 2000;
-    for (const LayoutInputs& l : {Layout(false, 0, 1), Layout(true, 400, 1)}) {
+    // Five rows typed stay five rows.
+    for (const LayoutInputs& l : {Layout(false, 0, 1), Layout(true, 400, 1), Layout(true, 400, 5)}) {
         o = RecomputePost(inputs(), l);
         ASSERT_TRUE(o.designed());
         EXPECT_EQ(o.search.design->rows, 5);

@@ -1,6 +1,10 @@
 // Record byte layouts against their offset tables, and the support list rules.
 #include "core_helpers.h"
+#include "files/datafiles.h"
+#include "files/defaults.h"
+#include "files/modelfile.h"
 #include "model/records.h"
+#include "model/costs/storedcosts.h"
 #include "model/supportlist.h"
 
 #include <bit>
@@ -211,6 +215,53 @@ TEST_F(SupportList, UpdateProtocolCountsCommits)
     bool costShown = false;
     EXPECT_EQ(RunUpdateProtocol(1, commit, [&] { costShown = true; }), 0);
     EXPECT_FALSE(costShown);
+}
+
+// A new design committed for a support whose costs were accepted brings its
+// costs along: the shipped cable bolt, lengthened from 14 to 20 ft, costs
+// what its cost dialog shows for 20 ft even when that dialog is cancelled.
+TEST_F(SupportList, NewDesignOfAnUpdatedSupportRecomputesItsCosts)
+{
+    G.AppPath = (fs::path(__FILE__).parent_path().parent_path().parent_path() / "data").string();
+    ASSERT_FALSE(ReadConfig());
+    ASSERT_EQ(ReadDefaults(), 0);
+    G.EntryHt = 96;
+    int16_t cable = 0;
+    for (int16_t t = 7; t <= G.NumTypes && !cable; ++t)
+        cable = IsCableType(t) ? t : 0;
+    ASSERT_EQ(AppendSupport(cable, "Cables"), 1);
+    G.Cases[1].SizeIdx = -1;
+    ASSERT_TRUE(LoadModelFile(cable));
+    const auto lengthen = [](float ft) {
+        return [ft] {
+            G.Cases[1].Par[0] = ft;
+            ++G.ChangeCount;
+        };
+    };
+    const auto cancel = [] {};
+    const auto costs = [] { return std::make_tuple(G.Cases[1].MatCost, G.Cases[1].TotCost, G.Cases[1].InstTime); };
+    // Accepted at 14 ft, the costs its cost dialog stored.
+    ASSERT_EQ(RunUpdateProtocol(1, lengthen(14), [] {
+        ASSERT_TRUE(RecomputeStoredCosts(G.Cases[1], G.CaseType[1], G.EntryHt));
+        ++G.ChangeCount;
+    }), 1);
+    EXPECT_NEAR(std::get<0>(costs()), 22.56, 0.005);
+    EXPECT_NEAR(std::get<1>(costs()), 46.07, 0.005);
+    EXPECT_NEAR(std::get<2>(costs()), 19.30, 0.005);
+
+    EXPECT_EQ(RunUpdateProtocol(1, lengthen(20), cancel), 1);
+    EXPECT_NEAR(std::get<0>(costs()), 27.90, 0.005);
+    EXPECT_NEAR(std::get<1>(costs()), 58.07, 0.005);
+    EXPECT_NEAR(std::get<2>(costs()), 25.00, 0.005);
+
+    // A stored input that its box refuses (a crew beyond a 16-bit count): the
+    // costs stay, and the support is no longer updated until its cost dialog
+    // commits.
+    G.Cases[1].Crew[static_cast<std::size_t>(G.Cases[1].SizeIdx + 1)] = 40000;
+    EXPECT_EQ(RunUpdateProtocol(1, lengthen(14), cancel), 0);
+    EXPECT_NEAR(std::get<0>(costs()), 27.90, 0.005);
+    G.Cases[1].Updated = 1;
+    EXPECT_EQ(RunUpdateProtocol(1, lengthen(14), [] { ++G.ChangeCount; }), 1);
 }
 
 TEST(Tables, BoundsAreCheckedAndRedimClears)

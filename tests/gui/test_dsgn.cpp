@@ -175,4 +175,32 @@ TEST_F(DsgnLinkTest, NoModelFitsLeavesEverythingAsItWas)
     EXPECT_EQ(work(), before);
 }
 
+// After "No design", "&Ok" hands nothing back, runs no search and leaves
+// the dialog open; a later choice is handed back.
+TEST_F(DsgnLinkTest, OkAfterNoDesignHandsNothingBack)
+{
+    G.CurCase.SpacMode = 1;
+    const CaseRec before = G.CurCase;
+    open<DsgnLink>();
+    ASSERT_NE(label("LbModel"), "No design");
+    enter("TextSpace", "10000");  // beyond every model with 5 rows
+    EXPECT_EQ(messages(), QStringList{"Warning: Design requires more than 4 rows"});
+    EXPECT_EQ(box("TextRows")->text(), "5");
+
+    MsgBoxTest::clear();
+    G.DesignConv = 1000;  // beyond every model's curve
+    enter("TextSpace", "36");
+    ASSERT_EQ(label("LbModel"), "No design");
+    click("ComDone");
+    EXPECT_EQ(messages(), QStringList{"Attention: No model of this type carries load at the design convergence."});
+    EXPECT_TRUE(d_->isVisible());
+    EXPECT_EQ(G.CurCase, before);
+
+    G.DesignConv = G.DesignCrit.Conv;
+    enter("TextSpace", "36");
+    click("ComDone");
+    EXPECT_EQ(d_->result(), QDialog::Accepted);
+    EXPECT_EQ(G.CurCase, work());
+}
+
 }  // namespace

@@ -32,6 +32,10 @@ std::optional<Design> userDesign(float spacing, int16_t rows, int16_t k, float m
         d.spacing = spacing;
         if (d.spacing >= minSpacing)
             return d;
+        if (rows > kRowLimit) {  // no more than 5 rows, at the typed spacing
+            moreThanLimit = true;
+            return d;
+        }
         ++rows;
         d.rows = rows;
         spacing = d.spacing = CSng(static_cast<double>(d.load) / d.tpf * rows * 12);
@@ -96,7 +100,9 @@ LinkOutcome RecomputeLink(int listIndex, const LayoutInputs& layout)
     try {
         G.DesignTpf = ReqTpfAtConv(G.DesignConv);
         out.search = SearchRowsAndSpacing(layout.rows, spacing, out.minSpacing, k, false, kRowLimit);
-        out.search.moreThanRowLimit = false;  // the design-point search says nothing of its rows
+        // The design-point search says nothing of the rows it adds, only of
+        // rows it would add past 5.
+        out.search.moreThanRowLimit = out.search.rowsCut;
         RefineAtPeak(out.search, out.minSpacing, k, kRowLimit);
         if (out.search.design && layout.userSpacing) {
             bool limit = false;
@@ -160,10 +166,13 @@ LinkChoice OptimizeLink(CaseRec& work, int type, std::optional<float> maxSpacing
         int16_t rows = 0;
         float spacing = 0, conv = 0;
     };
-    // Each model that reaches the design convergence, designed as the
-    // support's own dialog designs it from r rows: at its highest load up to
-    // the design convergence, with rows counted from 1 when that load lies
-    // before it, and added until the spacing reaches the model's smallest.
+    const bool calculate = work.SpacMode == 0;
+    // Each model that reaches the design convergence, at its highest load up
+    // to the design convergence, with the requirement there: its spacing at
+    // r rows. In calculate mode each model is designed as the support's own
+    // dialog designs it from r rows: with rows counted from 1 when that load
+    // lies before the design convergence, and added until the spacing reaches
+    // the model's smallest.
     const auto candidates = [&](int r) {
         std::vector<Candidate> list;
         for (int16_t m = 1; m <= models; ++m) {
@@ -173,10 +182,13 @@ LinkChoice OptimizeLink(CaseRec& work, int type, std::optional<float> maxSpacing
             if (!(q > 0) || !(G.CurveMaxLoad > 0))
                 continue;
             const double perRow = static_cast<double>(G.CurveMaxLoad) / q * 12;
-            const float minSpacing = LinkMinSpacing(work, m);
-            int rows = G.CurveMaxConv < G.DesignConv ? 1 : r;
-            while (perRow * rows < minSpacing && rows <= kRowLimit)
-                ++rows;
+            int rows = r;
+            if (calculate) {
+                const float minSpacing = LinkMinSpacing(work, m);
+                rows = G.CurveMaxConv < G.DesignConv ? 1 : r;
+                while (perRow * rows < minSpacing && rows <= kRowLimit)
+                    ++rows;
+            }
             list.push_back({m, static_cast<int16_t>(rows), CSng(perRow * rows), G.CurveMaxConv});
         }
         return list;
@@ -189,43 +201,38 @@ LinkChoice OptimizeLink(CaseRec& work, int type, std::optional<float> maxSpacing
             return out;
         }
         std::optional<Candidate> chosen;
-        const bool calculate = work.SpacMode == 0;
         for (;;) {
             const auto list = candidates(r);
-            if (calculate) {
-                const Candidate* best = nullptr;
-                const Candidate* smallest = nullptr;
-                for (const Candidate& c : list) {
-                    if (c.spacing <= smax && (!best || c.spacing > best->spacing))
-                        best = &c;
-                    if (!smallest || c.spacing < smallest->spacing)
-                        smallest = &c;
-                }
-                if (best) {
-                    chosen = *best;
-                    break;
-                }
-                if (r == 1) {
-                    chosen = *smallest;
-                    chosen->conv = 0;
-                    break;
-                }
-                --r;
-            } else {
-                const Candidate* best = nullptr;
-                for (const Candidate& c : list)
-                    if (c.spacing >= smax && (!best || c.spacing < best->spacing))
-                        best = &c;
-                if (best) {
-                    chosen = *best;
-                    break;
-                }
-                if (r == kMaxRows) {
-                    out.error = "No number of rows brings a model to the maximum spacing.";
-                    return out;
-                }
-                ++r;
+            const Candidate* best = nullptr;
+            const Candidate* smallest = nullptr;
+            const Candidate* largest = nullptr;
+            for (const Candidate& c : list) {
+                const bool fits = calculate ? c.spacing <= smax : c.spacing >= smax;
+                const bool better = calculate ? best && c.spacing > best->spacing : best && c.spacing < best->spacing;
+                if (fits && (!best || better))
+                    best = &c;
+                if (!smallest || c.spacing < smallest->spacing)
+                    smallest = &c;
+                if (!largest || c.spacing > largest->spacing)
+                    largest = &c;
             }
+            if (best) {
+                chosen = *best;
+                break;
+            }
+            if (calculate && r == 1) {
+                chosen = *smallest;
+                chosen->conv = 0;
+                break;
+            }
+            if (!calculate && r > kRowLimit) {
+                // Rows rise no further than 5: the model that comes nearest
+                // to the maximum spacing with them.
+                chosen = *largest;
+                out.moreThanRowLimit = true;
+                break;
+            }
+            r += calculate ? -1 : 1;
         }
 
         r = chosen->rows;

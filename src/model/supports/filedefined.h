@@ -46,13 +46,15 @@ struct LinkChoice {
     int16_t model = 0;   // 1-based
     int16_t rows = 0;
     float conv = 0, tpf = 0, load = 0, spacing = 0;
+    bool moreThanRowLimit = false;  // user-defined: no model reaches the maximum spacing with 5 rows
 };
 
 // Chooses the model and rows of type `type` for a maximum spacing (in, at
 // least 24): in calculate mode the largest spacing not above the maximum
 // (rows dropping until one fits, one row taking the smallest), in
-// user-defined mode the smallest spacing not below it (rows rising). Writes
-// the choice into `work`.
+// user-defined mode the smallest spacing not below it at the typed rows
+// (rows rising up to 5, where the largest spacing is taken). Writes the
+// choice into `work`.
 LinkChoice OptimizeLink(CaseRec& work, int type, std::optional<float> maxSpacing, std::optional<int> rows);
 
 }  // namespace vesk

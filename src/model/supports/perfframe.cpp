@@ -101,6 +101,16 @@ SearchResult SearchRowsAndSpacing(int16_t rows, float spacing, float minSpacing,
             r.design = d;
             return r;
         }
+        if (rows > rowLimit) {
+            // No search goes past rowLimit + 1 rows: it ends there, with the
+            // spacing of that many rows.
+            d.rows = static_cast<int16_t>(rowLimit + 1);
+            if (!(userSpacing && d.spacing > 0 && rows == d.rows))
+                d.spacing = CSng(static_cast<double>(d.load) / d.tpf * d.rows * 12);
+            r.design = d;
+            r.moreThanRowLimit = r.rowsCut = true;
+            return r;
+        }
         ++rows;
         d.rows = rows;
         d.spacing = CSng(static_cast<double>(d.load) / d.tpf * rows * 12);
@@ -131,7 +141,7 @@ void RefineAtPeak(SearchResult& r, float minSpacing, int16_t model, int rowLimit
     d.tpf = ReqTpfAtConv(d.conv);
     if (d.tpf <= 0)
         d.tpf = 1;
-    r.moreThanRowLimit = false;
+    r.moreThanRowLimit = r.rowsCut = false;
     for (d.rows = 1;; ++d.rows) {
         d.spacing = CSng(load / d.tpf * d.rows * 12);
         if (d.spacing >= minSpacing)

@@ -63,6 +63,7 @@ struct Design {
 struct SearchResult {
     std::optional<Design> design;  // none: no design can be made
     bool moreThanRowLimit = false;  // the design needs more rows than the limit allows
+    bool rowsCut = false;           // the search stopped at rowLimit + 1 rows where it would have added more
     std::string noDesignReason;     // why there is no design, for the user
 };
 
@@ -71,7 +72,8 @@ struct SearchResult {
 // operating point (FindOpPoint) or, in calculate mode or without a crossing,
 // the design point gives load and load density, and the spacing follows as
 // load / density x rows x 12. Rows are added while the spacing is below
-// minSpacing, up to rowLimit + 1. In user-defined mode with an operating point
+// minSpacing, up to rowLimit + 1; a search that would go past that ends at
+// rowLimit + 1 rows with their spacing (rowsCut). In user-defined mode with an operating point
 // the spacing is the user's own. A load or load density of 0 or less ends the
 // search without a design.
 SearchResult SearchRowsAndSpacing(int16_t rows, float spacing, float minSpacing, int16_t model, bool userSpacing,
