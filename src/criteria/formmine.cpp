@@ -602,7 +602,7 @@ void FormMine::reject()
 {
     Criteria::CritEditorDone = 0;
     // Curves built in passing (a new height under the current system, a plot
-    // click) leave no support and no table changed.
+    // click) leave no table changed; what was done in the support list stays.
     supportsAtOpening_.Restore();
     G.EntryHt = G.DesignCrit.EntryHt;
     G.EntryWid = G.DesignCrit.EntryWid;
