@@ -59,17 +59,16 @@ void SupportState::Restore() const
         if (G.CaseType[static_cast<std::size_t>(i)] != 1)
             continue;
         CaseRec& r = G.Cases[static_cast<std::size_t>(i)];
-        // The same place first: a support moved by a deletion is found further on.
-        for (int k = 0; k <= taken; ++k) {
-            const int j = k == 0 ? i : k;
-            if (j > taken || (k != 0 && j == i))
-                continue;
+        const auto rebuilt = [&](int j) {
             const CaseRec& old = Cases[static_cast<std::size_t>(j)];
-            if (withCoefficientsOf(r, old) == old) {
-                r = old;
-                break;
-            }
-        }
+            return j <= taken && withCoefficientsOf(r, old) == old;
+        };
+        // The same place first: a support moved by a deletion is found further on.
+        int j = rebuilt(i) ? i : 0;
+        for (int k = 1; k <= taken && j == 0; ++k)
+            j = rebuilt(k) ? k : 0;
+        if (j > 0)
+            r = Cases[static_cast<std::size_t>(j)];
     }
 }
 
