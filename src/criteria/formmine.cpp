@@ -350,8 +350,7 @@ void FormMine::showBasisFrame()
     case 1:
         PutMetric(txGRconv_, crit_.GRMaxConv, 5);
         PutMetric(txGRdes_, crit_.GRDesignConv, 5);
-        endOpt_[static_cast<std::size_t>(crit_.GREndMode >= 0 && crit_.GREndMode <= 2 ? crit_.GREndMode : 0)]
-            ->setChecked(true);
+        endOpt_[static_cast<std::size_t>(endMode())]->setChecked(true);
         applyEndTreatment();
         combo1Click(curveListIndex_);
         PutMetric(txGRconv_, crit_.GRMaxConv, 5);
