@@ -2,6 +2,7 @@
 
 #include "criteria/details.h"
 #include "model/globals.h"
+#include "model/supportstate.h"
 #include "model/units.h"
 #include "model/vbmath.h"
 #include "platform/controls.h"
@@ -432,14 +433,14 @@ void EdPoints::deletePoint()
 
 // The support load at the point's convergence, from a support of the list
 // whose curve is built at the point's height. Looking it up changes nothing
-// else: the support list, the model tables and the routines' results are put
-// back as they were, and only the entry height stays at the point's height
-// until the window closes.
+// else: the current support, the model tables and the routines' results are
+// put back as they were (what was done in the support list stays), and only
+// the entry height stays at the point's height until the window closes.
 void EdPoints::calcLoad()
 {
     if (inputErrors())
         return;
-    const GlobalState before = G;
+    const SupportState before = SupportState::Take();
     G.EntryHt = pt_.height;
     G.SelectMode = -1;
     OpenWindow(SharedWindow::SupportList, this);
@@ -454,7 +455,7 @@ void EdPoints::calcLoad()
             load = SupportLoadAtConv(pt_.conv);
     }
     const float height = G.EntryHt;
-    G = before;
+    before.Restore();
     G.EntryHt = height;
 
     if (!chosen) {

@@ -350,8 +350,7 @@ void FormMine::showBasisFrame()
     case 1:
         PutMetric(txGRconv_, crit_.GRMaxConv, 5);
         PutMetric(txGRdes_, crit_.GRDesignConv, 5);
-        endOpt_[static_cast<std::size_t>(crit_.GREndMode >= 0 && crit_.GREndMode <= 2 ? crit_.GREndMode : 0)]
-            ->setChecked(true);
+        endOpt_[static_cast<std::size_t>(endMode())]->setChecked(true);
         applyEndTreatment();
         combo1Click(curveListIndex_);
         PutMetric(txGRconv_, crit_.GRMaxConv, 5);
@@ -602,7 +601,7 @@ void FormMine::reject()
 {
     Criteria::CritEditorDone = 0;
     // Curves built in passing (a new height under the current system, a plot
-    // click) leave no support and no table changed.
+    // click) leave no table changed; what was done in the support list stays.
     supportsAtOpening_.Restore();
     G.EntryHt = G.DesignCrit.EntryHt;
     G.EntryWid = G.DesignCrit.EntryWid;

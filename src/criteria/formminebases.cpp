@@ -106,16 +106,17 @@ void FormMine::buildBeamFrame(QGroupBox* frame, QGridLayout* grid)
     }
 }
 
+// The end treatment of the criteria being edited. It holds under every basis;
+// the options show it under the curve basis only.
 int FormMine::endMode() const
 {
-    for (int i = 0; i < 3; ++i)
-        if (endOpt_[static_cast<std::size_t>(i)]->isChecked())
-            return i;
-    return kEndExtrapolate;
+    return crit_.GREndMode >= kEndDisallow && crit_.GREndMode <= kEndExtrapolate ? crit_.GREndMode
+                                                                                    : int16_t(kEndDisallow);
 }
 
 void FormMine::endTreatmentClicked(int mode)
 {
+    crit_.GREndMode = static_cast<int16_t>(mode);
     endOpt_[static_cast<std::size_t>(mode)]->setChecked(true);
     applyEndTreatment();
     calcGrDesign();

@@ -1,5 +1,8 @@
 #include "model/supportstate.h"
 
+#include <algorithm>
+#include <cstddef>
+
 namespace vesk {
 
 namespace {
@@ -9,7 +12,6 @@ namespace {
 template <class State, class Globals>
 void transfer(State& to, Globals& from)
 {
-    to.Cases = from.Cases;
     to.CurCaseNo = from.CurCaseNo;
     to.CurType = from.CurType;
     to.CurCase = from.CurCase;
@@ -27,15 +29,47 @@ void transfer(State& to, Globals& from)
     to.EntryHt = from.EntryHt;
 }
 
+// The record with the coefficients of another.
+CaseRec withCoefficientsOf(CaseRec r, const CaseRec& from)
+{
+    r.CribA = from.CribA, r.CribK = from.CribK, r.CribB = from.CribB;
+    return r;
+}
+
 }  // namespace
 
 SupportState SupportState::Take()
 {
     SupportState s;
     transfer(s, G);
+    s.Cases = G.Cases;
+    s.NumCases = G.NumCases;
     return s;
 }
 
-void SupportState::Restore() const { transfer(G, *this); }
+void SupportState::Restore() const
+{
+    transfer(G, *this);
+    // Supports deleted in the list may leave the current one beyond its end.
+    if (G.CurCaseNo > G.NumCases)
+        G.CurCaseNo = 0;
+    const int taken = std::min<int>(NumCases, kMaxCases);
+    const int now = std::min<int>(G.NumCases, kMaxCases);
+    for (int i = 1; i <= now; ++i) {
+        if (G.CaseType[static_cast<std::size_t>(i)] != 1)
+            continue;
+        CaseRec& r = G.Cases[static_cast<std::size_t>(i)];
+        const auto rebuilt = [&](int j) {
+            const CaseRec& old = Cases[static_cast<std::size_t>(j)];
+            return j <= taken && withCoefficientsOf(r, old) == old;
+        };
+        // The same place first: a support moved by a deletion is found further on.
+        int j = rebuilt(i) ? i : 0;
+        for (int k = 1; k <= taken && j == 0; ++k)
+            j = rebuilt(k) ? k : 0;
+        if (j > 0)
+            r = Cases[static_cast<std::size_t>(j)];
+    }
+}
 
 }  // namespace vesk

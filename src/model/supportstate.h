@@ -1,8 +1,9 @@
-// A copy of everything that designing a support in passing changes: the
-// support records, the current support, the model tables and the results of
-// the curve routines. A dialog that builds a support's curve for a look (at a
-// height it may not commit) takes one first and puts it back afterwards, so
-// no support and no table is left changed behind the user's back.
+// A copy of what designing a support in passing changes: the current support,
+// the model tables, the results of the curve routines and the entry height. A
+// dialog that builds a support's curve for a look (at a height it may not
+// commit) takes one first and puts it back afterwards. The support list itself
+// (count, names, types, records, default records, updated marks) is not put
+// back: what the user did in the list opened from such a dialog stays.
 #pragma once
 
 #include "model/globals.h"
@@ -10,7 +11,11 @@
 namespace vesk {
 
 struct SupportState {
+    // The records at the take. A wood crib found later whose record differs
+    // from one of them in its model coefficients alone had them rebuilt in
+    // passing (at another height) and gets them back.
     std::array<CaseRec, kMaxCases + 1> Cases;
+    int16_t NumCases = 0;
     int16_t CurCaseNo = 0, CurType = 0;
     CaseRec CurCase;
     std::vector<int16_t> NumModels;

@@ -75,6 +75,7 @@ TEST(GroundReaction, DesignValuesClampEachConvergenceToItsOwnRange)
     EXPECT_EQ(std::make_pair(g.maxConv, g.designConv), std::make_pair(4.2f, 4.0f));
     g = CalcGrDesign(c, 9, 0.5f, 20);  // design reaches into the lower end slot
     EXPECT_EQ(std::make_pair(g.maxConv, g.designConv), std::make_pair(4.375f, 0.5f));
+    EXPECT_FLOAT_EQ(g.minTpf, 1.0f);  // the end slot's 0.05 tons/ft², not the last point's 0.2
     EXPECT_FLOAT_EQ(g.designTpf, 35.0f);
     g = CalcGrDesign(c, 0.2f, 3, 20);  // max not below the first point; design not above max
     EXPECT_EQ(std::make_pair(g.maxConv, g.designConv), std::make_pair(1.0f, 1.0f));

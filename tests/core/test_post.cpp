@@ -131,6 +131,15 @@ TEST_F(Post, WarningsInTheirOrderWithTheirFlags)
     G.DesignConv = 0.02f, G.DesignTpf = 0.48f;  // 6 tons a post again
     o = RecomputePost(in, Layout(true, 300, 2, true));
     EXPECT_EQ(texts(o)[2], "Staggered skin-to-skin spacing > W/2 #3");
+
+    // The security check asks for 95 % of the requirement: 1 row of 9.6 tons at 12 in gives 9.6 tons/ft,
+    // enough against 10 tons/ft; 9.4 tons is not.
+    G.DesignTpf = 10, G.SecFactor = 0.95f;
+    for (auto [load, fails] : {std::pair{9.6, false}, std::pair{9.4, true}}) {
+        std::vector<Warning> list;
+        CheckSecurity(c, list, Design{.rows = 1, .spacing = 12, .conv = 1}, [load](float) { return load; });
+        EXPECT_EQ(list.size(), fails ? 1u : 0u) << load;
+    }
 }
 
 TEST_F(Post, CapCurveEndsAtThePostsFailureLoad)

@@ -247,6 +247,9 @@ TEST_F(MaxYieldTest, AmountAndTiming)
         click("ComDone");
         EXPECT_EQ(std::tie(x_.UconvTiming, x_.UconvAmount), std::make_tuple(int16_t(timing), std::stof(typed)));
     }
+    // Loaded equal to it, Concurrent may be chosen.
+    open(1, 2.f);
+    EXPECT_EQ(options(), "ic/C");
     // Loaded above it, the stored timing is shown and kept when the amount is lowered.
     open(1, 3.f);
     EXPECT_EQ(options(), "i-/C");

@@ -195,6 +195,27 @@ TEST_F(EdPointsTest, CalcTakesTheLoadAtThePointsHeightAndChangesNothingElse)
     click("ComCalc");
     EXPECT_EQ(messages().last(), "No support selected: Select support to calculate load from");
     EXPECT_TRUE(Looked(G) == Looked(before));
+
+    // What is done in the list stays: the crib deleted, the post duplicated and its duplicate picked.
+    MsgBoxTest::queue(vbYes);
+    AnswerNextModal([](QWidget* w) {
+        auto* tree = w->findChild<QTreeWidget*>("ListView1");
+        const auto row0 = [tree] {
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                              tree->visualItemRect(tree->topLevelItem(0)).center());
+        };
+        row0();
+        ClickButton(w, "Delete");
+        row0();
+        ClickButton(w, "Duplicate");
+        ClickButton(w, "Ok");
+    });
+    click("ComCalc");
+    ASSERT_EQ(G.NumCases, 3);
+    EXPECT_EQ(std::tie(G.CaseName[1], G.CaseName[2], G.CaseName[3]),
+              std::tie(before.CaseName[2], before.CaseName[3], before.CaseName[2]));
+    EXPECT_TRUE(G.Cases[1] == before.Cases[2] && G.Cases[2] == before.Cases[3] && G.Cases[3] == before.Cases[2]);
+    EXPECT_TRUE(G.CurCaseNo == before.CurCaseNo && G.CurCase == before.CurCase && G.PerfConv == before.PerfConv);
     click("ComCancel");
     EXPECT_EQ(G.EntryHt, 96.f);
 }

@@ -4,14 +4,23 @@
 #include "criteria/criteria.h"
 #include "criteria/formmine.h"
 #include "model/criteria/block.h"
+#include "model/cribmodel.h"
+#include "model/supportlist.h"
+#include "files/datafiles.h"
+#include "files/defaults.h"
 #include "platform/numbox.h"
 #include "program_folder.h"
+#include "recording_device.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QPainter>
 #include <QRadioButton>
+#include <QTreeWidget>
+
+#include <cmath>
 
 using namespace vesk;
 using namespace vesk::test;
@@ -60,6 +69,22 @@ protected:
         return out.join('|');
     }
     void click(const char* name) const { form_->findChild<QPushButton*>(name)->click(); }
+    // The convergence under the centre of the plot's security-check mark (x), -1 when none is drawn.
+    double securityMarkAt() const
+    {
+        auto* pic = form_->findChild<QWidget*>("Pic1");
+        RecordingDevice dev(pic->width(), pic->height());
+        {
+            QPainter p(&dev);
+            form_->drawPlot(p, pic->rect());
+        }
+        for (const RecordedLine& l : dev.engine().lines) {
+            const QPointF d = l.points.size() == 2 ? l.points[1] - l.points[0] : QPointF();
+            if (d.x() != 0 && std::abs(std::abs(d.x()) - std::abs(d.y())) < 1e-6)
+                return form_->plotMapping().xAt((l.points[0].x() + l.points[1].x()) / 2);
+        }
+        return -1;
+    }
     void type(const char* name, const QString& s, bool enter = true) const
     {
         NumBox* b = box(name);
@@ -196,10 +221,12 @@ TEST_F(FormMineTest, SummaryShowsTheSecurityCheckAndEndsConcurrentTimingThatCann
     open();
     EXPECT_EQ(texts({"LbAtype", "LbYield", "LbCont", "LbYieldReq"}),
               "Concurrent|1.00|1.00|Security-check convergence, in (x)");
+    EXPECT_NEAR(securityMarkAt(), 1.0, 0.02);  // 1.5 - 0.5, left of the design point
     type("TxBlockConv", "0.5");
     EXPECT_EQ(messages().size(), 1);
     EXPECT_TRUE(messages().first().startsWith("Attention: The uncontrolled convergence exceeds"));
     EXPECT_EQ(texts({"LbAtype", "LbYield"}), "Independent|1.00");
+    EXPECT_NEAR(securityMarkAt(), 1.0, 0.02);  // 0.5 + 0.5, right of it
     click("ComDone");
     EXPECT_TRUE(G.DesignCrit.Timing == 0 && G.CritChangedSS == -1);
 }
@@ -232,6 +259,31 @@ protected:
         G.CaseType[1] = 7;
         G.NumCases = 1;
         G.Cases[1].SizeIdx = 0, G.Cases[1].Updated = 1, G.Cases[1].UserSpacing = 48, G.Cases[1].Rows = 2;
+    }
+    // The shipped catalogue and templates with a wood crib "Crib" (support 1) and a timber post "Post"
+    // (support 2), both marked updated, the crib's coefficients built for the criteria's height.
+    void shippedCribAndPost()
+    {
+        const GlobalState kept = G;
+        ASSERT_TRUE(folder_.copy(ShippedDataFiles()));
+        ASSERT_FALSE(ReadConfig());
+        ASSERT_EQ(ReadDefaults(), 0);
+        G.DesignCrit = kept.DesignCrit, G.DesignBasis = kept.DesignBasis;
+        G.GRCurves = kept.GRCurves, G.NumCurves = kept.NumCurves;
+        G.EntryHt = G.DesignCrit.EntryHt, G.EntryWid = G.DesignCrit.EntryWid;
+        AppendSupport(1, "Crib");
+        AppendSupport(2, "Post");
+        ASSERT_EQ(UpdateCrib(1), 0);
+        G.Cases[1].Updated = G.Cases[2].Updated = 1;
+        G.CurCaseNo = 0;
+    }
+    // In the support list: clicks row r (from 0), then the buttons.
+    static void inList(QWidget* w, int r, std::initializer_list<const char*> buttons)
+    {
+        auto* tree = w->findChild<QTreeWidget*>("ListView1");
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(tree->topLevelItem(r)).center());
+        for (const char* b : buttons)
+            ClickButton(w, b);
     }
     void writeModel(const char* heightLine, int load) const
     {
@@ -319,6 +371,9 @@ TEST_F(FormMineBases, CurrentSystemTakesTheLoadOfTheChosenSupport)
     writeModel("0, 1.24, -0.03", 60);
     type("TxRows", "2.7");  // rows count whole; no second rebuild
     EXPECT_EQ(texts({"TxRows", "LabCurrTpf"}), "2|12.7");
+    type("TxCurrConv", "4");  // beyond the model's last point (3 in): that point's load
+    type("TxSpac", "48");
+    EXPECT_EQ(text("LabCurrTpf"), "15.9");  // 31.8 x 12 x 2 / 48
 
     const auto supports = G.Cases;
     click("ComCancel");
@@ -335,6 +390,75 @@ TEST_F(FormMineBases, CurrentSystemTakesTheLoadOfTheChosenSupport)
     EXPECT_FLOAT_EQ(G.DesignCrit.Tpf, 12.0f);  // the file now gives 60 tons: 60 x 12 / 60
     EXPECT_EQ(G.DesignCrit.SysSpac, 60.0f);
     EXPECT_EQ(G.CritChangedSS, -1);
+
+    // Rows alone changed: the support is no longer up to date either.
+    G.Cases[1].Updated = 1;
+    AnswerNextModal([](QWidget* w) { ClickButton(w, "Ok"); });
+    open();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !text("LabCurrTpf").isEmpty(); }));
+    type("TxRows", "2");
+    click("ComDone");
+    EXPECT_TRUE(G.Cases[1].UserSpacing == 60 && G.Cases[1].Rows == 2 && G.Cases[1].Updated == 0);
+}
+
+// "&Cancel" keeps what was done in the support list that "Select" opened, and puts back only what the
+// dialog built in passing: the crib rebuilt for a 72-in entry gets its 96-in coefficients again, in
+// its duplicate too.
+TEST_F(FormMineBases, CancelKeepsTheSupportListsOwnEdits)
+{
+    G.DesignBasis = 2;
+    G.DesignCrit.SysCase = 2;
+    shippedCribAndPost();
+    const GlobalState before = G;
+    AnswerNextModal([](QWidget* w) { ClickButton(w, "Ok"); });
+    open();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !text("LabCurrTpf").isEmpty(); }));
+    type("TxHt", "72");
+    AnswerNextModal([](QWidget* w) { inList(w, 0, {"Duplicate", "Ok"}); });
+    click("ComSelect");
+    ASSERT_EQ(G.NumCases, 3);
+    EXPECT_NE(G.Cases[3].CribK, before.Cases[1].CribK);  // built for 72 in
+    click("ComCancel");
+    EXPECT_EQ(G.NumCases, 3);
+    EXPECT_EQ(G.CaseName[3], "Crib");
+    EXPECT_EQ(G.Cases[3], before.Cases[1]);
+    EXPECT_EQ(G.Cases[1], before.Cases[1]);
+    EXPECT_EQ(G.Cases[2], before.Cases[2]);
+    EXPECT_TRUE(G.CurCaseNo == before.CurCaseNo && G.CurType == before.CurType && G.CurCase == before.CurCase);
+    EXPECT_TRUE(G.PerfConv == before.PerfConv && G.PerfA == before.PerfA && G.EntryHt == 96);
+
+    // Support 1 deleted and the post chosen: the post keeps its own record and mark.
+    MsgBoxTest::queue(vbYes);
+    AnswerNextModal([](QWidget* w) { inList(w, 0, {"Delete", "Ok"}); });
+    open();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !text("LabCurrTpf").isEmpty(); }));
+    click("ComCancel");
+    EXPECT_EQ(G.NumCases, 2);
+    EXPECT_EQ(G.CaseName[1], "Post");
+    EXPECT_EQ(G.Cases[1], before.Cases[2]);
+    EXPECT_EQ(G.Cases[1].Updated, 1);
+    EXPECT_EQ(G.Cases[2], before.Cases[1]);
+    EXPECT_EQ(G.DesignCrit.SysCase, 1);  // followed the post in the list
+}
+
+// The stored end treatment holds under every basis: "Disallow off-curve points" ends the curve at its last
+// point, 4 in and 12 tons/ft, where the crib template at 120 in and 1 row in a 118-in entry carries less.
+TEST_F(FormMineBases, StoredEndTreatmentHoldsUnderTheCurrentSystemBasis)
+{
+    curve("Headgate", 7, {{1, 1.5f}, {2, 1.0f}, {4, 0.6f}});
+    CritRec& c = G.DesignCrit;
+    c.GREndMode = 0, c.EntryHt = 118, c.SysCase = 1, c.SysSpac = 120, c.SysRows = 1;
+    G.DesignBasis = 2;
+    shippedCribAndPost();
+    AnswerNextModal([](QWidget* w) { ClickButton(w, "Ok"); });
+    open();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !text("LabCurrTpf").isEmpty(); }));
+    const QString shown = texts({"TxCurrConv", "LabCurrTpf"});
+    click("ComSetCurr");
+    EXPECT_EQ(messages(), QStringList{"Attention: The support curve does not cross the ground reaction curve."});
+    EXPECT_EQ(texts({"TxCurrConv", "LabCurrTpf"}), shown);
+    for (const CurveRec* r : {&G.WorkCurve, &G.GRCurves[1]})
+        EXPECT_TRUE(r->Conv[4] == 4 && r->Intensity[4] == 0.6f && r->Conv[0] == 1 && r->Intensity[0] == 1.5f);
 }
 
 TEST_F(FormMineBases, ArbitraryCalcStoresTheDisplayedLoadDensity)
