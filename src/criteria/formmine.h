@@ -8,6 +8,7 @@
 
 #include "criteria/maxyield.h"
 #include "model/records.h"
+#include "model/supportedit.h"
 #include "model/supportstate.h"
 #include "platform/curveplot.h"
 
@@ -105,6 +106,8 @@ private:
     int curveIdAtList() const;
 
     CritRec crit_;
+    // A support deleted in the list opened from here renumbers the system in use.
+    SupportNumberHold sysHold_{crit_.SysCase};
     bool firstActivate_ = true;
     bool activated_ = false;
     bool copiedToCable_ = false;

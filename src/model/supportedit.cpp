@@ -2,7 +2,9 @@
 
 #include "model/globals.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <vector>
 
 namespace vesk {
 
@@ -11,6 +13,22 @@ namespace {
 std::size_t ix(int i) { return static_cast<std::size_t>(i); }
 
 bool isSupport(int caseNo) { return caseNo >= 1 && caseNo <= G.NumCases && caseNo <= kMaxCases; }
+
+std::vector<int16_t*>& heldNumbers()
+{
+    static std::vector<int16_t*> held;
+    return held;
+}
+
+// A number of a support in a list of oldCount from which support removed was
+// taken: the same support's new number, or 0 when it was the one removed.
+void renumber(int16_t& number, int removed, int oldCount)
+{
+    if (number == removed)
+        number = 0;
+    else if (number > removed && number <= oldCount)
+        --number;
+}
 
 }  // namespace
 
@@ -56,12 +74,18 @@ bool DeleteSupport(int caseNo)
     if (G.CurCaseNo > G.NumCases)
         G.CurCaseNo = G.NumCases;
 
-    int16_t& sys = G.DesignCrit.SysCase;
-    if (sys == caseNo)
-        sys = 0;
-    else if (sys > caseNo && sys <= oldCount)
-        --sys;
+    renumber(G.DesignCrit.SysCase, caseNo, oldCount);
+    for (int16_t* held : heldNumbers())
+        renumber(*held, caseNo, oldCount);
     return true;
+}
+
+SupportNumberHold::SupportNumberHold(int16_t& number) : number_(&number) { heldNumbers().push_back(number_); }
+
+SupportNumberHold::~SupportNumberHold()
+{
+    auto& held = heldNumbers();
+    held.erase(std::find(held.begin(), held.end(), number_));
 }
 
 }  // namespace vesk

@@ -2,6 +2,8 @@
 // duplicating and deleting supports and the check of their updated marks.
 #pragma once
 
+#include <cstdint>
+
 namespace vesk {
 
 // A support is marked updated by any nonzero mark (a file may hold -1).
@@ -25,5 +27,19 @@ int DuplicateSupport(int caseNo);
 // when it was the one removed. Returns false, changing nothing, when caseNo is
 // not a support.
 bool DeleteSupport(int caseNo);
+
+// A support number held outside the list (the system in use in a dialog's
+// working copy of the criteria): while the hold lives, a deletion renumbers
+// it as it does DesignCrit.SysCase.
+class SupportNumberHold {
+public:
+    explicit SupportNumberHold(int16_t& number);
+    ~SupportNumberHold();
+    SupportNumberHold(const SupportNumberHold&) = delete;
+    SupportNumberHold& operator=(const SupportNumberHold&) = delete;
+
+private:
+    int16_t* number_;
+};
 
 }  // namespace vesk

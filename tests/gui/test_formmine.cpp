@@ -439,6 +439,16 @@ TEST_F(FormMineBases, CancelKeepsTheSupportListsOwnEdits)
     EXPECT_EQ(G.Cases[1].Updated, 1);
     EXPECT_EQ(G.Cases[2], before.Cases[1]);
     EXPECT_EQ(G.DesignCrit.SysCase, 1);  // followed the post in the list
+
+    // With the crib as the system in use, the post deleted in the list, which is then cancelled, and the
+    // criteria committed: the system in use is still the crib, now support 1 of 1.
+    G.DesignCrit.SysCase = 2;
+    MsgBoxTest::queue(vbYes);
+    AnswerNextModal([](QWidget* w) { inList(w, 0, {"Delete", "Cancel"}); });
+    open();
+    ASSERT_TRUE(QTest::qWaitFor([] { return G.NumCases == 1 && QApplication::activeModalWidget() == nullptr; }));
+    click("ComDone");
+    EXPECT_EQ(G.DesignCrit.SysCase, 1);
 }
 
 // The stored end treatment holds under every basis: "Disallow off-curve points" ends the curve at its last
