@@ -175,6 +175,7 @@ TEST_F(WindowSizes, PerformanceDialogsFitAndKeepTheirSize)
         check(&cab, "PerfCab" + units, [&cab] {
             child<QRadioButton>(&cab, "Option2")->click();
             enter(&cab, "TextSpacing", "6");
+            enter(&cab, "TextSets", "3");  // the sequence of the cables in a set is shown
         });
     }
 }
