@@ -272,12 +272,12 @@ void PerfCab::buildPlotFrame()
 {
     frame2_ = makeFrame(this, "Frame2", "Ground Behavior and Support Performance");
     auto* v = new QVBoxLayout(frame2_);
-    pic_ = new PlotPicture(frame2_, "Pic", QSize(320, 240));
+    pic_ = new PlotPicture(frame2_, "Pic", QSize(260, 200));
     pic_->paint = [this](QPainter& p, const QRect& page, double pagePerTwip) { drawPlot(p, page, pagePerTwip); };
     pic_->mouseMoved = [this](double x, double y) { plotMouseMove(x, y); };
     pic_->mouseLeft = [this] { plotMouseOff(); };
     lbXAxMax_ = MakeLabel(frame2_, "LbXAxMax", QString());
-    lbYAxMax_ = MakeLabel(frame2_, "LbYAxMax", QString());
+    lbYAxMax_ = MakeAxisLabel(frame2_, "LbYAxMax");
     auto* plot = new QGridLayout;
     plot->addWidget(lbYAxMax_, 0, 0, Qt::AlignRight | Qt::AlignTop);
     plot->addWidget(pic_, 0, 1, 1, 2);
@@ -289,7 +289,9 @@ void PerfCab::buildPlotFrame()
     v->addLayout(plot, 1);
 
     v->addWidget(MakeLabel(frame2_, "LbCheck", "Red: Performance curve"));
-    v->addWidget(MakeLabel(frame2_, "Label21", "Blue: Required load density, Green: Design displacement"));
+    auto* legend = MakeLabel(frame2_, "Label21", "Blue: Required load density, Green: Design displacement");
+    WrapInLines(legend, {legend->text()}, 2);
+    v->addWidget(legend);
     const PlotReadouts::Caption captions[] = {
         {"Label19", UnitCaption("Displacement", 5)},
         {"Label20", UnitCaption("Load density", 2)},

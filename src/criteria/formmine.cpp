@@ -14,6 +14,7 @@
 #include "platform/help.h"
 #include "platform/msgbox.h"
 #include "platform/numbox.h"
+#include "platform/plotwidgets.h"
 #include "platform/qtext.h"
 #include "platform/selectall.h"
 #include "ui/boxes.h"
@@ -70,19 +71,21 @@ FormMine::FormMine(QWidget* parent) : QDialog(parent)
     connect(help, &QPushButton::clicked, this, [this] { ShowHelp(helpContext()); });
     InstallHelpKey(this, [this] { return helpContext(); });
 
+    // The basis inputs over the summary they give; the plot over the entry
+    // size and the bearing strengths.
     auto* left = new QVBoxLayout;
     for (QGroupBox* f : basisFrames_)
         left->addWidget(f);
+    left->addWidget(findChild<QGroupBox*>("Frame2"));
+    left->addStretch();
     auto* entry = findChild<QGroupBox*>("Frame5");
     auto* bearing = findChild<QGroupBox*>("Frame1");
     auto* sizes = new QHBoxLayout;
     sizes->addWidget(entry);
     sizes->addWidget(bearing);
-    left->addLayout(sizes);
-    left->addStretch();
     auto* right = new QVBoxLayout;
     right->addWidget(findChild<QGroupBox*>("FramePlot"), 1);
-    right->addWidget(findChild<QGroupBox*>("Frame2"));
+    right->addLayout(sizes);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -198,7 +201,8 @@ void FormMine::buildCommonFrames()
     sg->addWidget(lbYieldReq_, 2, 0);
     sg->addWidget(lbYield_, 2, 1);
     sg->addWidget(MakeLabel(summary, "Label45", "Convergence timing:"), 3, 0);
-    sg->addWidget(lbAtype_, 3, 1);
+    // Wider than the other values: it reaches into the next column.
+    sg->addWidget(lbAtype_, 3, 1, 1, 2, Qt::AlignLeft);
     sg->addWidget(MakeLabel(summary, "Label51", "Convergence components"), 0, 2, 1, 2);
     sg->addWidget(label52_, 1, 2);
     sg->addWidget(lbCont_, 1, 3);
@@ -217,6 +221,8 @@ void FormMine::buildPlotFrame()
     combo1_ = new QComboBox(frame);
     combo1_->setObjectName("Combo1");
     combo1_->setMinimumContentsLength(24);
+    // As wide as that, whatever the names of the curves.
+    combo1_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     labId_ = MakePanel(frame, "LabID");
     labId_->setMinimumWidth(40);
     pick->addWidget(combo1_, 1);
@@ -230,7 +236,7 @@ void FormMine::buildPlotFrame()
 
     pic1_ = MakePlotPicture(frame, this);
     auto* plotRow = new QGridLayout;
-    lbYmax_ = MakeLabel(frame, "LbYmax", QString());
+    lbYmax_ = MakeAxisLabel(frame, "LbYmax");
     lbXmax_ = MakeLabel(frame, "LbXmax", QString());
     plotRow->addWidget(lbYmax_, 0, 0, Qt::AlignRight | Qt::AlignTop);
     plotRow->addWidget(MakeLabel(frame, "LbYmin", "0"), 1, 0, Qt::AlignRight | Qt::AlignBottom);
@@ -252,11 +258,22 @@ void FormMine::buildPlotFrame()
     readout->addWidget(lbPlotTons_, 0, 1);
     readout->addWidget(MakeLabel(frame, "LbAxisConv", "Convergence, " + qs(UnitLabel(5))), 1, 0);
     readout->addWidget(lbPlotConv_, 1, 1);
-    readout->addWidget(lbCoord_, 2, 0, 1, 2);
-    readout->addWidget(lbClick1_, 0, 2);
-    readout->addWidget(lbClick2_, 1, 2);
-    readout->addWidget(lbLegend_, 2, 2);
+    // The hints, the mode and the legend have rows of their own, each as
+    // wide as the longest text it shows, so that the dialog keeps its width
+    // whatever they say.
+    readout->addWidget(lbClick1_, 2, 0, 1, 3);
+    readout->addWidget(lbClick2_, 3, 0, 1, 3);
+    readout->addWidget(lbCoord_, 4, 0, 1, 3);
+    readout->addWidget(lbLegend_, 5, 0, 1, 3);
     readout->setColumnStretch(2, 1);
+    QStringList clicks(kClick1.begin(), kClick1.end());
+    clicks << "Right click sets max convergence";
+    for (QLabel* click : {lbClick1_, lbClick2_})
+        FitWidthToTexts(click, clicks);
+    FitWidthToTexts(lbCoord_, {"Coords correspond to crosshairs", "Coords correspond to mouse cursor",
+                               "Coords correspond to design point"});
+    FitWidthToTexts(lbLegend_,
+                    {"+ = Design convergence", "+ = Design convergence, x = Security-check convergence"});
     v->addLayout(readout);
 
     connect(combo1_, &QComboBox::activated, this, &FormMine::combo1Click);
@@ -271,6 +288,7 @@ void FormMine::setUnitCaptions()
     label9_->setText(UnitCaption("at Design convergence", 5) + " (+)");
     label52_->setText(UnitCaption("Controlled", 5));
     label53_->setText(UnitCaption("Uncontrolled", 5));
+    FitWidthToTexts(lbYieldReq_, {"No security check", UnitCaption("Security-check convergence", 5) + " (x)"});
     block_->setUnitCaptions();
 }
 

@@ -211,8 +211,12 @@ void FormMine::buildSystFrame(QGroupBox* frame, QGridLayout* grid)
     labCurrName_ = MakePanel(frame, "LabCurrName");
     labCurrType_ = MakePanel(frame, "LabCurrType");
     labModel_ = MakePanel(frame, "LabModel");
-    for (QLabel* l : {labCurrName_, labCurrType_, labModel_})
+    for (QLabel* l : {labCurrName_, labCurrType_, labModel_}) {
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        // Names of any length take the room the frame has: choosing a
+        // support never widens the dialog.
+        l->setSizePolicy(QSizePolicy::Ignored, l->sizePolicy().verticalPolicy());
+    }
     txSpac_ = new NumBox(frame, "TxSpac");
     txRows_ = new NumBox(frame, "TxRows");
     txCurrConv_ = new NumBox(frame, "TxCurrConv");

@@ -36,7 +36,7 @@ public:
     PlotPicture(QWidget* parent, FormMine* form) : QWidget(parent), form_(form)
     {
         setObjectName("Pic1");
-        setMinimumSize(360, 260);
+        setMinimumSize(320, 240);
         setMouseTracking(true);
     }
 

@@ -45,6 +45,45 @@ QLabel* MakePanel(QWidget* parent, const QString& name)
     return l;
 }
 
+void FitWidthToTexts(QLabel* label, const QStringList& texts)
+{
+    // Measured as the label measures itself.
+    const QFontMetrics fm = label->fontMetrics();
+    int widest = 0;
+    for (const QString& t : texts)
+        widest = std::max(widest, fm.boundingRect(0, 0, 2000, 2000, Qt::TextShowMnemonic, t).width());
+    const QMargins m = label->contentsMargins();
+    const int width = widest + 2 * label->margin() + m.left() + m.right();
+    label->setMinimumWidth(std::max(label->minimumWidth(), width));
+}
+
+void WrapInLines(QLabel* label, const QStringList& texts, int lines)
+{
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const QFontMetrics fm = label->fontMetrics();
+    const int height = fm.lineSpacing() * lines;
+    // The narrowest width at which a text takes no more than the lines.
+    const auto fits = [&](const QString& t, int width) {
+        return fm.boundingRect(QRect(0, 0, width, 100 * height), Qt::TextWordWrap, t).height() <= height;
+    };
+    int widest = 0;
+    for (const QString& t : texts) {
+        int lo = 1, hi = std::max(1, fm.horizontalAdvance(t));
+        while (lo < hi) {
+            const int mid = (lo + hi) / 2;
+            if (fits(t, mid))
+                hi = mid;
+            else
+                lo = mid + 1;
+        }
+        widest = std::max(widest, hi);
+    }
+    const QMargins m = label->contentsMargins();
+    const int extra = 2 * label->margin();
+    label->setMinimumSize(widest + extra + m.left() + m.right() + 1, height + extra + m.top() + m.bottom());
+}
+
 void MouseUpCheckBox::mouseReleaseEvent(QMouseEvent* e)
 {
     QCheckBox::mouseReleaseEvent(e);

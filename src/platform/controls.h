@@ -37,6 +37,13 @@ protected:
 
 // The box is made at least wide enough to show each of the texts whole.
 void FitWidthToTexts(QLineEdit* box, const QStringList& texts);
+// The label is made wide enough for the widest of the texts it will show, so
+// that a change of its text never widens its window.
+void FitWidthToTexts(QLabel* label, const QStringList& texts);
+// The label breaks its text at blanks onto up to `lines` lines: it is made as
+// narrow as each of the texts allows in that many lines, and as tall as the
+// lines.
+void WrapInLines(QLabel* label, const QStringList& texts, int lines);
 
 // F1 in the window opens the program's help at its context number.
 void InstallHelpKey(QWidget* window, int context);

@@ -1,9 +1,14 @@
 #include "platform/msgbox.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QtDebug>
+
+#include <algorithm>
 
 namespace vesk {
 
@@ -60,6 +65,51 @@ QMessageBox::Icon IconFor(int buttons)
     }
 }
 
+// A message box at least as wide as its title needs in the window manager's
+// title bar: the title in a bold face, and room on either side for a title
+// bar's icon and buttons (three a side, each about as wide as the bar is high).
+class TitledMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+private:
+    static int widthForTitle(const QString& title)
+    {
+        QFont font = QApplication::font("QMdiSubWindowTitleBar");
+        font.setBold(true);
+        const QFontMetrics fm(font);
+        return fm.horizontalAdvance(title) + 6 * (fm.height() + 8);
+    }
+
+protected:
+    // The box settles its own size when it is shown and at each new layout,
+    // with too little room for the title; it is widened after it.
+    void showEvent(QShowEvent* e) override
+    {
+        QMessageBox::showEvent(e);
+        widen();
+    }
+    bool event(QEvent* e) override
+    {
+        const bool done = QMessageBox::event(e);
+        if (e->type() == QEvent::LayoutRequest && isVisible())
+            widen();
+        return done;
+    }
+
+private:
+    void widen()
+    {
+        const int available = screen() ? screen()->availableGeometry().width() : width();
+        const int wanted = std::min(widthForTitle(windowTitle()), available);
+        if (width() >= wanted)
+            return;
+        const int height = layout() && layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(wanted)
+                                                                       : this->height();
+        setFixedSize(wanted, height);
+    }
+};
+
 }  // namespace
 
 QList<int> MsgBoxButtons(int buttons)
@@ -103,7 +153,7 @@ int MsgBox(const QString& text, int buttons, const QString& title)
     body.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     body.replace(QLatin1Char('\r'), QLatin1Char('\n'));
 
-    QMessageBox box(QApplication::activeWindow());
+    TitledMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title.isEmpty() ? QCoreApplication::applicationName() : title);
     box.setTextFormat(Qt::PlainText);
     box.setText(body);

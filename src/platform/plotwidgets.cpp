@@ -49,6 +49,13 @@ void PlotPicture::leaveEvent(QEvent*)
         mouseLeft();
 }
 
+QLabel* MakeAxisLabel(QWidget* parent, const QString& name)
+{
+    QLabel* l = MakeLabel(parent, name, QString());
+    FitWidthToTexts(l, {"00000"});
+    return l;
+}
+
 PlotReadouts::PlotReadouts(const Labels& labels, std::function<QString(double)> unitLoad)
     : l_(labels), unitLoad_(std::move(unitLoad))
 {
@@ -59,13 +66,16 @@ std::unique_ptr<PlotReadouts> PlotReadouts::build(QWidget* frame, QBoxLayout* co
                                                   std::function<QString(double)> unitLoad)
 {
     QLabel* coord = MakeLabel(frame, "LbCoord", "Coords correspond to crosshairs");
+    FitWidthToTexts(coord, {"Coords correspond to crosshairs", "Coords correspond to mouse cursor"});
     column->addWidget(coord);
+    // One read-out a row, its caption before it.
     auto* grid = new QGridLayout;
     QLabel* panels[] = {MakePanel(frame, "LbPlotConv"), MakePanel(frame, "LbPlotTpf"), MakePanel(frame, "LbPlotTons")};
     for (int i = 0; i < 3; ++i) {
-        grid->addWidget(MakeLabel(frame, captions[i].name, captions[i].text), 0, i);
-        grid->addWidget(panels[i], 1, i);
+        grid->addWidget(MakeLabel(frame, captions[i].name, captions[i].text), i, 0);
+        grid->addWidget(panels[i], i, 1);
     }
+    grid->setColumnStretch(0, 1);
     column->addLayout(grid);
     return std::make_unique<PlotReadouts>(Labels{coord, panels[0], panels[1], panels[2], resultConv, resultTpf},
                                           std::move(unitLoad));

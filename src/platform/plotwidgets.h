@@ -38,6 +38,10 @@ protected:
     void leaveEvent(QEvent*) override;
 };
 
+// The label of an axis's maximum beside a picture: as wide as five digits,
+// so that a new scale does not widen its window.
+QLabel* MakeAxisLabel(QWidget* parent, const QString& name);
+
 // The read-outs under a plot: "Coords correspond to crosshairs" and the
 // design point's displacement (or convergence), load density and unit load,
 // copied from the dialog's results; while the mouse is over the picture,
@@ -53,7 +57,7 @@ public:
     PlotReadouts(const Labels& labels, std::function<QString(double tpf)> unitLoad);
 
     // Puts LbCoord into `column` and under it the read-outs LbPlotConv,
-    // LbPlotTpf and LbPlotTons, each under its caption (name and text).
+    // LbPlotTpf and LbPlotTons, one a row, each after its caption (name and text).
     struct Caption {
         const char* name;
         QString text;

@@ -89,10 +89,10 @@ PerfFrame::PerfFrame(QWidget* parent, const PerfDialogInfo& info)
     middle->addWidget(frame4_);
     middle->addWidget(frame5_);
     middle->addWidget(frame3_);
+    middle->addWidget(frame6_);
     middle->addStretch();
     auto* right = new QVBoxLayout;
     right->addWidget(frame2_, 1);
-    right->addWidget(frame6_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(comDone_);
@@ -169,7 +169,12 @@ void PerfFrame::buildCriteriaFrame()
     lbMaxConv_ = MakePanel(frame4_, "LbMaxConv");
     lbAtype_ = MakePanel(frame4_, "LbAtype");
     lbYield_ = MakePanel(frame4_, "LbYield");
-    addRow(grid, frame4_, "Label21", "Criteria basis", lbCriteria_);
+    // The basis name beside its caption, over the rows of values, so that
+    // its panel leaves the value column narrow.
+    auto* basis = new QHBoxLayout;
+    basis->addWidget(MakeLabel(frame4_, "Label21", "Criteria basis"));
+    basis->addWidget(lbCriteria_, 1);
+    grid->addLayout(basis, 0, 0, 1, 2);
     addRow(grid, frame4_, "Label17", UnitCaption("Support load density", 2), lbTpf_);
     addRow(grid, frame4_, "Label16", UnitCaption("at Design convergence", 5), lbMaxConv_);
     lbTiming_ = addRow(grid, frame4_, "LbTiming", "Convergence timing", lbAtype_);
@@ -215,13 +220,13 @@ void PerfFrame::buildPlotFrame()
 {
     frame2_ = makeFrame(this, "Frame2", "Ground Behavior and Support Performance");
     auto* v = new QVBoxLayout(frame2_);
-    auto* pic = new PlotPicture(frame2_, "Pic", QSize(320, 240));
+    auto* pic = new PlotPicture(frame2_, "Pic", QSize(260, 200));
     pic->paint = [this](QPainter& p, const QRect& page, double pagePerTwip) { drawPlot(p, page, pagePerTwip); };
     pic->mouseMoved = [this](double x, double y) { plotMouseMove(x, y); };
     pic->mouseLeft = [this] { plotMouseOff(); };
     pic_ = pic;
     lbXAxMax_ = MakeLabel(frame2_, "LbXAxMax", QString());
-    lbYAxMax_ = MakeLabel(frame2_, "LbYAxMax", QString());
+    lbYAxMax_ = MakeAxisLabel(frame2_, "LbYAxMax");
     auto* plot = new QGridLayout;
     plot->addWidget(lbYAxMax_, 0, 0, Qt::AlignRight | Qt::AlignTop);
     plot->addWidget(pic_, 0, 1);
@@ -231,8 +236,12 @@ void PerfFrame::buildPlotFrame()
     v->addLayout(plot, 1);
 
     lbCheck_ = MakeLabel(frame2_, "LbCheck", QString());
+    WrapInLines(lbCheck_, {"Green: Design convergence", "Green: Design convergence and Security-check convergence"},
+                2);
     v->addWidget(lbCheck_);
-    v->addWidget(MakeLabel(frame2_, "Label19", "Blue: Required load density, Red: Support performance curve"));
+    auto* legend = MakeLabel(frame2_, "Label19", "Blue: Required load density, Red: Support performance curve");
+    WrapInLines(legend, {legend->text()}, 2);
+    v->addWidget(legend);
     const PlotReadouts::Caption captions[] = {
         {"Label8", UnitCaption("Convergence", 5)},
         {"Label14", UnitCaption("Load density", 2)},

@@ -2,9 +2,14 @@
 #include "modal_helpers.h"
 #include "platform/msgbox.h"
 
+#include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QPushButton>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace vesk;
 
@@ -29,4 +34,31 @@ TEST_F(MsgBoxReal, ShowsPlainTextLinesAndTheDefaultThenReturnsTheButtonPressed)
     });
     EXPECT_EQ(MsgBox("<b>2 errors.</b>\r\nSecond line", vbYesNo | vbQuestion | vbDefaultButton2, "Errors"), vbNo);
     EXPECT_TRUE(shown);
+}
+
+// A box is wide enough for its title in a window manager's title bar (a bold
+// face, with the bar's icon and buttons beside it), and never wider than the
+// screen; its text keeps its room.
+TEST_F(MsgBoxReal, IsWideEnoughForItsTitle)
+{
+    QFont bold = QApplication::font("QMdiSubWindowTitleBar");
+    bold.setBold(true);
+    const QFontMetrics fm(bold);
+    const int screen = QGuiApplication::primaryScreen()->availableGeometry().width();
+    const QString titles[] = {"Errors", "Input error", "Attention", QString(200, 'W')};
+    for (const QString& title : titles) {
+        int width = 0;
+        bool textWhole = false;
+        test::AnswerNextModal([&](QWidget* w) {
+            width = w->width();
+            const auto* label = w->findChild<QLabel*>("qt_msgbox_label");
+            textWhole = label && label->width() >= label->minimumSizeHint().width();
+            EXPECT_TRUE(test::ClickButton(w, "OK"));
+        });
+        MsgBox("1 errors.", vbOKOnly, title);
+        // An icon and three buttons of at least 20 pixels on either side.
+        EXPECT_GE(width, std::min(fm.horizontalAdvance(title) + 120, screen)) << title.toStdString();
+        EXPECT_LE(width, screen) << title.toStdString();
+        EXPECT_TRUE(textWhole) << title.toStdString();
+    }
 }

@@ -1,0 +1,255 @@
+// The sizes of the large windows: each fits, with the window manager's frame,
+// on a 1024 × 768 screen, and none changes its size while it is used.
+#include "cablebolts/cablecriteria.h"
+#include "cablebolts/perfcab.h"
+#include "costs/matcab.h"
+#include "costs/matcrete.h"
+#include "costs/matcrib.h"
+#include "costs/matlink.h"
+#include "costs/matpost.h"
+#include "criteria/formmine.h"
+#include "files/datafiles.h"
+#include "files/defaults.h"
+#include "files/modelfile.h"
+#include "model/criteria/summary.h"
+#include "model/supportlist.h"
+#include "platform/numbox.h"
+#include "supports/concrete.h"
+#include "supports/perfcrib.h"
+#include "supports/perflink.h"
+#include "supports/perfpost.h"
+
+#include "program_folder.h"
+
+#include <QCheckBox>
+#include <QLayout>
+#include <QComboBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include <ostream>
+
+// Sizes in the messages as width x height.
+inline void PrintTo(const QSize& s, std::ostream* os) { *os << s.width() << " x " << s.height(); }
+
+using namespace vesk;
+using namespace vesk::test;
+
+namespace {
+
+// A 1024 × 768 screen less what a window manager takes around a window (its
+// borders and title bar) and for a panel along one edge.
+constexpr QSize kRoom(1024 - 24, 768 - 64);
+
+class WindowSizes : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        ASSERT_TRUE(folder_.copy(ShippedDataFiles()));
+        ASSERT_EQ(ReadDefaults(), 0);
+        ASSERT_FALSE(ReadConfig());
+        ASSERT_EQ(ReadWoodData(), 0);
+        // Two ground reaction curves, the second with a name that fills its field.
+        G.GRCurves.resize(51);
+        for (int k : {1, 2}) {
+            CurveRec& c = G.GRCurves[static_cast<std::size_t>(k)];
+            c.Name = k == 1 ? "Tailgate" : std::string(CurveRec::NameLen, 'W');
+            c.Id = static_cast<int16_t>(k), c.NumPts = 3;
+            c.Conv[1] = 1, c.Conv[2] = 2, c.Conv[3] = 4;
+            c.Intensity[1] = 3, c.Intensity[2] = 1.5f, c.Intensity[3] = 1;
+        }
+        G.NumCurves = 2;
+        G.EntryHt = G.DesignCrit.EntryHt;
+        G.EntryWid = G.DesignCrit.EntryWid;
+        SetDesignBasis(G.DesignCrit.Basis);
+        RefreshWorkingValues();
+    }
+
+    // A support of a built-in type, or of the first file-defined type of the
+    // catalogue that is (or is not) cable bolts with its model read, as the
+    // current support.
+    static void support(int16_t type)
+    {
+        G.NumCases = 0;  // the only one
+        const int n = AppendSupport(type, "Support");
+        ASSERT_GT(n, 0);
+        G.CurCaseNo = static_cast<int16_t>(n);
+    }
+    static void fileDefinedSupport(bool cable)
+    {
+        int16_t type = 0;
+        for (int16_t t = 7; t <= G.NumTypes && type == 0; ++t)
+            if (IsCableType(t) == cable)
+                type = t;
+        ASSERT_GT(type, 0);
+        support(type);
+        ASSERT_TRUE(LoadModelFile(type));
+    }
+
+    // Shows the window and lets its opening run; it fits. Then the mouse
+    // moves over its plot and `use` works it: it keeps its size.
+    static void check(QWidget* w, const std::string& what, const std::function<void()>& use = {})
+    {
+        w->show();
+        QTest::qWait(20);
+        const QSize opened = w->frameGeometry().size();
+        EXPECT_LE(opened.width(), kRoom.width()) << what;
+        EXPECT_LE(opened.height(), kRoom.height()) << what;
+        EXPECT_TRUE(w->layout()->totalMinimumSize().boundedTo(w->size()) == w->layout()->totalMinimumSize())
+            << what << ": its controls have less room than they need";
+        hover(w);
+        if (use)
+            use();
+        QTest::qWait(20);
+        EXPECT_EQ(w->frameGeometry().size(), opened) << what;
+    }
+
+    // The mouse over each picture of the window.
+    static void hover(QWidget* w)
+    {
+        for (QWidget* pic : w->findChildren<QWidget*>()) {
+            if (!pic->hasMouseTracking() || !pic->isVisible())
+                continue;
+            const QPointF at(pic->width() / 3.0, pic->height() / 3.0);
+            QMouseEvent move(QEvent::MouseMove, at, pic->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(pic, &move);
+        }
+    }
+
+    template <class W = QWidget>
+    static W* child(const QWidget* w, const QString& name)
+    {
+        auto* c = w->findChild<W*>(name);
+        EXPECT_NE(c, nullptr) << name.toStdString();
+        return c;
+    }
+    // A number typed into a box, with Enter.
+    static void enter(const QWidget* w, const char* box, const QString& text)
+    {
+        NumBox* b = child<NumBox>(w, box);
+        b->setText(text);
+        b->pressEnter();
+    }
+    static void eachTab(const QWidget* w)
+    {
+        auto* tabs = w->findChild<QTabWidget*>();
+        for (int i = 0; i < tabs->count(); ++i)
+            tabs->setCurrentIndex(i);
+    }
+};
+
+TEST_F(WindowSizes, PerformanceDialogsFitAndKeepTheirSize)
+{
+    // In both units, the second time with a security check.
+    for (int metric : {0, -1}) {
+        G.MetricUnits = static_cast<int16_t>(metric);
+        G.DesignCrit.UncontrolledConv = metric ? 0.5f : 0;
+        const std::string units = metric ? " (metric)" : "";
+        // User-defined spacing: the results change.
+        const auto spacing = [](PerfFrame* d) {
+            return [d] {
+                child<QRadioButton>(d, "Option2")->click();
+                enter(d, "TextSpacing", "30");
+                enter(d, "TextRows", "3");
+            };
+        };
+        support(1);
+        PerfCrib crib;
+        check(&crib, "PerfCrib" + units, spacing(&crib));
+        support(2);
+        PerfPost post;
+        check(&post, "PerfPost" + units, spacing(&post));
+        for (int16_t t = 3; t <= 6; ++t) {
+            support(t);
+            Concrete concrete;
+            check(&concrete, "Concrete " + std::to_string(t) + units, spacing(&concrete));
+        }
+        fileDefinedSupport(false);
+        PerfLink link;
+        check(&link, "PerfLink" + units, spacing(&link));
+        fileDefinedSupport(true);
+        PerfCab cab;
+        check(&cab, "PerfCab" + units, [&cab] {
+            child<QRadioButton>(&cab, "Option2")->click();
+            enter(&cab, "TextSpacing", "6");
+            enter(&cab, "TextSets", "3");  // the sequence of the cables in a set is shown
+        });
+    }
+}
+
+TEST_F(WindowSizes, CostDialogsFitAndKeepTheirSize)
+{
+    for (int metric : {0, -1}) {
+        G.MetricUnits = static_cast<int16_t>(metric);
+        const std::string units = metric ? " (metric)" : "";
+        support(1);
+        MatCrib crib;
+        check(&crib, "MatCrib" + units, [&crib] { eachTab(&crib); });
+        support(2);
+        MatPost post;
+        check(&post, "MatPost" + units, [&post] {
+            eachTab(&post);
+            child<QRadioButton>(&post, "OptSquare")->click();
+        });
+        for (int16_t t = 3; t <= 6; ++t) {
+            support(t);
+            MatCrete crete;
+            check(&crete, "MatCrete " + std::to_string(t) + units, [&crete] { eachTab(&crete); });
+        }
+        fileDefinedSupport(false);
+        MatLink link;
+        check(&link, "MatLink" + units, [&link] { eachTab(&link); });
+        fileDefinedSupport(true);
+        // Each bearing plate: the mat shows more fields.
+        for (int16_t plate : {0, 2}) {
+            G.Cases[static_cast<std::size_t>(G.CurCaseNo)].CabPlate = plate;
+            MatCab cab;
+            check(&cab, "MatCab plate " + std::to_string(plate) + units, [&cab] { eachTab(&cab); });
+        }
+    }
+}
+
+TEST_F(WindowSizes, CriteriaDialogsFitAndKeepTheirSizeWhateverTheyShow)
+{
+    // A support whose name takes the whole of its field, for the current-system basis.
+    support(2);
+    G.CaseName[static_cast<std::size_t>(G.CurCaseNo)] = std::string(64, 'W');
+    for (int metric : {0, -1}) {
+        G.MetricUnits = static_cast<int16_t>(metric);
+        const std::string units = metric ? " (metric)" : "";
+        for (int16_t basis = 0; basis <= 3; ++basis) {
+            G.DesignBasis = basis;
+            G.DesignCrit.UncontrolledConv = 0;
+            if (basis == 2)  // the support list opens at once: the support is chosen
+                AnswerNextModal([](QWidget* w) { ClickButton(w, "Ok"); });
+            FormMine d;
+            check(&d, "FormMine basis " + std::to_string(basis) + units, [&d, basis] {
+                // The uncontrolled convergence brings the security check.
+                AnswerNextModal([](QWidget* w) {
+                    child<NumBox>(w, "TxUconv")->setText("0.5");
+                    ClickButton(w, "Ok");
+                });
+                child<QPushButton>(&d, QString("ComHeave(%1)").arg(basis))->click();
+                // Another curve; the ends of the curve.
+                auto* curves = child<QComboBox>(&d, "Combo1");
+                curves->setCurrentIndex(curves->count() - 1);
+                emit curves->activated(curves->count() - 1);
+                if (basis == 1)
+                    child<QRadioButton>(&d, "Option1(2)")->click();
+                if (basis == 0)
+                    child<QCheckBox>(&d, "ChkCMRR")->click();
+            });
+        }
+        CableCriteria cable;
+        check(&cable, "CableCriteria" + units, [&cable] {
+            child<QCheckBox>(&cable, "ChkCMRR")->click();
+            child<QCheckBox>(&cable, "ChkDepth")->click();
+        });
+    }
+    EXPECT_EQ(DropModalAnswers(), 0);
+}
+
+}  // namespace
