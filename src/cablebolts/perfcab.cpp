@@ -66,34 +66,11 @@ void addRow(QGridLayout* grid, QWidget* parent, const char* labelName, const QSt
     grid->addWidget(value, row, 1);
 }
 
-// A click on a box while it is disabled runs `run`, as a click into it would
-// give it the focus.
-class ClickWhileDisabled : public QObject {
-public:
-    ClickWhileDisabled(QWidget* box, std::function<void()> run) : QObject(box), box_(box), run_(std::move(run))
-    {
-        box->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == box_ && event->type() == QEvent::MouseButtonPress && !box_->isEnabled()) {
-            run_();
-            return true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QWidget* box_;
-    std::function<void()> run_;
-};
-
 // Runs `entered` when the user clicks into the box or types into it, before
 // the click or the key takes effect; the focus arriving by Tab alone does
-// not count. When `entered` changed the box (it returns true), a typed key
-// replaces the box's whole text.
+// not count. A click on the box while it is disabled runs it too, as a
+// click into it would give it the focus. When `entered` changed the box (it
+// returns true), a typed key replaces the box's whole text.
 class UserEntry : public QObject {
 public:
     UserEntry(QLineEdit* box, std::function<bool()> entered) : QObject(box), box_(box), entered_(std::move(entered))
@@ -104,6 +81,10 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (watched == box_ && event->type() == QEvent::MouseButtonPress && !box_->isEnabled()) {
+            entered_();
+            return true;
+        }
         if (watched == box_ && box_->isEnabled()) {
             if (event->type() == QEvent::MouseButtonPress) {
                 entered_();
@@ -262,7 +243,11 @@ void PerfCab::buildLayoutFrame()
     connect(chkEven_, &QCheckBox::clicked, this, [this] { calculate(); });
     connect(chkLimit4_, &QCheckBox::clicked, this, &PerfCab::limitClick);
     connect(textSpacing_, &NumBox::gotFocus, this, &PerfCab::cablesFocus);
-    new ClickWhileDisabled(textSpacing_, [this] { cablesFocus(); });
+    new UserEntry(textSpacing_, [this] {
+        const bool switching = !option2_->isChecked();
+        cablesFocus();
+        return switching;
+    });
     for (NumBox* box : {textSpacing_, textSets_, textRows_})
         connectBox(box);
 }
