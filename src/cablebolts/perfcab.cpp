@@ -20,6 +20,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -65,11 +66,14 @@ void addRow(QGridLayout* grid, QWidget* parent, const char* labelName, const QSt
     grid->addWidget(value, row, 1);
 }
 
-// A click on a box while it is disabled runs `run`, as a click into it would
-// give it the focus.
-class ClickWhileDisabled : public QObject {
+// Runs `entered` when the user clicks into the box or types into it, before
+// the click or the key takes effect; the focus arriving by Tab alone does
+// not count. A click on the box while it is disabled runs it too, as a
+// click into it would give it the focus. When `entered` changed the box (it
+// returns true), a typed key replaces the box's whole text.
+class UserEntry : public QObject {
 public:
-    ClickWhileDisabled(QWidget* box, std::function<void()> run) : QObject(box), box_(box), run_(std::move(run))
+    UserEntry(QLineEdit* box, std::function<bool()> entered) : QObject(box), box_(box), entered_(std::move(entered))
     {
         box->installEventFilter(this);
     }
@@ -78,15 +82,30 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched == box_ && event->type() == QEvent::MouseButtonPress && !box_->isEnabled()) {
-            run_();
+            entered_();
             return true;
+        }
+        if (watched == box_ && box_->isEnabled()) {
+            if (event->type() == QEvent::MouseButtonPress) {
+                entered_();
+            } else if (event->type() == QEvent::KeyPress && typed(*static_cast<QKeyEvent*>(event))) {
+                if (entered_())
+                    box_->selectAll();
+            }
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    QWidget* box_;
-    std::function<void()> run_;
+    static bool typed(const QKeyEvent& e)
+    {
+        if (e.key() == Qt::Key_Backspace || e.key() == Qt::Key_Delete || e.matches(QKeySequence::Paste))
+            return true;
+        return !e.text().isEmpty() && e.text().at(0).isPrint();
+    }
+
+    QLineEdit* box_;
+    std::function<bool()> entered_;
 };
 
 int caseType() { return G.CurCaseNo >= 1 && G.CurCaseNo <= kMaxCases ? G.CaseType[at(G.CurCaseNo)] : 0; }
@@ -187,7 +206,11 @@ void PerfCab::buildSpecFrame()
     connect(opt8in_, &QRadioButton::clicked, this, [this] { plateClick(1); });
     connect(optMat_, &QRadioButton::clicked, this, [this] { plateClick(2); });
     connect(chkAuto_, &QCheckBox::clicked, this, &PerfCab::autoClick);
-    connect(txMatLen_, &NumBox::gotFocus, this, &PerfCab::matLengthFocus);
+    new UserEntry(txMatLen_, [this] {
+        const bool switching = chkAuto_->isChecked() || !optMat_->isChecked();
+        matLengthFocus();
+        return switching;
+    });
     for (NumBox* box : {txHole_, txResin_, txPreload_, txMatLen_})
         connectBox(box);
 }
@@ -220,7 +243,11 @@ void PerfCab::buildLayoutFrame()
     connect(chkEven_, &QCheckBox::clicked, this, [this] { calculate(); });
     connect(chkLimit4_, &QCheckBox::clicked, this, &PerfCab::limitClick);
     connect(textSpacing_, &NumBox::gotFocus, this, &PerfCab::cablesFocus);
-    new ClickWhileDisabled(textSpacing_, [this] { cablesFocus(); });
+    new UserEntry(textSpacing_, [this] {
+        const bool switching = !option2_->isChecked();
+        cablesFocus();
+        return switching;
+    });
     for (NumBox* box : {textSpacing_, textSets_, textRows_})
         connectBox(box);
 }

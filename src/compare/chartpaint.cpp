@@ -1,8 +1,5 @@
 #include "compare/chartpaint.h"
 
-#include "model/compare/plotaxes.h"
-#include "model/numfmt.h"
-#include "model/units.h"
 #include "platform/fonts.h"
 #include "platform/palette.h"
 #include "platform/qtext.h"
@@ -54,41 +51,7 @@ private:
     QFontMetricsF fm_{QFont()};
 };
 
-// The value axis: from lo to hi in whole steps, 0 always on it.
-struct ValueAxis {
-    double lo = 0, hi = 1, step = 0.2;
-    std::vector<PlotTick> ticks;
-};
-
 double finite(float v) { return std::isfinite(v) ? v : 0.0; }
-
-ValueAxis valueAxis(const ChartData& c)
-{
-    double top = 0, bottom = 0;
-    for (const auto& bar : c.values) {
-        double up = 0, down = 0;
-        for (int s = 0; s < c.series && s < 3; ++s) {
-            const double v = finite(bar[static_cast<std::size_t>(s)]);
-            (v >= 0 ? up : down) += v;
-        }
-        top = std::max(top, up);
-        bottom = std::min(bottom, down);
-    }
-    ValueAxis a;
-    const double hi = top > 0 ? NiceMax(top) : 0, lo = bottom < 0 ? -NiceMax(-bottom) : 0;
-    if (hi > lo) {
-        a.step = TickStep(hi - lo);
-        a.hi = std::ceil(hi / a.step - 1e-6) * a.step;
-        a.lo = std::floor(lo / a.step + 1e-6) * a.step;
-    }
-    const std::string format = TickFormat(static_cast<float>(a.step));
-    const int n = static_cast<int>(std::lround((a.hi - a.lo) / a.step));
-    for (int i = 0; i <= n && i <= 1000; ++i) {
-        const double v = a.lo + i * a.step;
-        a.ticks.push_back({v, FormatPattern(std::abs(v) < a.step * 1e-6 ? 0.0 : v, format)});
-    }
-    return a;
-}
 
 void drawBox(QPainter& p, const QRectF& box, const QColor& fill)
 {
@@ -138,7 +101,7 @@ void PaintChart(QPainter& p, const QRect& r, const ChartData& chart)
         }
         bottom -= lh + 4;  // the bars' labels
 
-        const ValueAxis axis = valueAxis(chart);
+        const ChartAxis axis = ChartValueAxis(chart);
         double labelWidth = 0;
         for (const PlotTick& t : axis.ticks)
             labelWidth = std::max(labelWidth, text.width(t.label));

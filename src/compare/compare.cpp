@@ -19,6 +19,7 @@
 #include "platform/msgbox.h"
 #include "platform/printing.h"
 #include "platform/qtext.h"
+#include "platform/wheel.h"
 #include "platform/wmfgenerator.h"
 #include "ui/openers.h"
 
@@ -41,6 +42,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -110,7 +112,6 @@ Compare::Compare(QWidget* parent) : QDialog(parent)
     setWindowTitle("Case Comparison");
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
-    setMinimumSize(200, 200);  // 3000 twips
     buildMenus();
     buildControls();
     resize(900, 660);
@@ -198,8 +199,13 @@ void Compare::buildControls()
 
     viewArea_ = new QWidget(this);
     viewArea_->setObjectName("ViewArea");
+    // The window is never smaller than its buttons and the view of 3000
+    // twips a side (the chart's legend strip of ten supports and a chart
+    // above it): nothing overlaps at its smallest.
+    viewArea_->setMinimumSize(200, 200);
     viewArea_->installEventFilter(this);
     picture1_ = new CompareSurface(this, viewArea_, "Picture1", true);
+    picture1_->installEventFilter(this);
     msChart_ = new CompareSurface(this, viewArea_, "MSChart", false);
     msChart_->hide();
     hScroll_ = new QScrollBar(Qt::Horizontal, viewArea_);
@@ -233,6 +239,12 @@ bool Compare::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == viewArea_ && event->type() == QEvent::Resize)
         setLayout();
+    // The wheel over the table or the summary moves their scroll bars.
+    if ((watched == viewArea_ || watched == picture1_) && event->type() == QEvent::Wheel &&
+        (view_ == TableV || view_ == SummaryV)) {
+        ScrollByWheel(*static_cast<QWheelEvent*>(event), hScroll_, vScroll_);
+        return true;
+    }
     return QDialog::eventFilter(watched, event);
 }
 
@@ -327,8 +339,6 @@ void Compare::showTable(View v)
     setLayout();
     prepare(true);
     picture1_->update();
-    if (vScroll_->isVisible())
-        vScroll_->setFocus();
 }
 
 void Compare::showGraph(View v)
@@ -398,6 +408,9 @@ bool Compare::prepare(bool announce)
     docValid_ = true;
     page_ = PaintComparePage(doc_, table, dpi());
     scrollTo(0, 0);
+    // A finished rendering hands the focus to the vertical scroll bar.
+    if (vScroll_->isVisible())
+        vScroll_->setFocus();
     return true;
 }
 
@@ -470,7 +483,8 @@ void Compare::paintPicture(QPainter& p, const QRect& r)
         PaintChartLegend(p, r, chart_.legend);
         break;
     default:
-        if (docValid_)
+        // A rendering stopped by a support keeps the page shown before.
+        if (!page_.isNull())
             p.drawImage(QPoint(-scrollX_, -scrollY_), page_);
         break;
     }

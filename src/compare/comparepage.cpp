@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -108,11 +109,20 @@ private:
         const int r = item.row;
         // The heading row is bold and underlined like the section headings.
         const QFont f = styled(r == 0 ? kHeading : item.style);
-        text(f_.left, qs(doc.text[r][0]), f);
+        const QString label = qs(doc.text[r][0]);
+        text(f_.left, label, f);
+        const double labelEnd = f_.left + textWidth(label, f);
         for (int k = 1; k <= doc.numColumns && k <= kMaxColumns; ++k) {
-            const QString cell = qs(doc.text[r][k]);
             const QFont cf = r != 0 && doc.isBest(r, k) ? styled(kBold) : f;
             const double right = f_.left + f_.labelWidth + k * f_.colWidth;
+            // A cell never reaches back over the row's label, and a value
+            // stays within its column: what is wider is cut short with an
+            // ellipsis. (The headings may run into each other, as they are.)
+            double room = right - labelEnd;
+            if (r != 0)
+                room = std::min(room, f_.colWidth);
+            const QString cell =
+                QFontMetricsF(cf, p_.device()).elidedText(qs(doc.text[r][k]), Qt::ElideRight, std::max(room, 0.0));
             text(right - textWidth(cell, cf), cell, cf);
         }
         y_ += lineHeight_;

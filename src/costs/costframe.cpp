@@ -167,6 +167,17 @@ QLabel* CostFrame::caption(const QString& controlName) const
     return it == captions_.end() ? nullptr : it->second;
 }
 
+void CostFrame::nameLabels(std::initializer_list<std::pair<const char*, const char*>> names)
+{
+    for (const auto& [control, name] : names) {
+        QLabel* label = caption(control);
+        if (!label)
+            label = findChild<QLabel*>(control);
+        if (label)
+            label->setObjectName(name);
+    }
+}
+
 void CostFrame::setRows(QGridLayout* grid, const std::vector<QWidget*>& controls)
 {
     while (QLayoutItem* item = grid->takeAt(0)) {

@@ -23,7 +23,9 @@
 #include <QDialog>
 #include <QString>
 
+#include <initializer_list>
 #include <map>
+#include <utility>
 #include <vector>
 
 class QGridLayout;
@@ -138,6 +140,10 @@ protected:
     QGridLayout* frameRow(QGridLayout* grid, const char* name, const char* title);
     // The caption label of a box or label of the frame or the family.
     QLabel* caption(const QString& controlName) const;
+    // Gives labels a member's own names, once loaded: each pair names a
+    // control whose caption is renamed (or, with no caption, a label of that
+    // name) and the new name.
+    void nameLabels(std::initializer_list<std::pair<const char*, const char*>> names);
     // Lays a grid of rows out again: the controls in this order, each in
     // column 1 with its caption in column 0. Controls of the grid not listed
     // are taken out of it (and hidden).

@@ -103,7 +103,7 @@ MatCab::MatCab(QWidget* parent)
     addCostNote();
 
     // The captions by their own names.
-    const std::pair<const char*, const char*> names[] = {
+    nameLabels({
         {"TxCost", "LbCost"},        {"TxResinCost", "Label22"}, {"TxMatCost", "LbMat"},
         {"TxTime", "LbTime"},        {"TxDrillTime", "Label43"}, {"TxLen", "Label27"},
         {"TxWid", "Label31"},        {"TxHt", "Label23"},        {"TxWt", "LbWt"},
@@ -111,11 +111,8 @@ MatCab::MatCab(QWidget* parent)
         {"LbTotWt", "Label54"},      {"LbTotWork", "Label45"},   {"TxBwid", "Label21"},
         {"TxBlen", "Label37"},       {"TxSwid", "Label35"},      {"TxPlateVol", "LbPlateVol"},
         {"TxMatVol", "LbMatVol"},    {"LbSuppVol", "Label25"},   {"LbVol", "Label32"},
-    };
-    for (const auto& [control, name] : names)
-        caption(control)->setObjectName(name);
-    findChild<QLabel*>("LbSumWtUnit")->setObjectName("Label68");
-    findChild<QLabel*>("LbSumWorkUnit")->setObjectName("Label70");
+        {"LbSumWtUnit", "Label68"},  {"LbSumWorkUnit", "Label70"},
+    });
 }
 
 NumBox* MatCab::boxNamed(const char* name) const { return findChild<NumBox*>(name); }

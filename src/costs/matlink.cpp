@@ -46,12 +46,17 @@ MatLink::MatLink(QWidget* parent)
     txSwid_ = boxRow(s, secondary, "TxSwid", QString());
     txSlen_ = boxRow(s, secondary, "TxSlen", QString());
     txSthick_ = boxRow(s, secondary, "TxSthick", QString());
-    caption("TxCost")->setObjectName("LbCost");
-    caption("TxFabr")->setObjectName("LbFab");
-    caption("TxTime")->setObjectName("LbTime");
-    caption("TxWt")->setObjectName("LbWt");
     load();
     addCostNote();
+    // The captions by their own names (the support volume's caption comes with loading).
+    nameLabels({
+        {"TxCost", "LbCost"},       {"TxFabr", "LbFab"},        {"TxTime", "LbTime"},      {"TxWt", "LbWt"},
+        {"TxBwid", "Label21"},      {"TxSwid", "Label35"},      {"TxBlen", "Label28"},     {"TxSlen", "Label33"},
+        {"TxAdj", "Label37"},       {"TxSthick", "Label39"},    {"TxHt", "Label23"},       {"LbSuppVol", "Label25"},
+        {"LbVol", "Label32"},       {"TxLen", "Label27"},       {"TxWid", "Label31"},      {"TxFixWt", "Label50"},
+        {"TxSecWt", "Label52"},     {"LbTotWt", "Label54"},     {"LbTotWork", "Label45"},  {"LbSumWtUnit", "Label68"},
+        {"LbSumWorkUnit", "Label70"},
+    });
 }
 
 int MatLink::unitCostCode() const

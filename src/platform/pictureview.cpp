@@ -1,10 +1,13 @@
 #include "platform/pictureview.h"
 
+#include "platform/wheel.h"
+
 #include <QDir>
 #include <QGridLayout>
 #include <QImageReader>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 namespace vesk {
 
@@ -23,6 +26,13 @@ protected:
         p.fillRect(rect(), palette().color(QPalette::Window));
         if (!owner_->picture_.isNull())
             p.drawImage(owner_->dest_, owner_->picture_, owner_->source());
+    }
+    // The wheel scrolls a bitmap larger than the view: the bars move a pixel
+    // a step, the wheel a line of 20 pixels.
+    void wheelEvent(QWheelEvent* event) override
+    {
+        constexpr int kWheelLine = 20;
+        event->setAccepted(ScrollByWheel(*event, owner_->h_, owner_->v_, kWheelLine));
     }
 
 private:

@@ -11,6 +11,7 @@
 #include <QLabel>
 
 #include <algorithm>
+#include <utility>
 
 namespace vesk {
 
@@ -25,6 +26,18 @@ constexpr const char* kBlock[5] = {" Crib width", " Crib length", " Piece width"
 
 const char* const* dimCaptions(int type) { return type == 3 ? kDonut : type == 4 ? kFourPoint : kBlock; }
 
+// The frame's unit-bearing labels carry this dialog's own names; the frame's
+// legend and roof-coverage labels give up two of those names first. In order.
+constexpr std::pair<const char*, const char*> kOwnLabelNames[] = {
+    {"Label19", "LbLegend"}, {"Label20", "LbCoverage"},  // the legend, the roof coverage
+    {"Label16", "Label22"},                              // at design convergence
+    {"Label17", "Label16"},                              // support load density
+    {"Label8", "Label19"},   {"Label1", "Label11"},      // convergence: read-out, result
+    {"Label14", "Label20"},                              // load density read-out (the result keeps Label10)
+    {"Label5", "Label9"},                                // centre-to-centre spacing
+    {"Label4", "Label12"},                               // unit load
+};
+
 int caseType()
 {
     return G.CurCaseNo >= 1 && G.CurCaseNo <= kMaxCases ? G.CaseType[static_cast<std::size_t>(G.CurCaseNo)] : 0;
@@ -36,6 +49,10 @@ Concrete::Concrete(QWidget* parent)
     : PerfFrame(parent, {"Concrete", "Concrete Crib Performance", "Concrete Crib Specifications", kHelpContext,
                          "ComCancel", "Security-check convergence", true})
 {
+    for (const auto& [frameName, ownName] : kOwnLabelNames)
+        if (QLabel* label = findChild<QLabel*>(frameName))
+            label->setObjectName(ownName);
+
     QGridLayout* grid = specGrid();
     QWidget* frame = grid->parentWidget();
     const int type = caseType();

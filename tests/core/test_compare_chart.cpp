@@ -3,6 +3,7 @@
 // legend, and the supports that stop it.
 #include "compare_fixture.h"
 #include "model/compare/chartdata.h"
+#include "model/vbmath.h"
 
 namespace vesk {
 namespace {
@@ -58,6 +59,28 @@ TEST_F(CompareProject, CostBarsStackLaborTransportAndMaterials)
     // Work per length of entry: as work, then per length.
     G.ChartCat = 5, G.ChartParm = 4;
     EXPECT_NEAR(BuildChart(MakeColumnOrder(1)).values[0][0], 3250.f / 5 * 2 / 0.7375f / 0.3048f, 0.01);
+
+    // Feet of entry a shift: 10.5 cribs a shift in 2 rows at 5 ft advance 26.25 ft; 9 cable sets of 2
+    // cables at 4 ft, 18 ft.
+    G.MetricUnits = 0;
+    G.ChartCat = 4, G.ChartParm = 3;
+    const ChartData rate = BuildChart(MakeColumnOrder(1));
+    EXPECT_EQ(rate.title, "Installation Rate, feet of entry/shift");
+    EXPECT_FLOAT_EQ(rate.values[0][0], 26.25f);
+    EXPECT_FLOAT_EQ(rate.values[4][0], 18.f);
+}
+
+TEST_F(CompareProject, ChartWhoseAxisCannotBeDrawnSaysWhy)
+{
+    // A labor cost of 3e38 $ fits a record, but its axis would end above the largest single.
+    G.Cases[2].ConstrCost = 3e38f;
+    G.ChartCat = 3, G.ChartParm = 1;
+    const ChartData d = BuildChart(MakeColumnOrder(1));
+    EXPECT_EQ(d.error, "Overflow");
+    EXPECT_EQ(d.values.size(), 7u);
+    EXPECT_THROW(ChartValueAxis(d), ArithError);
+    G.Cases[2].ConstrCost = 25;
+    EXPECT_EQ(BuildChart(MakeColumnOrder(1)).error, "");
 }
 
 TEST_F(CompareProject, ChartStopsAtASupportWithoutSpacingOrRows)

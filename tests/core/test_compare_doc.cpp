@@ -72,6 +72,8 @@ TEST_F(CompareProject, BaseSupportLeadsAndTiesAndBoldAreJudgedAgain)
         return std::vector<int>{d.bestCol[2], d.bestCol[3], d.bestCol[6], d.bestCol[14], d.bestCol[15]};
     };
     EXPECT_EQ(best(BuildTableDoc(1)), (std::vector<int>{3, 3, 2, 2, 2}));
+    // The highest safety factor is best: the donut crib's 2.1, not the engineered crib's 1.05.
+    EXPECT_EQ(BuildTableDoc(1).bestCol[31], 3);
 
     const CompareDoc d = BuildTableDoc(3);
     EXPECT_EQ(d.colCase, (ColumnOrder{0, 3, 1, 2, 4, 5, 6, 7, 0, 0, 0}));
@@ -108,6 +110,10 @@ TEST_F(CompareProject, WarningsSectionShowsNoneOrOnlyTheRowsOfWarningsThatOccur)
     // Only a cable bolt unavailable in the region: its row, with X for it alone.
     G.Cases[6].Warn[10] = -1;
     EXPECT_EQ(WarningsSection(), std::vector<std::string>{"\"Not available in eastern U.S.\",-,-,-,-,-,X,-"});
+    // Too much displacement, on a cable bolt alone: its row counts every support.
+    G.Cases[6].Warn[10] = 0;
+    G.Cases[5].Warn[4] = -1;
+    EXPECT_EQ(WarningsSection(), std::vector<std::string>{"\"Exceeds design conv/disp\",-,-,-,-,X,-,-"});
 }
 
 TEST_F(CompareProject, InvalidSpacingOrRowsStopTheTableAndTheSummaryResetsRows)

@@ -93,6 +93,9 @@ TEST_F(PlotAxesTest, AutomaticXAxisCoversTheDesignSecurityCheckAndCableConvergen
     a = axes(0, 2);
     EXPECT_EQ(std::make_pair(a.x.english, a.xTitle), std::make_pair(2.f, std::string("DISPLACEMENT, in")));
     EXPECT_EQ(criteria(0, 2), "0.75,0 0.75,40 3|");
+    G.DesignCrit.CabConv = 1;  // 1.5 x 1 in raised to 2 (twice 1 in would give 3)
+    EXPECT_EQ(axes(0, 1).x.english, 2);
+    G.DesignCrit.CabConv = 0.75f;
     EXPECT_EQ(axes(1, 1).xTitle, "CONVERGENCE and DISPLACEMENT, in");
     G.PlotSet.XAuto = 0;  // a convergence at or beyond a fixed maximum draws no line
     G.PlotSet.XMax = 2;
@@ -143,6 +146,18 @@ TEST_F(PlotAxesTest, GroundReactionSegmentsAreClippedToTheAxesWithDottedEnds)
     // The first end above the axis is swapped and cut at y = 20, the third segment cut at x = 4, the last
     // lies wholly beyond the axis.
     EXPECT_EQ(criteria(1, 1), "1,10 0.5,20 3|1,10 3,5 1|3,5 4,4.5 1|");
+
+    // A segment whose two ends lie outside the axes but which crosses the plot: (0.5, 25) to (6, 5)
+    // enters at y = 20 at x = 0.5 + 5.5 / 4 and leaves at x = 4 at y = 25 - 3.5 x 20 / 5.5.
+    SetGroundReaction(2, {0, 0.5f, 6, 8}, {3, 2.5f, 0.5f, 0.2f});
+    const std::vector<PlotStroke> strokes = PlotCriteria(axes(), 1, 0);
+    ASSERT_EQ(strokes.size(), 1u) << criteria();
+    const PlotStroke& s = strokes[0];
+    EXPECT_NEAR(s.x1, 1.875, 1e-5);
+    EXPECT_NEAR(s.y1, 20, 1e-5);
+    EXPECT_NEAR(s.x2, 4, 1e-5);
+    EXPECT_NEAR(s.y2, 25 - 3.5 * 20 / 5.5, 1e-5);
+    EXPECT_EQ(s.type, kSolidLine);
 }
 
 TEST_F(PlotAxesTest, CurvesAreClippedAndEndAtTheXMaximum)

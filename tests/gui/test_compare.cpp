@@ -7,6 +7,7 @@
 #include "platform/wmfgenerator.h"
 
 #include "compare/chartpaint.h"
+#include "compare/comparepage.h"
 #include "platform/palette.h"
 
 #include "designed_project.h"
@@ -21,6 +22,7 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 using namespace vesk;
 using namespace vesk::test;
@@ -334,6 +336,136 @@ TEST_F(CompareTest, AWideWindowShowsThePageWithoutItsHorizontalBar)
     EXPECT_TRUE(h->isVisible());
     h->setValue(100);
     EXPECT_EQ(w->scroll(), QPoint(100, 0));
+}
+
+// A rendering stopped by a support keeps the page shown before; a finished one hands the focus to the
+// vertical scroll bar.
+TEST_F(CompareTest, AStoppedTableKeepsItsPageAndANewBaseFocusesTheScrollBar)
+{
+    auto w = open(0);
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    auto* combo = w->findChild<QComboBox*>("Combo1");
+    auto* picture = w->findChild<QWidget*>("Picture1");
+    auto* vbar = w->findChild<QScrollBar*>("VScroll1");
+    ASSERT_TRUE(vbar->isVisible());
+    combo->setFocus();
+    combo->setCurrentIndex(1);
+    emit combo->activated(1);
+    EXPECT_TRUE(vbar->hasFocus());
+    const QImage before = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(before, w->page().copy(QRect(QPoint(0, 0), before.size())).convertToFormat(QImage::Format_RGB32));
+
+    G.Cases[3].Spacing = 0;
+    combo->setFocus();
+    combo->setCurrentIndex(0);
+    emit combo->activated(0);
+    ASSERT_EQ(messages(), QStringList{"Attention: Support 2 spacing invalid"});
+    EXPECT_EQ(picture->grab().toImage().convertToFormat(QImage::Format_RGB32), before) << "not a blank view";
+    EXPECT_TRUE(combo->hasFocus());
+}
+
+// The wheel scrolls the table and the summary by lines: as many lines a notch as the desktop sets, a
+// line of text down, 25 pixels across.
+TEST_F(CompareTest, TheWheelScrollsTheTableAndTheSummary)
+{
+    auto w = open(1);
+    w->resize(600, 400);
+    QCoreApplication::processEvents();
+    auto* picture = w->findChild<QWidget*>("Picture1");
+    const int lines = QApplication::wheelScrollLines();
+    const int lh = CompareLineHeight(picture->logicalDpiY());
+    const auto turn = [&](QPoint delta) {
+        QWheelEvent e(QPointF(10, 10), picture->mapToGlobal(QPointF(10, 10)), QPoint(), delta, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(picture, &e);
+    };
+    turn(QPoint(0, -120));  // towards the user: down
+    EXPECT_EQ(w->scroll(), QPoint(0, lines * lh));
+    EXPECT_EQ(w->findChild<QScrollBar*>("VScroll1")->value(), lines * lh);
+    turn(QPoint(-120, 0));
+    EXPECT_EQ(w->scroll(), QPoint(lines * 25, lines * lh));
+    turn(QPoint(0, 240));  // past the top
+    EXPECT_EQ(w->scroll(), QPoint(lines * 25, 0));
+
+    w->findChild<QPushButton*>("ComView")->click();
+    turn(QPoint(0, -120));
+    EXPECT_EQ(w->scroll(), QPoint(0, lines * lh));
+}
+
+// Made as small as it goes, nothing in the window stands over anything else, in the table and the
+// chart views; it still grows as the user pulls it.
+TEST_F(CompareTest, AtItsSmallestNothingOverlaps)
+{
+    auto w = open(0);
+    const auto overlaps = [&] {
+        QStringList out;
+        QList<QWidget*> parts;
+        for (const char* name : {"ComView", "ComSumm", "ComSetup", "ComChart", "ComSupps", "ComDone", "ComHelp",
+                                 "Label1", "Label2", "Label3", "Combo1", "ViewArea"})
+            parts << w->findChild<QWidget*>(name);
+        const QRect inside = w->rect();
+        for (int i = 0; i < parts.size(); ++i) {
+            const QRect a(parts[i]->mapTo(w.get(), QPoint(0, 0)), parts[i]->size());
+            if (!inside.contains(a))
+                out << parts[i]->objectName() + " outside";
+            for (int j = i + 1; j < parts.size(); ++j)
+                if (a.intersects(QRect(parts[j]->mapTo(w.get(), QPoint(0, 0)), parts[j]->size())))
+                    out << parts[i]->objectName() + "/" + parts[j]->objectName();
+        }
+        // The legend strip and the chart, the page and its scroll bars.
+        const QList<QWidget*> views = {w->findChild<QWidget*>("Picture1"), w->findChild<QWidget*>("MSChart"),
+                                       w->findChild<QWidget*>("HScroll1"), w->findChild<QWidget*>("VScroll1")};
+        for (int i = 0; i < views.size(); ++i)
+            for (int j = i + 1; j < views.size(); ++j)
+                if (views[i]->isVisible() && views[j]->isVisible() &&
+                    views[i]->geometry().intersects(views[j]->geometry()))
+                    out << views[i]->objectName() + "/" + views[j]->objectName();
+        return out.join(' ');
+    };
+    w->resize(300, 200);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(overlaps(), "");
+    EXPECT_GT(w->findChild<QWidget*>("Picture1")->height(), 100);
+    AnswerNextModal([](QWidget* dlg) { ClickButton(dlg, "Ok"); });
+    w->findChild<QPushButton*>("ComChart")->click();
+    w->resize(300, 200);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(overlaps(), "");
+    EXPECT_GT(w->findChild<QWidget*>("MSChart")->height(), 50);
+
+    w->resize(1000, 700);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w->size(), QSize(1000, 700));
+}
+
+// A cost of 3e38 $: the chart says why it cannot be drawn when it is chosen, and again instead of
+// printing; the table shows the value cut short in its column, never over its label.
+TEST_F(CompareTest, ACostBeyondTheChartsAxisIsReportedAndStaysInItsCell)
+{
+    G.Cases[1].ConstrCost = G.Cases[1].TotCost = 3e38f;
+    G.ChartCat = 3, G.ChartParm = 1;
+    auto w = open(3);
+    ASSERT_EQ(messages(), QStringList{"Error plotting chart: Overflow"});
+    w->findChild<QWidget*>("MSChart")->repaint();
+    w->printView();
+    EXPECT_EQ(PrintTest::asked(), 0);
+    EXPECT_EQ(messages(), (QStringList{"Error plotting chart: Overflow", "Error plotting chart: Overflow"}));
+
+    // The table: the page is the one of short texts in those cells but within their column, where
+    // something is shown.
+    const CompareDoc big = BuildTableDoc(1);
+    ASSERT_GE(big.text[6][1].size(), 39u) << big.text[6][1];
+    const QImage wide = PaintComparePage(big, true, 96);
+    CompareDoc shortDoc = big;
+    shortDoc.text[6][1] = shortDoc.text[10][1] = "1";  // the total cost a support and a foot of entry
+    const QImage plain = PaintComparePage(shortDoc, true, 96);
+    constexpr int kLabels = 188, kColumn = 68;  // at 96 dots to the inch
+    EXPECT_EQ(wide.copy(0, 0, kLabels, wide.height()), plain.copy(0, 0, kLabels, plain.height()));
+    EXPECT_EQ(wide.copy(kLabels + kColumn, 0, wide.width() - kLabels - kColumn, wide.height()),
+              plain.copy(kLabels + kColumn, 0, plain.width() - kLabels - kColumn, plain.height()))
+        << "nor over the other columns";
+    EXPECT_NE(wide.copy(kLabels, 0, kColumn, wide.height()), plain.copy(kLabels, 0, kColumn, plain.height()));
 }
 
 }  // namespace

@@ -186,6 +186,18 @@ TEST_F(LinkCostTest, PerFootOfHeightEntriesReadInEitherUnits)
     EXPECT_EQ(texts({"LbCost", "LbFab", "LbTime", "LbWt"}), "Unit cost, $/ft of ht|Fabrication cost, $/support|"
                                                             "Construction time, min/ft of ht|Unit weight, lb/ft of ht");
     EXPECT_EQ(texts({"TxTime", "TxWt", "LbSumPiece"}), "2.00|3.00|1");
+    // The unit captions by their own names.
+    EXPECT_EQ(texts({"Label21", "Label35", "Label28", "Label33", "Label37", "Label39", "Label23"}),
+              "Package width, in|Package width, in|Package length, in|Package length, in|Height reduction, in|"
+              "Package thickness, in|Transport height, in");
+    EXPECT_EQ(texts({"Label25", "Label32", "Label27", "Label31", "Label50", "Label52", "Label54", "Label68", "Label70",
+                     "Label45"}),
+              "Support transport volume, ft³|Car volume, ft³|Length, ft|Width, ft|Fixed weight, lb/support|"
+              "Secondary wt, lb/support|Total weight, lb/support|lb/support|ft-lb/support|Total work, ft-lb/support");
+    EXPECT_EQ(d_->findChild<QLabel*>("Label21")->parentWidget(), box("TxBwid")->parentWidget()) << "the primary package";
+    EXPECT_EQ(d_->findChild<QLabel*>("Label35")->parentWidget(), box("TxSwid")->parentWidget());
+    for (const char* control : {"TxBwid", "TxAdj", "TxHt", "TxFixWt", "LbTotWork", "LbSuppVol"})
+        EXPECT_EQ(d_->findChild<QLabel*>(QString(control) + "Caption"), nullptr) << control;
     EXPECT_EQ(text("LbSumWt"), "24.0") << "3 lb/ft over 8 ft";
     enter("TxWt", "4");
     enter("TxTime", "1.5");

@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 using namespace vesk;
 
@@ -67,6 +68,22 @@ TEST_F(FormPicTest, CounterButtonsScrollingCentringAndAMissingFigure)
     bar("HScroll1")->setValue(30);
     bar("VScroll1")->setValue(7);
     EXPECT_EQ(shown(0, 0), QColor(30, 7, 99));
+    // The wheel: a line of 20 pixels, as many a notch as the desktop sets; down, across, back to the top.
+    const int lines = QApplication::wheelScrollLines();
+    const auto turn = [this](QPoint delta) {
+        QWidget* view = d_->findChild<QWidget*>("Picture1");
+        QWheelEvent e(QPointF(5, 5), view->mapToGlobal(QPointF(5, 5)), QPoint(), delta, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view, &e);
+    };
+    bar("VScroll1")->setValue(0);
+    turn(QPoint(0, -120));
+    EXPECT_EQ(bar("VScroll1")->value(), std::min(50, 20 * lines));
+    turn(QPoint(-120, 0));
+    EXPECT_EQ(bar("HScroll1")->value(), std::min(100, 30 + 20 * lines));
+    turn(QPoint(0, 1200));
+    EXPECT_EQ(bar("VScroll1")->value(), 0);
+    EXPECT_EQ(shown(0, 0), QColor(bar("HScroll1")->value(), 0, 99));
     click("ComLast");
     EXPECT_EQ(counter(), "7/7 1101");
     EXPECT_TRUE(d_->findChild<QPushButton*>("ComPrev")->hasFocus());

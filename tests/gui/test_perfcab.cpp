@@ -121,14 +121,44 @@ TEST_F(PerfCabTest, ClickingIntoTheCablesOrMatBoxSelectsItsOption)
     EXPECT_FALSE(w("ChkLimit4")->isEnabled());
     EXPECT_EQ(warnings(), QStringList{"None"}) << "12 typed cables";
 
-    // The mat-length box: "Auto" cleared, the mat chosen, the typed 30 ft used.
-    box("TxMatLen")->setFocus(Qt::MouseFocusReason);
+    // The mat-length box: Tab into it changes nothing; a key typed there clears "Auto", chooses the mat
+    // with the stored 30 ft, and then stands alone in the box.
+    box("TxMatLen")->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(w<QCheckBox>("ChkAuto")->isChecked());
+    EXPECT_TRUE(w<QRadioButton>("Opt6in")->isChecked());
+    EXPECT_EQ(std::make_pair(G.CurCase.CabPlate, G.CurCase.CabAutoMat), std::make_pair(int16_t{0}, int16_t{1}));
+    QTest::keyClick(box("TxMatLen"), Qt::Key_2);
     EXPECT_FALSE(w<QCheckBox>("ChkAuto")->isChecked());
     EXPECT_TRUE(w<QRadioButton>("OptMat")->isChecked());
-    EXPECT_EQ(G.CurCase.CabPlate, 2);
-    EXPECT_EQ(G.CurCase.CabAutoMat, 0);
+    EXPECT_EQ(std::make_pair(G.CurCase.CabPlate, G.CurCase.CabAutoMat), std::make_pair(int16_t{2}, int16_t{0}));
     EXPECT_EQ(text("LbInstall"), "12.5");
+    EXPECT_EQ(box("TxMatLen")->text(), "2");
+    QTest::keyClick(box("TxMatLen"), Qt::Key_5);
+    EXPECT_EQ(box("TxMatLen")->text(), "25");
+
+    // A click into it does the same.
+    open();
+    QTest::mouseClick(box("TxMatLen"), Qt::LeftButton);
+    EXPECT_FALSE(w<QCheckBox>("ChkAuto")->isChecked());
+    EXPECT_TRUE(w<QRadioButton>("OptMat")->isChecked());
+    EXPECT_EQ(std::make_pair(G.CurCase.CabPlate, G.CurCase.CabAutoMat), std::make_pair(int16_t{2}, int16_t{0}));
     EXPECT_TRUE(messages().isEmpty()) << messages().join('|').toStdString();
+}
+
+TEST_F(PerfCabTest, CalculateEnablesEvenCablesUnlessLimitedTo4)
+{
+    G.Cases[1].CabLimit4 = 0;
+    open();
+    const auto click = [this](const char* name) {
+        QTest::mouseClick(w(name), Qt::LeftButton, {}, QPoint(8, w(name)->height() / 2));
+    };
+    EXPECT_FALSE(w("ChkEven")->isEnabled()) << "until Calculate is clicked";
+    click("Option1");
+    EXPECT_TRUE(w("ChkEven")->isEnabled());
+    click("Option2");
+    EXPECT_FALSE(w("ChkEven")->isEnabled());
+    click("Option1");
+    EXPECT_TRUE(w("ChkEven")->isEnabled());
 }
 
 TEST_F(PerfCabTest, OkAfterARefusedBoxCommitsNothing)

@@ -80,6 +80,19 @@ TEST_F(ConcreteTest, ThreeOrFiveDimensionsByType)
         EXPECT_FALSE(text("LbActSpac").isEmpty());
     }
     EXPECT_TRUE(messages().isEmpty());
+    // The unit-bearing labels by this dialog's own names, each name once.
+    const char* const names[] = {"Label22", "Label19", "Label11", "Label9", "Label16",
+                                 "Label20", "Label10", "Label12", "Label1"};
+    QStringList captions;
+    for (const char* name : names) {
+        EXPECT_EQ(d_->findChildren<QLabel*>(name).size(), 1) << name;
+        captions << text(name);
+    }
+    EXPECT_EQ(captions.join('|'), "at Design convergence, in|Convergence, in|Convergence, in|"
+                                  "Center-to-center spacing, in|Support load density, tons/ft|Load density, tons/ft|"
+                                  "Load density, tons/ft|Unit load, tons|Interlayer wood placement");
+    const QLabel* result = d_->findChild<QLabel*>("Label11");
+    EXPECT_EQ(result->parentWidget(), d_->findChild<QLabel*>("LbConv")->parentWidget()) << "the result's caption";
 
     // The support list opens this dialog for the four types.
     AnswerNextModal([](QWidget* w) {

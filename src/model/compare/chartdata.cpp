@@ -1,11 +1,13 @@
 #include "model/compare/chartdata.h"
 
 #include "model/globals.h"
+#include "model/numfmt.h"
 #include "model/supportlist.h"
 #include "model/units.h"
 #include "model/vbmath.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace vesk {
 
@@ -130,7 +132,41 @@ ChartData BuildChart(const ColumnOrder& colCase)
         }
         d.title = chartTitle(d.cat, d.parm);
     }
+    try {
+        ChartValueAxis(d);
+    } catch (const ArithError& e) {
+        d.error = e.what();
+    }
     return d;
+}
+
+ChartAxis ChartValueAxis(const ChartData& chart)
+{
+    const auto finite = [](float v) { return std::isfinite(v) ? static_cast<double>(v) : 0.0; };
+    double top = 0, bottom = 0;
+    for (const auto& bar : chart.values) {
+        double up = 0, down = 0;
+        for (int s = 0; s < chart.series && s < 3; ++s) {
+            const double v = finite(bar[at(s)]);
+            (v >= 0 ? up : down) += v;
+        }
+        top = std::max(top, up);
+        bottom = std::min(bottom, down);
+    }
+    ChartAxis a;
+    const double hi = top > 0 ? NiceMax(top) : 0, lo = bottom < 0 ? -NiceMax(-bottom) : 0;
+    if (hi > lo) {
+        a.step = TickStep(hi - lo);
+        a.hi = std::ceil(hi / a.step - 1e-6) * a.step;
+        a.lo = std::floor(lo / a.step + 1e-6) * a.step;
+    }
+    const std::string format = TickFormat(static_cast<float>(a.step));
+    const int n = static_cast<int>(std::lround((a.hi - a.lo) / a.step));
+    for (int i = 0; i <= n && i <= 1000; ++i) {
+        const double v = a.lo + i * a.step;
+        a.ticks.push_back({v, FormatPattern(std::abs(v) < a.step * 1e-6 ? 0.0 : v, format)});
+    }
+    return a;
 }
 
 std::string ChartLegendText(const ColumnOrder& colCase)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/compare/comparedoc.h"
+#include "model/compare/plotaxes.h"
 
 #include <array>
 #include <string>
@@ -40,7 +41,17 @@ struct ChartData {
 
 // Brings ChartCat and ChartParm (and the colours) into their ranges and
 // builds the chart of the settings in force for the supports in `colCase`.
+// A chart whose value axis cannot be drawn carries the error's description.
 ChartData BuildChart(const ColumnOrder& colCase);
+
+// The chart's value axis: from lo to hi in whole steps, 0 always on it,
+// over the bars (each stack of parts) of `chart`.
+struct ChartAxis {
+    double lo = 0, hi = 1, step = 0.2;
+    std::vector<PlotTick> ticks;
+};
+// Throws ArithError when the bars reach beyond single precision.
+ChartAxis ChartValueAxis(const ChartData& chart);
 
 // The legend as clipboard text: two entries to a line, a tab between them.
 std::string ChartLegendText(const ColumnOrder& colCase);

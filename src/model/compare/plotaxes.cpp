@@ -108,6 +108,37 @@ std::pair<double, double> cut(std::pair<double, double> p, std::pair<double, dou
     return {alongY ? p.first + t * (q.first - p.first) : at, alongY ? at : p.second + t * (q.second - p.second)};
 }
 
+// Cuts segment p-q down to its piece inside 0..xE by 0..yE (Liang and
+// Barsky's clipping). False when no piece of it lies inside.
+bool clipToAxes(std::pair<double, double>& p, std::pair<double, double>& q, double xE, double yE)
+{
+    if (!std::isfinite(p.first) || !std::isfinite(p.second) || !std::isfinite(q.first) || !std::isfinite(q.second))
+        return false;
+    const double dx = q.first - p.first, dy = q.second - p.second;
+    double t0 = 0, t1 = 1;
+    // Each edge as the part of the direction that leaves the box and the room left to it.
+    const std::pair<double, double> edges[] = {
+        {-dx, p.first}, {dx, xE - p.first}, {-dy, p.second}, {dy, yE - p.second}};
+    for (const auto& [out, room] : edges) {
+        if (out == 0) {
+            if (room < 0)
+                return false;  // parallel to the edge and outside it
+            continue;
+        }
+        const double t = room / out;
+        if (out < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    const std::pair<double, double> a{p.first + t0 * dx, p.second + t0 * dy};
+    q = {p.first + t1 * dx, p.second + t1 * dy};
+    p = a;
+    return true;
+}
+
 }  // namespace
 
 std::string TickFormat(float step)
@@ -198,16 +229,13 @@ std::vector<PlotStroke> PlotCriteria(const PlotAxes& axes, int numStd, int numCa
         for (int i = 0; i <= n; ++i) {
             const std::size_t a = static_cast<std::size_t>(i), b = a + 1;
             std::pair<double, double> p{grc.Conv[a], grc.Intensity[a] * f}, q{grc.Conv[b], grc.Intensity[b] * f};
+            // Drawn from its end inside the axes when it has one; a segment
+            // whose two ends lie outside may still cross the plot.
             const auto outside = [&](const std::pair<double, double>& v) { return v.first > xE || v.second > yE; };
-            if (outside(p)) {
-                if (outside(q))
-                    continue;
+            if (outside(p) && !outside(q))
                 std::swap(p, q);
-            }
-            if (q.first > xE)
-                q = cut(p, q, xE, false);
-            if (q.second > yE)
-                q = cut(p, q, yE, true);
+            if (!clipToAxes(p, q, xE, yE))
+                continue;
             out.push_back({p.first, p.second, q.first, q.second, i == 0 || i == n ? kDotLine : kSolidLine});
         }
     } else if (numStd > 0) {
