@@ -22,7 +22,7 @@
 
 namespace vesk::test {
 
-inline QString ShippedDataFolder() { return QStringLiteral(VESK_DATA_DIR); }
+inline QString ShippedDataFolder() { return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../../data"; }
 
 // The start-up data files that the main window reads.
 inline const QStringList kStartupFiles = {"wooddat.txt", "config.txt", "defaults.txt", "defname.txt"};
