@@ -1,11 +1,15 @@
 # Shared by scripts/vesk and scripts/test: the Debian packages the program
 # needs to build, run and test, installed when any of them is missing.
+# Packages are installed without what they only recommend, so a recommended
+# package that a tool needs is named here: fonts-urw-base35 for libwmf's
+# wmf2svg, which the tests use to read the chart's metafiles back (it fails
+# without any font).
 VESK_PACKAGES=(
   cmake g++ make ninja-build pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
-  poppler-utils libwmf-bin locales
+  poppler-utils libwmf-bin fonts-urw-base35 locales
 )
 
 vesk_root() { cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd; }

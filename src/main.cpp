@@ -47,11 +47,44 @@
 #include <clocale>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
+
+namespace {
+
+bool IsHelpOption(const char* arg)
+{
+    for (const char* help : {"-h", "-?", "--help", "--help-all"})
+        if (std::strcmp(arg, help) == 0)
+            return true;
+    return false;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
     // A file-size limit makes a save fail with its message, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    QCommandLineOption show("show",
+                            "Open only this window: disclaimer, cost, instruct, main, about, criteria, maxyield, "
+                            "cablecriteria, formmine0 to formmine3, edcurves, edpoints, woodform, headfoot, "
+                            "perfpost, perfcrib, dsgncrib, dsgnlink, concrete3 to concrete6, perflink, matcrib, matpost, "
+                            "matcrete3 to matcrete6, matlink, perfcab, matcab, formpic, failplot, plotsetup, "
+                            "chartset or compare0 to compare3 (with --project).",
+                            "window");
+    parser.addOption(show);
+    QCommandLineOption project("project", "The project that compare0 to compare3 open.", "file");
+    parser.addOption(project);
+    // Help needs no display: it is answered before the window system is opened.
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        if (IsHelpOption(argv[i])) {
+            QCoreApplication core(argc, argv);
+            QCoreApplication::setApplicationName("VESK");
+            parser.process(core);  // prints the options and ends the program
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("VESK");
     // Numbers in files and typed text always use "." whatever the user's locale.
@@ -89,18 +122,6 @@ int main(int argc, char** argv)
     // current support (a timber post for woodform, headfoot and perfpost).
     // Without it the program starts with the disclaimer and goes through the
     // start-up chain.
-    QCommandLineParser parser;
-    parser.addHelpOption();
-    QCommandLineOption show("show",
-                            "Open only this window: disclaimer, cost, instruct, main, about, criteria, maxyield, "
-                            "cablecriteria, formmine0 to formmine3, edcurves, edpoints, woodform, headfoot, "
-                            "perfpost, perfcrib, dsgncrib, dsgnlink, concrete3 to concrete6, perflink, matcrib, matpost, "
-                            "matcrete3 to matcrete6, matlink, perfcab, matcab, formpic, failplot, plotsetup, "
-                            "chartset or compare0 to compare3 (with --project).",
-                            "window");
-    parser.addOption(show);
-    QCommandLineOption project("project", "The project that compare0 to compare3 open.", "file");
-    parser.addOption(project);
     parser.process(app);
     const QString window = parser.value(show);
 

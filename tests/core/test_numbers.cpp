@@ -6,6 +6,8 @@
 #include <cfloat>
 #include <clocale>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <limits>
 #include <optional>
 
@@ -97,8 +99,10 @@ TEST(NumberText, IgnoresTheCLocaleDecimalSeparator)
     fs::create_directories(dir);
     Put(dir / "comma.src", "LC_NUMERIC\ndecimal_point \",\"\nthousands_sep \".\"\ngrouping 3;3\nEND LC_NUMERIC\n");
     std::string cmd = "localedef -c -i '" + (dir / "comma.src").string() + "' -f UTF-8 '" +
-                      (dir / "xx_XX.UTF-8").string() + "' >/dev/null 2>&1";
+                      (dir / "xx_XX.UTF-8").string() + "' >/dev/null 2>'" + (dir / "errors").string() + "'";
     [[maybe_unused]] int rc = std::system(cmd.c_str());
+    std::ifstream errorsFile(dir / "errors");
+    const std::string errors((std::istreambuf_iterator<char>(errorsFile)), std::istreambuf_iterator<char>());
     ::setenv("LOCPATH", dir.c_str(), 1);
     const char* set = std::setlocale(LC_NUMERIC, "xx_XX.UTF-8");
     bool comma = set && std::string(std::localeconv()->decimal_point) == ",";
@@ -113,7 +117,7 @@ TEST(NumberText, IgnoresTheCLocaleDecimalSeparator)
     ::unsetenv("LOCPATH");
     fs::remove_all(dir);
     if (!comma)
-        GTEST_SKIP() << "cannot build a decimal-comma locale here";
+        GTEST_SKIP() << "cannot build a decimal-comma locale here; localedef said:\n" << errors;
     EXPECT_EQ(pattern, "1.25");
     EXPECT_EQ(plain, "0.5");
     EXPECT_EQ(parsed, 1.5);

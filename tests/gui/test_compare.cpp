@@ -12,6 +12,7 @@
 
 #include "designed_project.h"
 #include "recording_device.h"
+#include "run_tool.h"
 #include "program_folder.h"
 #include "wmf_check.h"
 
@@ -20,7 +21,6 @@
 #include <QMenuBar>
 #include <QImageReader>
 #include <QMimeData>
-#include <QProcess>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -67,11 +67,11 @@ protected:
 
     static QString pdf(const QString& path, const char* tool)
     {
-        QProcess p;
         const QString program = QString::fromLatin1(tool);
-        p.start(program, program == "pdfinfo" ? QStringList{path} : QStringList{path, "-"});
-        p.waitForFinished(20000);
-        return QString::fromUtf8(p.readAllStandardOutput());
+        const ToolRun run = RunTool(program, program == "pdfinfo" ? QStringList{path} : QStringList{path, "-"}, 20000);
+        if (!run.ok())
+            ADD_FAILURE() << run.report();
+        return QString::fromUtf8(run.out);
     }
     static int pages(const QString& info)
     {
@@ -488,10 +488,10 @@ TEST_F(CompareTest, ChartMetafileMatchesTheScreenChart)
     EXPECT_TRUE(wmf.faults.isEmpty()) << wmf.faults.join('\n').toStdString();
     EXPECT_EQ(wmf.bounds, QRect(QPoint(0, 0), size));
     EXPECT_GE(wmf.objects, wmf.peakObjects);
-    const Wmf2Svg svg = RunWmf2Svg(bytes);
-    ASSERT_EQ(svg.exitCode, 0);
+    const ToolRun svg = RunWmf2Svg(bytes);
+    ASSERT_TRUE(svg.ok()) << svg.report();
     EXPECT_TRUE(svg.errors.isEmpty()) << svg.errors.toStdString();
-    const SvgPicture picture = ReadSvg(svg.svg);
+    const SvgPicture picture = ReadSvg(svg.out);
 
     RecordingDevice screen(size.width(), size.height());
     {

@@ -3,7 +3,6 @@
 #include "model/encoding.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -243,18 +242,17 @@ WmfPicture Walker::walk()
 
 WmfPicture ReadWmf(const QByteArray& wmf) { return Walker(wmf).walk(); }
 
-Wmf2Svg RunWmf2Svg(const QByteArray& wmf)
+ToolRun RunWmf2Svg(const QByteArray& wmf)
 {
-    Wmf2Svg run;
     QTemporaryDir dir;
     QFile in(dir.filePath("in.wmf"));
-    if (!in.open(QIODevice::WriteOnly) || in.write(wmf) != wmf.size() || !in.flush())
+    if (!in.open(QIODevice::WriteOnly) || in.write(wmf) != wmf.size() || !in.flush()) {
+        ToolRun run;
+        run.program = "wmf2svg";
+        run.failure = "had no metafile to read: " + in.errorString();
         return run;
-    QProcess p;
-    p.start("wmf2svg", {in.fileName()});  // the SVG on standard output
-    if (p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit)
-        run = {p.exitCode(), p.readAllStandardError(), p.readAllStandardOutput()};
-    return run;
+    }
+    return RunTool("wmf2svg", {in.fileName()});
 }
 
 SvgPicture ReadSvg(const QByteArray& svg)

@@ -3,6 +3,8 @@
 // and a small reader of the SVG that wmf2svg writes.
 #pragma once
 
+#include "run_tool.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QPolygonF>
@@ -57,13 +59,8 @@ struct WmfPicture {
 // selected or left at the end, saved states restored, and the end record last.
 WmfPicture ReadWmf(const QByteArray& wmf);
 
-// wmf2svg run on a metafile: its exit code (-1 when it did not run to its
-// end), what it wrote on standard error and the SVG it wrote.
-struct Wmf2Svg {
-    int exitCode = -1;
-    QByteArray errors, svg;
-};
-Wmf2Svg RunWmf2Svg(const QByteArray& wmf);
+// wmf2svg run on a metafile; the SVG is what it wrote on standard output.
+ToolRun RunWmf2Svg(const QByteArray& wmf);
 
 // The rect and polygon elements of an SVG with their fills (invalid for
 // none), and its texts, read as Windows-1252 bytes as wmf2svg writes them.
