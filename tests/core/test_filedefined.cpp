@@ -138,6 +138,14 @@ TEST_F(FileDefined, OptimisationLimitsAndTheDesignItFinds)
     EXPECT_NEAR(choice.spacing, 31.39, 0.01);
     EXPECT_NEAR(choice.conv, 2.5, 1e-4);
     EXPECT_EQ(std::make_pair(work.SizeIdx, work.UserSpacing), std::make_pair(int16_t(0), 36.0f));
+    // From 3 typed rows, at most 96 in: a model whose peak lies before the design convergence still counts
+    // its rows from 1, as the support's own recompute does.
+    work = G.CurCase;
+    work.SpacMode = 0;
+    const LinkChoice fromThree = OptimizeLink(work, type_, 96.0f, 3);
+    ASSERT_TRUE(fromThree.error.empty()) << fromThree.error;
+    EXPECT_EQ(fromThree.rows, 1);
+    EXPECT_LE(fromThree.spacing, 96.0f);
 
     // A type none of whose models reaches the design convergence has no choice.
     G.DesignConv = 1000;

@@ -24,14 +24,14 @@
 
 namespace vesk::test {
 
-// Presses "Ok" on the next modal window of this name once it is up; a window
-// of another name in between (the support list, between the two dialogs of a
-// support) is left alone.
-inline void OkWhenShown(const std::string& name, int* pressed = nullptr)
+// Presses "Ok" (or another button) on the next modal window of this name once
+// it is up; a window of another name in between (the support list, between
+// the two dialogs of a support) is left alone.
+inline void OkWhenShown(const std::string& name, int* pressed = nullptr, const QString& button = "Ok")
 {
     auto* watch = new QTimer(QCoreApplication::instance());
     watch->setInterval(5);
-    QObject::connect(watch, &QTimer::timeout, watch, [watch, name, pressed] {
+    QObject::connect(watch, &QTimer::timeout, watch, [watch, name, pressed, button] {
         QWidget* w = QApplication::activeModalWidget();
         if (!w || !w->isVisible() || w->objectName().toStdString() != name)
             return;
@@ -39,7 +39,7 @@ inline void OkWhenShown(const std::string& name, int* pressed = nullptr)
         watch->deleteLater();
         if (pressed)
             ++*pressed;
-        QTimer::singleShot(0, w, [w] { ClickButton(w, "Ok"); });
+        QTimer::singleShot(0, w, [w, button] { ClickButton(w, button); });
     });
     watch->start();
 }

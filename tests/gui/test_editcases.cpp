@@ -291,6 +291,11 @@ TEST_F(EditCasesTest, SelectionModeOpensOnlyThePerformanceDialogAndRefusesCableB
     click("ComDesign");
     EXPECT_EQ(shown_.join(' '), "PerfPost");
     EXPECT_EQ(G.Cases[1].Updated, 0);
+    // An updated support designed anew here keeps its mark and the costs accepted before.
+    G.Cases[1].Updated = 1, G.Cases[1].TotCost = 123.45f;
+    answer({"Ok"});
+    click("ComDesign");
+    EXPECT_EQ(std::make_pair(G.Cases[1].Updated, G.Cases[1].TotCost), std::make_pair(int16_t(1), 123.45f));
 
     mouseClick(row(2));
     EXPECT_EQ(messages(), QStringList("Attention: You cannot select cable bolts as the current support system.  "

@@ -5,6 +5,7 @@
 #include "compare/compare.h"
 #include "files/modelfile.h"
 #include "files/projectfile.h"
+#include "model/costs/storedcosts.h"
 #include "model/supportlist.h"
 #include "shell/editcases.h"
 #include "shell/mainform.h"
@@ -110,6 +111,52 @@ TEST_F(EveryType, DesignedThroughTheSupportListAndKeptByAProject)
     main.timerTick();
     for (int i = 1; i <= G.NumCases; ++i)
         EXPECT_EQ(G.Cases[static_cast<std::size_t>(i)], supports[static_cast<std::size_t>(i)]) << i;
+}
+
+// Supports of every type whose costs were accepted, designed anew (the standing supports in a 72-in entry
+// instead of 96 in, the cable bolts 20 ft long instead of 14 ft): the performance dialog's "&Ok" stores at
+// once, though the cost dialog is cancelled, the costs the cost dialog stores when it is opened and closed
+// with "&Ok", and the supports stay updated.
+TEST_F(EveryType, AcceptedCostsFollowANewDesignAtOnce)
+{
+    ASSERT_TRUE(folder_.copy(ShippedDataFiles()));
+    MainForm main;
+    main.formLoad();
+    main.navigationTimer()->stop();
+    const std::vector<int16_t> types = DesignEveryShippedType(main);
+    const auto accepted = G.Cases;
+
+    G.EntryHt = 72;
+    for (int i = 1; i <= G.NumCases; ++i)
+        if (IsCableType(G.CaseType[static_cast<std::size_t>(i)]))
+            G.Cases[static_cast<std::size_t>(i)].Par[0] = 20;
+    G.NextStep = StepSupports;
+    AnswerNextModal([](QWidget* list) {
+        auto* rows = list->findChild<QTreeWidget*>("ListView1");
+        for (int i = 0; i < G.NumCases; ++i) {
+            QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
+                              rows->visualItemRect(rows->topLevelItem(i)).center());
+            const SupportFamily family = FamilyOfType(G.CaseType[static_cast<std::size_t>(i + 1)]);
+            OkWhenShown(PerformanceDialogName(family));
+            OkWhenShown(CostDialogName(family), nullptr, "Cancel");
+            list->findChild<QPushButton*>("ComDesign")->click();
+        }
+        ClickButton(list, "Main Menu");
+    });
+    main.timerTick();
+    EXPECT_TRUE(MsgBoxTest::shown().isEmpty()) << messages().join('|').toStdString();
+
+    for (int i = 1; i <= G.NumCases; ++i) {
+        const auto n = static_cast<std::size_t>(i);
+        const CaseRec designed = G.Cases[n];
+        EXPECT_EQ(designed.Updated, 1) << i;
+        EXPECT_NE(designed.TotCost, accepted[n].TotCost) << i;
+        G.CurCaseNo = static_cast<int16_t>(i), G.CurType = G.CaseType[n];
+        OkWhenShown(CostDialogName(FamilyOfType(G.CaseType[n])));
+        ASSERT_TRUE(ShowCostDialog(G.CaseType[n], &main));
+        EXPECT_EQ(G.Cases[n], designed) << "support " << i << ", type " << G.CaseType[n];
+    }
+    EXPECT_EQ(types.size(), static_cast<std::size_t>(G.NumCases));
 }
 
 }  // namespace

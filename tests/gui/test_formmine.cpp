@@ -422,6 +422,8 @@ TEST_F(FormMineBases, CancelKeepsTheSupportListsOwnEdits)
     EXPECT_EQ(G.NumCases, 3);
     EXPECT_EQ(G.CaseName[3], "Crib");
     EXPECT_EQ(G.Cases[3], before.Cases[1]);
+    EXPECT_TRUE(G.CaseType[3] == before.CaseType[1] && G.DefCases[3] == before.DefCases[1]);
+    EXPECT_TRUE(G.DesignCrit == before.DesignCrit && G.DesignBasis == before.DesignBasis);
     EXPECT_EQ(G.Cases[1], before.Cases[1]);
     EXPECT_EQ(G.Cases[2], before.Cases[2]);
     EXPECT_TRUE(G.CurCaseNo == before.CurCaseNo && G.CurType == before.CurType && G.CurCase == before.CurCase);
@@ -436,6 +438,7 @@ TEST_F(FormMineBases, CancelKeepsTheSupportListsOwnEdits)
     EXPECT_EQ(G.NumCases, 2);
     EXPECT_EQ(G.CaseName[1], "Post");
     EXPECT_EQ(G.Cases[1], before.Cases[2]);
+    EXPECT_TRUE(G.CaseType[1] == before.CaseType[2] && G.DefCases[1] == before.DefCases[2]);
     EXPECT_EQ(G.Cases[1].Updated, 1);
     EXPECT_EQ(G.Cases[2], before.Cases[1]);
     EXPECT_EQ(G.DesignCrit.SysCase, 1);  // followed the post in the list
