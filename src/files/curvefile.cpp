@@ -75,6 +75,7 @@ CurveLibrary DecodeCurves(std::string_view bytes)
             if (c.NumPts < 0 || c.NumPts > kMaxCurvePoints)
                 throw ReadError("Curve " + std::to_string(k) + " has " + std::to_string(c.NumPts) +
                                 " points; a curve holds at most 10.");
+            RequireFinite(c, "Curve " + std::to_string(k) + " holds");
             lib.Curves.push_back(std::move(c));
         }
     } catch (const ReadError& e) {

@@ -56,8 +56,11 @@ ProjectData DecodeProject(std::string_view bytes, int numTypes)
     BinReader rd(bytes);
     ProjectData p;
     ReadRec(rd, p.DesignCrit);
+    RequireFinite(p.DesignCrit, "The design criteria hold");
     ReadRec(rd, p.PlotSet);
+    RequireFinite(p.PlotSet, "The plot settings hold");
     ReadRec(rd, p.DesignCurve);
+    RequireFinite(p.DesignCurve, "The design curve holds");
     if (p.DesignCurve.NumPts < 0 || p.DesignCurve.NumPts > kMaxCurvePoints)
         throw ReadError("The design curve has " + std::to_string(p.DesignCurve.NumPts) +
                         " points; a curve holds at most 10.");

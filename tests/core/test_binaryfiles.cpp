@@ -12,6 +12,7 @@
 #include <csignal>
 #include <functional>
 #include <future>
+#include <limits>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -361,6 +362,64 @@ TEST_F(BinaryFiles, ProjectsThatCannotBeReadWholeChangeNothing)
     EXPECT_EQ(OpenProjectFile(at("none.pro")).status, FileCommandStatus::NotFound);
     EXPECT_FALSE(fs::exists(at("none.pro")));
     EXPECT_TRUE(snapshot() == before);
+}
+
+TEST_F(BinaryFiles, ANumberThatIsNotFiniteMakesAProjectOrSupportUnreadable)
+{
+    const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
+    const auto withSingle = [](std::string s, std::size_t off, float v) {
+        std::memcpy(s.data() + off, &v, 4);
+        return s;
+    };
+    const std::string damaged = " a value that is not a finite number: the file is damaged.";
+    twoSupports();
+    const std::string project = EncodeProject(ProjectFromGlobals());
+    ASSERT_TRUE(SaveSupportFile(at("crib.sup"), 1).ok());
+    const std::string support = Slurp(at("crib.sup"));
+    // Offsets: in a support file the record starts at 66 and its default record at 66 + 4,040;
+    // UserSpacing lies 70 bytes into a record and Par(0) 82.
+    const std::vector<std::tuple<std::string, std::string, std::string>> bad = {
+        {"a.sup", withSingle(support, 66 + 82, nan), "Support \"Crib A\" holds" + damaged},
+        {"b.sup", withSingle(support, 4106 + 70, inf), "The default values of support \"Crib A\" hold" + damaged},
+        {"c.sup", withSingle(support, 66 + 70, -inf), "Support \"Crib A\" holds" + damaged},
+        {"a.pro", withSingle(project, 24, nan), "The design criteria hold" + damaged},  // EntryHt
+        {"b.pro", withSingle(project, 144 + 6, inf), "The plot settings hold" + damaged},  // XMax
+        {"c.pro", withSingle(project, 178 + 64, nan), "The design curve holds" + damaged},  // Conv(1)
+        {"d.pro", withSingle(project, 528 + 8146 + 66 + 82, inf), "Support \"Post B\" holds" + damaged},
+        {"e.pro", withSingle(project, 528 + 66 + 4040 + 70, nan),
+         "The default values of support \"Crib A\" hold" + damaged},
+    };
+    const auto before = snapshot();
+    for (const auto& [name, bytes, reason] : bad) {
+        Put(at(name), bytes);
+        const bool isProject = name.ends_with(".pro");
+        FileCommandResult r = isProject ? OpenProjectFile(at(name)) : OpenSupportFile(at(name));
+        EXPECT_EQ(std::tie(r.status, r.message, r.title),
+                  std::make_tuple(FileCommandStatus::ReadFailed, "Error reading " + name + "\n" + reason,
+                                  std::string("Error")))
+            << name;
+        EXPECT_TRUE(snapshot() == before) << name;
+    }
+}
+
+TEST_F(BinaryFiles, ACurveHoldingANumberThatIsNotFiniteEndsTheLibraryBeforeIt)
+{
+    const std::string file = at("grcurves.bin");
+    std::string lib = libraryFile(4, 4, 1);
+    const float inf = std::numeric_limits<float>::infinity();
+    std::memcpy(lib.data() + 4 + 2 * 348 + 108 + 4 * 2, &inf, 4);  // Tons(2) of curve 3
+    Put(file, lib);
+    G.DesignCurve = curve(77, 2);
+    EXPECT_EQ(ReadCurves(file), -1);
+    ASSERT_EQ(G.NumCurves, 2);
+    EXPECT_EQ(G.GRCurves[1], curve(1, 3));
+    EXPECT_EQ(G.GRCurves[2], curve(2, 3));
+    EXPECT_EQ(G.DesignCurve, curve(77, 2));
+
+    FileCommandResult r = ReloadCurves(file);
+    EXPECT_EQ(r.message,
+              "Error reading grcurves.bin\nCurve 3 holds a value that is not a finite number: the file is damaged.");
+    EXPECT_EQ(G.NumCurves, 0);
 }
 
 TEST_F(BinaryFiles, FailedProjectSaveReportsAndKeepsTheOldFile)
