@@ -4,6 +4,7 @@
 #include "model/criteria/summary.h"
 #include "model/globals.h"
 #include "platform/controls.h"
+#include "platform/guard.h"
 #include "platform/msgbox.h"
 #include "platform/numbox.h"
 #include "platform/selectall.h"
@@ -50,8 +51,9 @@ void EntryFrame::setUnitCaptions()
 
 void EntryFrame::fill()
 {
-    PutMetric(wid_, G.EntryWid, 11);
-    PutMetric(ht_, G.EntryHt, 6);
+    // A size that cannot be shown leaves its box empty, which reading it reports.
+    Guarded([this] { PutMetric(wid_, G.EntryWid, 11); });
+    Guarded([this] { PutMetric(ht_, G.EntryHt, 6); });
 }
 
 bool EntryFrame::read(NumBox* box, bool* changed)
