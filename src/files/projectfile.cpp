@@ -24,7 +24,7 @@ int libraryIndexOf(int16_t id)
 ProjectData ProjectFromGlobals()
 {
     if (G.NumCases < 0 || G.NumCases > kMaxCases)
-        throw WriteError("Support count " + std::to_string(G.NumCases) + " outside 0 to 10");
+        throw WriteError("The project has " + std::to_string(G.NumCases) + " supports; a project holds 0 to 10.");
     ProjectData p{G.DesignCrit, G.PlotSet, G.DesignCurve, {}, G.ProjName};
     p.Supports.reserve(static_cast<std::size_t>(G.NumCases));
     for (int i = 1; i <= G.NumCases; ++i)
@@ -35,7 +35,7 @@ ProjectData ProjectFromGlobals()
 std::string EncodeProject(const ProjectData& p)
 {
     if (p.Supports.size() > kMaxCases)
-        throw WriteError("More than 10 supports");
+        throw WriteError("The project has more than 10 supports; a project holds 0 to 10.");
     std::size_t size = kProjectHeadSize + 2 + kProjNameLen;
     for (const auto& b : p.Supports)
         size += EncodedSize(b);

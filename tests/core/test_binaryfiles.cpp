@@ -1,7 +1,9 @@
 // The binary files: project, support and curve library. Layouts, byte-exact round trips, what opening and saving
 // set, files refused whole, and saves that fail without harming the old file.
 #include "core_helpers.h"
+#include "files/comparetext.h"
 #include "files/curvefile.h"
+#include "files/datafiles.h"
 #include "files/defaults.h"
 #include "files/projectfile.h"
 #include "files/safesave.h"
@@ -430,7 +432,9 @@ TEST_F(BinaryFiles, FailedProjectSaveReportsAndKeepsTheOldFile)
     G.CaseName[1] = "\xe6\xbc\xa2";  // not in the Windows code page
     FileCommandResult r = SaveProjectFile(at("keep.pro"));
     EXPECT_EQ(std::tie(r.status, r.message),
-              std::make_tuple(FileCommandStatus::WriteFailed, std::string("Error saving keep.pro")));
+              std::make_tuple(FileCommandStatus::WriteFailed,
+                              std::string("Error saving keep.pro\nThe text \"\xe6\xbc\xa2\" holds characters that "
+                                          "the file's character set cannot store.")));
     EXPECT_EQ(Slurp(at("keep.pro")), old);
 }
 
@@ -449,7 +453,7 @@ TEST_F(BinaryFiles, SupportSavedNotUpdatedOnFileAndClearedOnlyAfterASuccessfulWr
 
     G.Cases[1].Updated = 1;
     fs::create_directory(at("dir.sup"));
-    EXPECT_EQ(SaveSupportFile(at("dir.sup"), 1).message, "Error saving dir.sup");
+    EXPECT_EQ(SaveSupportFile(at("dir.sup"), 1).message, "Error saving dir.sup\nIt is a folder, not a file.");
     EXPECT_EQ(G.Cases[1].Updated, 1);
     FileCommandResult r = SaveSupportFile(at("crib.sup"), 0);
     EXPECT_EQ(std::tie(r.status, r.message),
@@ -566,9 +570,49 @@ TEST_F(BinaryFiles, MoreCurvesThanMaxCurvesAreAllKept)
 
     // A failed save keeps the file and the library.
     G.GRCurves[1].Name = "\xe6\xbc\xa2";
-    EXPECT_EQ(SaveCurves(file).message, "Error saving grcurves.bin");
+    EXPECT_EQ(SaveCurves(file).message, "Error saving grcurves.bin\nThe text \"\xe6\xbc\xa2\" holds characters "
+                                        "that the file's character set cannot store.");
     EXPECT_EQ(Slurp(file), libraryFile(30, 7, 20));
     EXPECT_EQ(G.NumCurves, 7);
+}
+
+TEST_F(BinaryFiles, EverySaveAndCreateFailureGivesItsReasonInSaveWording)
+{
+    twoSupports();
+    G.MaxCurves = 2;
+    const CompareDoc doc;
+    // The message of every save, and of creating the curve library, into the folder `folder`.
+    const auto messages = [&](const std::string& folder) {
+        G.AppPath = folder;
+        std::string compare;
+        SaveCompareText(folder + "/table.txt", doc, &compare);
+        return std::vector<std::string>{SaveProjectFile(folder + "/a.pro").message,
+                                        SaveSupportFile(folder + "/a.sup", 1).message,
+                                        SaveCurves(folder + "/grcurves.bin").message,
+                                        ReloadCurves(folder + "/grcurves.bin").message,
+                                        compare,
+                                        SaveBmpPath(),
+                                        SaveDefName("Mine")};
+    };
+    const auto expected = [](const std::string& reason) {
+        return std::vector<std::string>{"Error saving a.pro\n" + reason, "Error saving a.sup\n" + reason,
+                                        "Error saving grcurves.bin\n" + reason, "Error reading grcurves.bin\n" + reason,
+                                        reason, reason, reason};
+    };
+    EXPECT_EQ(messages(at("missing")), expected("The folder does not exist."));
+    Put(at("file"), "x");
+    EXPECT_EQ(messages(at("file")), expected("A name in the path is a file, not a folder."));
+
+    // A write-protected folder, as a user who is not its owner (root writes anywhere).
+    fs::create_directory(at("locked"));
+    fs::permissions(at("locked"), fs::perms(0555));
+    EXPECT_TRUE(runUnprivileged([&] {
+        const auto shown = messages(at("locked"));
+        const bool same = shown == expected("You have no permission to write there.");
+        for (std::size_t i = 0; i < shown.size() && !same; ++i)
+            std::fprintf(stderr, "shown: %s\n", shown[i].c_str());
+        return same;
+    }));
 }
 
 TEST_F(BinaryFiles, NamedPipesAreRefusedWithoutWaitingForAWriter)
