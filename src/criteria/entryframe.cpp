@@ -66,7 +66,7 @@ bool EntryFrame::read(NumBox* box, bool* changed)
     const auto v = ReadBox(box, code);
     if (!v || *v <= 0 || (width && !HoldsTpfPerWid(c_, *v))) {
         MsgBox(width ? "Invalid entry width" : "Invalid entry height", vbOKOnly, "Error");
-        PutMetric(box, working, code);
+        Guarded([&] { PutMetric(box, working, code); });  // empty when the working value cannot be shown
         return false;
     }
     if (*v != working) {

@@ -518,9 +518,10 @@ void FormMine::heaveClicked(int basis)
     }
     crit_.Timing = Uconv.UconvTiming;
     crit_.UncontrolledConv = Uconv.UconvAmount;
-    lbUconv_[static_cast<std::size_t>(basis)]->setText(qs(FormatMetric(crit_.UncontrolledConv, 5)));
+    // Criteria that cannot be shown (a damaged record kept since the opening) leave their read-outs as they were.
+    Guarded([&] { lbUconv_[static_cast<std::size_t>(basis)]->setText(qs(FormatMetric(crit_.UncontrolledConv, 5))); });
     redrawPlot();
-    updateSummary();
+    Guarded([this] { updateSummary(); });
 }
 
 void FormMine::copyToCable()
