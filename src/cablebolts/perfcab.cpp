@@ -7,6 +7,7 @@
 #include "platform/controls.h"
 #include "platform/curveplot.h"
 #include "platform/help.h"
+#include "platform/guard.h"
 #include "platform/msgbox.h"
 #include "platform/numbox.h"
 #include "platform/plotwidgets.h"
@@ -363,9 +364,13 @@ void PerfCab::load()
 
     G.DesignTpf = G.DesignCrit.CabTpf;
     G.DesignConv = G.DesignCrit.CabConv;
-    lbTpf_->setText(qs(FormatMetric(G.DesignTpf, 2)));
-    lbMaxConv_->setText(qs(FormatMetric(G.DesignConv, 5)));
-    lbYield_->setText(qs(FormatNum(G.DesignCrit.CabSF)));
+    // A stored value that cannot be shown leaves its box empty, and the
+    // calculation reports it.
+    Guarded([this] {
+        lbTpf_->setText(qs(FormatMetric(G.DesignTpf, 2)));
+        lbMaxConv_->setText(qs(FormatMetric(G.DesignConv, 5)));
+        lbYield_->setText(qs(FormatNum(G.DesignCrit.CabSF)));
+    });
 
     chkLimit4_->setChecked(c.CabLimit4 != 0);
     chkEven_->setEnabled(false);
@@ -374,15 +379,15 @@ void PerfCab::load()
     chkLimit4_->setEnabled(!user);
     textSpacing_->setEnabled(user);
     chkAuto_->setChecked(c.CabAutoMat != 0);
-    PutMetric(txMatLen_, c.Par[3], 11);
+    Guarded([&] { PutMetric(txMatLen_, c.Par[3], 11); });
     chkCoat_->setChecked(c.CabCoated() != 0);
     (c.CabHole() != 0 ? opt138in_ : opt1in_)->setChecked(true);
     QRadioButton* plates[] = {opt6in_, opt8in_, optMat_};
     if (c.CabPlate >= 0 && c.CabPlate <= 2)
         plates[c.CabPlate]->setChecked(true);
-    PutMetric(txHole_, c.Par[0], 11);
-    PutMetric(txResin_, c.Par[1], 11);
-    PutMetric(txPreload_, c.Par[6], 1);
+    Guarded([&] { PutMetric(txHole_, c.Par[0], 11); });
+    Guarded([&] { PutMetric(txResin_, c.Par[1], 11); });
+    Guarded([&] { PutMetric(txPreload_, c.Par[6], 1); });
 
     listWarn_->clearSteady();
     combo1_->setFocus();
@@ -405,7 +410,7 @@ void PerfCab::showEvent(QShowEvent* event)
 void PerfCab::activate()
 {
     CaseRec& c = G.CurCase;
-    PutMetric(textRows_, c.CabBoltSpac(), 11);
+    Guarded([&] { PutMetric(textRows_, c.CabBoltSpac(), 11); });
     textSpacing_->put(qs(PlainNumber(c.CabUserNum)), c.CabUserNum);
     textSets_->put(qs(PlainNumber(c.CabSets)), c.CabSets);
     const int highest = std::min(G.PerfConv.maxRow(), combo1_->count());
@@ -414,7 +419,7 @@ void PerfCab::activate()
         c.SizeIdx = static_cast<int16_t>(m - 1);
     combo1_->setCurrentIndex(m - 1);
     calculate();
-    readouts_->showDesignPoint(G.CurCase.ActTpf);
+    Guarded([this] { readouts_->showDesignPoint(G.CurCase.ActTpf); });
 }
 
 CabInputs PerfCab::inputs() const

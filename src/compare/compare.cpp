@@ -99,8 +99,8 @@ bool saveBytes(const QString& path, const QByteArray& bytes)
     if (!bytes.isEmpty() &&
         SaveFileAtomically(path.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), &ec))
         return true;
-    const FileCommandResult r = WriteFailure(path.toStdString(), ec ? PlainReason(ec) : "");
-    MsgBox(qs(r.message) + (ec ? "\n" + qs(PlainReason(ec)) : QString()), vbOKOnly | vbExclamation, qs(r.title));
+    const FileCommandResult r = WriteFailure(path.toStdString(), ec ? SaveReason(ec) : "");
+    MsgBox(qs(r.message), vbOKOnly | vbExclamation, qs(r.title));
     return false;
 }
 
@@ -674,8 +674,7 @@ void Compare::saveView()
         std::string reason;
         if (!SaveCompareText(path.toStdString(), doc_, &reason)) {
             const FileCommandResult r = WriteFailure(path.toStdString(), reason);
-            MsgBox(qs(r.message) + (reason.empty() ? QString() : "\n" + qs(reason)), vbOKOnly | vbExclamation,
-                   qs(r.title));
+            MsgBox(qs(r.message), vbOKOnly | vbExclamation, qs(r.title));
         }
         break;
     }

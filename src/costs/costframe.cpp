@@ -4,6 +4,7 @@
 #include "model/numfmt.h"
 #include "model/units.h"
 #include "platform/controls.h"
+#include "platform/guard.h"
 #include "platform/help.h"
 #include "platform/msgbox.h"
 #include "platform/numbox.h"
@@ -436,7 +437,9 @@ void CostFrame::load()
     addRow(volumeGrid_, lbSuppVol_, QString());
     setUnitCaptions();
     G.CurCase = G.Cases[at(G.CurCaseNo)];
-    fillBoxes();
+    // A stored value that cannot be shown leaves its boxes empty, and the
+    // first recompute reports them.
+    Guarded([this] { fillBoxes(); });
     lbSelExit_->hide();
     tabs_->setCurrentIndex(kSummaryTab);
     tabs_->setTabEnabled(kCostModelsTab, false);

@@ -5,6 +5,7 @@
 #include "model/units.h"
 #include "model/vbmath.h"
 #include "platform/controls.h"
+#include "platform/guard.h"
 #include "platform/msgbox.h"
 #include "platform/numbox.h"
 #include "platform/qtext.h"
@@ -150,14 +151,16 @@ void BlockFrame::setUnitCaptions()
 
 void BlockFrame::fill()
 {
-    PutMetric(fail_, c_.*rules_.failHt, 11);
-    PutMetric(dens_, c_.*rules_.rockDens, 10);
-    PutValue(cmrr_, c_.*rules_.cmrr, FormatPattern(c_.*rules_.cmrr, "0"));
-    PutMetric(yield_, c_.*rules_.yieldZone, 11);
-    PutMetric(depth_, c_.*rules_.depth, 11);
-    PutMetric(conv_, c_.*rules_.blockConv, 5);
+    // A stored value that cannot be shown leaves its box empty, and the
+    // calculation below reports it.
+    Guarded([this] { PutMetric(fail_, c_.*rules_.failHt, 11); });
+    Guarded([this] { PutMetric(dens_, c_.*rules_.rockDens, 10); });
+    Guarded([this] { PutValue(cmrr_, c_.*rules_.cmrr, FormatPattern(c_.*rules_.cmrr, "0")); });
+    Guarded([this] { PutMetric(yield_, c_.*rules_.yieldZone, 11); });
+    Guarded([this] { PutMetric(depth_, c_.*rules_.depth, 11); });
+    Guarded([this] { PutMetric(conv_, c_.*rules_.blockConv, 5); });
     if (sf_)
-        PutValue(sf_, c_.CabSF, FormatNum(c_.CabSF));
+        Guarded([this] { PutValue(sf_, c_.CabSF, FormatNum(c_.CabSF)); });
     showFailureType();
     // Each box's reaction runs whether or not its state changes, so the
     // enabled boxes always follow the flags.

@@ -8,6 +8,7 @@
 #include "platform/controls.h"
 #include "platform/curveplot.h"
 #include "platform/help.h"
+#include "platform/guard.h"
 #include "platform/msgbox.h"
 #include "platform/numbox.h"
 #include "platform/qtext.h"
@@ -245,8 +246,9 @@ EdPoints::EdPoints(QWidget* parent) : QDialog(parent)
     txName_->setText(qs(name));
     G.WorkCurve.Name = CurveName(name);
     if (pointCount() == 0) {
-        PutMetric(txWidth_, G.EntryWid, 11);
-        PutMetric(txHeight_, G.EntryHt, 6);
+        // An entry size that cannot be shown leaves its box empty, an input error of the point.
+        Guarded([this] { PutMetric(txWidth_, G.EntryWid, 11); });
+        Guarded([this] { PutMetric(txHeight_, G.EntryHt, 6); });
         PutMetric(txConv_, 1, 5);
         PutMetric(txSpacing_, 60, 6);
         PutValue(txRows_, 1, "1");

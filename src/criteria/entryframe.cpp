@@ -4,6 +4,7 @@
 #include "model/criteria/summary.h"
 #include "model/globals.h"
 #include "platform/controls.h"
+#include "platform/guard.h"
 #include "platform/msgbox.h"
 #include "platform/numbox.h"
 #include "platform/selectall.h"
@@ -50,8 +51,9 @@ void EntryFrame::setUnitCaptions()
 
 void EntryFrame::fill()
 {
-    PutMetric(wid_, G.EntryWid, 11);
-    PutMetric(ht_, G.EntryHt, 6);
+    // A size that cannot be shown leaves its box empty, which reading it reports.
+    Guarded([this] { PutMetric(wid_, G.EntryWid, 11); });
+    Guarded([this] { PutMetric(ht_, G.EntryHt, 6); });
 }
 
 bool EntryFrame::read(NumBox* box, bool* changed)
@@ -64,7 +66,7 @@ bool EntryFrame::read(NumBox* box, bool* changed)
     const auto v = ReadBox(box, code);
     if (!v || *v <= 0 || (width && !HoldsTpfPerWid(c_, *v))) {
         MsgBox(width ? "Invalid entry width" : "Invalid entry height", vbOKOnly, "Error");
-        PutMetric(box, working, code);
+        Guarded([&] { PutMetric(box, working, code); });  // empty when the working value cannot be shown
         return false;
     }
     if (*v != working) {

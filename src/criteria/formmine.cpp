@@ -12,6 +12,7 @@
 #include "model/units.h"
 #include "platform/controls.h"
 #include "platform/help.h"
+#include "platform/guard.h"
 #include "platform/msgbox.h"
 #include "platform/numbox.h"
 #include "platform/plotwidgets.h"
@@ -314,11 +315,15 @@ void FormMine::activate()
     copiedToCable_ = false;
     G.EntryHt = crit_.EntryHt;
     G.EntryWid = crit_.EntryWid;
+    // A stored value that cannot be shown leaves its box empty, and the
+    // checks of the box report it.
     entry_->fill();
-    PutMetric(txRoof_, crit_.RoofBearing, 7);
-    PutMetric(txFloor_, crit_.FloorBearing, 7);
-    for (QLabel* l : lbUconv_)
-        l->setText(qs(FormatMetric(crit_.UncontrolledConv, 5)));
+    Guarded([this] { PutMetric(txRoof_, crit_.RoofBearing, 7); });
+    Guarded([this] { PutMetric(txFloor_, crit_.FloorBearing, 7); });
+    Guarded([this] {
+        for (QLabel* l : lbUconv_)
+            l->setText(qs(FormatMetric(crit_.UncontrolledConv, 5)));
+    });
 
     combo1_->clear();
     combo1_->addItem("<none>");
@@ -355,12 +360,24 @@ void FormMine::showBasisFrame()
 {
     const int basis = basisShown();
     lbClick2_->clear();
-    lbUconv_[static_cast<std::size_t>(basis)]->setText(qs(FormatMetric(crit_.UncontrolledConv, 5)));
+    Guarded([&] { lbUconv_[static_cast<std::size_t>(basis)]->setText(qs(FormatMetric(crit_.UncontrolledConv, 5))); });
     for (int i = 0; i < 4; ++i)
         basisFrames_[static_cast<std::size_t>(i)]->setVisible(i == basis);
     lbClick1_->setText(kClick1[static_cast<std::size_t>(basis)]);
     if (basis == 1)
         lbClick2_->setText("Right click sets max convergence");
+    // A stored value that cannot be shown leaves the basis's boxes from there
+    // on empty, which its checks report.
+    Guarded([&] { fillBasis(basis); });
+    redrawPlot();
+    hover_ = false;
+    showCoordMode();
+    lbPlotTons_->setText(lbTpf_->text());
+    lbPlotConv_->setText(lbConv_->text());
+}
+
+void FormMine::fillBasis(int basis)
+{
     switch (basis) {
     case 0:
         block_->fill();
@@ -392,11 +409,6 @@ void FormMine::showBasisFrame()
         calcArbitrary();
         break;
     }
-    redrawPlot();
-    hover_ = false;
-    showCoordMode();
-    lbPlotTons_->setText(lbTpf_->text());
-    lbPlotConv_->setText(lbConv_->text());
 }
 
 void FormMine::recomputeBasis()
@@ -523,9 +535,10 @@ void FormMine::heaveClicked(int basis)
     }
     crit_.Timing = Uconv.UconvTiming;
     crit_.UncontrolledConv = Uconv.UconvAmount;
-    lbUconv_[static_cast<std::size_t>(basis)]->setText(qs(FormatMetric(crit_.UncontrolledConv, 5)));
+    // Criteria that cannot be shown (a damaged record kept since the opening) leave their read-outs as they were.
+    Guarded([&] { lbUconv_[static_cast<std::size_t>(basis)]->setText(qs(FormatMetric(crit_.UncontrolledConv, 5))); });
     redrawPlot();
-    updateSummary();
+    Guarded([this] { updateSummary(); });
 }
 
 void FormMine::copyToCable()

@@ -74,6 +74,8 @@ private:
     void buildArbFrame(QGroupBox* frame, QGridLayout* grid);
     void activate();
     void showBasisFrame();
+    // The boxes of a basis from the working criteria, and its first calculation.
+    void fillBasis(int basis);
     void recomputeBasis();
     void updateSummary();
     void storeBasisInputs();

@@ -13,6 +13,7 @@
 #include "model/units.h"
 #include "model/vbmath.h"
 #include "platform/curveplot.h"
+#include "platform/guard.h"
 #include "platform/numbox.h"
 #include "platform/qtext.h"
 #include "ui/boxes.h"
@@ -44,7 +45,8 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        form_->drawPlot(p, rect());
+        // Criteria that cannot be drawn (not finite numbers) leave the picture as far as it got.
+        Guarded([&] { form_->drawPlot(p, rect()); });
     }
     void mouseMoveEvent(QMouseEvent* e) override { form_->plotMouseMove(e->position().x(), e->position().y()); }
     void mousePressEvent(QMouseEvent* e) override

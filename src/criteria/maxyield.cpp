@@ -2,6 +2,7 @@
 
 #include "model/units.h"
 #include "platform/controls.h"
+#include "platform/guard.h"
 #include "platform/help.h"
 #include "platform/msgbox.h"
 #include "platform/qtext.h"
@@ -132,7 +133,8 @@ void MaxYield::Impl::build()
 
 void MaxYield::Impl::load()
 {
-    PutMetric(txUconv, x.UconvAmount, kConvCode);
+    // An amount that cannot be shown leaves the box empty, which "&Ok" refuses.
+    Guarded([this] { PutMetric(txUconv, x.UconvAmount, kConvCode); });
     // The stored timing is shown whatever the amount, so that "&Ok" after the
     // amount is lowered below the design convergence keeps it.
     (x.UconvTiming != 0 ? concurrent : independent)->setChecked(true);

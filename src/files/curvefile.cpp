@@ -27,7 +27,8 @@ std::optional<std::string> readOrCreate(const std::string& path, std::string& wh
             ::close(fd);
             return std::string();
         }
-        ec = {errno, std::generic_category()};
+        why = SaveReason({errno, std::generic_category()});  // the file could not be created
+        return std::nullopt;
     }
     why = PlainReason(ec);
     return std::nullopt;
@@ -75,6 +76,7 @@ CurveLibrary DecodeCurves(std::string_view bytes)
             if (c.NumPts < 0 || c.NumPts > kMaxCurvePoints)
                 throw ReadError("Curve " + std::to_string(k) + " has " + std::to_string(c.NumPts) +
                                 " points; a curve holds at most 10.");
+            RequireFinite(c, "Curve " + std::to_string(k) + " holds");
             lib.Curves.push_back(std::move(c));
         }
     } catch (const ReadError& e) {
@@ -87,7 +89,7 @@ CurveLibrary DecodeCurves(std::string_view bytes)
 std::string EncodeCurves()
 {
     if (G.NumCurves < 0 || (G.NumCurves > 0 && static_cast<std::size_t>(G.NumCurves) >= G.GRCurves.size()))
-        throw WriteError("Curve count outside the library");
+        throw WriteError("The curve count lies outside the library.");
     BinWriter w;
     w.reserve(4 + kCurveRecSize * static_cast<std::size_t>(std::max({0, int{G.MaxCurves}, int{G.NumCurves}})));
     w.i16(G.NextCurveId);

@@ -35,8 +35,9 @@ struct CurveLibrary {
 };
 
 // Never throws: reads the curves the file holds up to the first failure (a
-// short record, a curve with more than 10 points). An empty input is an empty
-// library; a negative count reads as 0.
+// short record, a curve with more than 10 points or with a value that is not
+// a finite number). An empty input is an empty library; a negative count
+// reads as 0.
 CurveLibrary DecodeCurves(std::string_view bytes);
 
 // The library in memory in its file form: curves 1..NumCurves, then filler up

@@ -24,7 +24,7 @@ int libraryIndexOf(int16_t id)
 ProjectData ProjectFromGlobals()
 {
     if (G.NumCases < 0 || G.NumCases > kMaxCases)
-        throw WriteError("Support count " + std::to_string(G.NumCases) + " outside 0 to 10");
+        throw WriteError("The project has " + std::to_string(G.NumCases) + " supports; a project holds 0 to 10.");
     ProjectData p{G.DesignCrit, G.PlotSet, G.DesignCurve, {}, G.ProjName};
     p.Supports.reserve(static_cast<std::size_t>(G.NumCases));
     for (int i = 1; i <= G.NumCases; ++i)
@@ -35,7 +35,7 @@ ProjectData ProjectFromGlobals()
 std::string EncodeProject(const ProjectData& p)
 {
     if (p.Supports.size() > kMaxCases)
-        throw WriteError("More than 10 supports");
+        throw WriteError("The project has more than 10 supports; a project holds 0 to 10.");
     std::size_t size = kProjectHeadSize + 2 + kProjNameLen;
     for (const auto& b : p.Supports)
         size += EncodedSize(b);
@@ -56,8 +56,11 @@ ProjectData DecodeProject(std::string_view bytes, int numTypes)
     BinReader rd(bytes);
     ProjectData p;
     ReadRec(rd, p.DesignCrit);
+    RequireFinite(p.DesignCrit, "The design criteria hold");
     ReadRec(rd, p.PlotSet);
+    RequireFinite(p.PlotSet, "The plot settings hold");
     ReadRec(rd, p.DesignCurve);
+    RequireFinite(p.DesignCurve, "The design curve holds");
     if (p.DesignCurve.NumPts < 0 || p.DesignCurve.NumPts > kMaxCurvePoints)
         throw ReadError("The design curve has " + std::to_string(p.DesignCurve.NumPts) +
                         " points; a curve holds at most 10.");

@@ -42,7 +42,8 @@ std::string EncodeProject(const ProjectData& p);
 
 // ReadError, and nothing decoded, for a file that is short, names more than
 // 10 supports (or a negative count), holds a type outside 1..numTypes, a
-// design curve with more than 10 points, or a text running past the end.
+// design curve with more than 10 points, a text running past the end, or a
+// value that is not a finite number in any record.
 // A file ending right after the last support block has an empty project
 // name, and so has one whose name is cut short.
 ProjectData DecodeProject(std::string_view bytes, int numTypes);

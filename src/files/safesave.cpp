@@ -238,20 +238,52 @@ std::string PlainReason(const std::error_code& ec)
         return "It is a folder, not a file.";
     if (ec == std::errc::invalid_argument)
         return "It is not a regular file.";
+    if (ec == std::errc::not_a_directory)
+        return "A name in the path is a file, not a folder.";
     std::string text = ec.message();
     if (!text.empty() && text.back() != '.')
         text += '.';
     return text;
 }
 
-FileCommandResult ReadFailure(const std::string& path, const std::string& reason)
+std::string SaveReason(const std::error_code& ec)
 {
-    return {FileCommandStatus::ReadFailed, "Error reading " + FileNameOf(path) + "\n" + reason, "Error", reason};
+    if (ec == std::errc::no_space_on_device || ec.value() == EDQUOT)
+        return "There is no space left on the disk.";
+    if (ec == std::errc::permission_denied || ec == std::errc::operation_not_permitted)
+        return "You have no permission to write there.";
+    if (ec == std::errc::read_only_file_system)
+        return "The disk is read-only.";
+    if (ec == std::errc::no_such_file_or_directory)
+        return "The folder does not exist.";
+    if (ec == std::errc::file_too_large)
+        return "The file would be larger than the system allows.";
+    if (ec == std::errc::filename_too_long)
+        return "The name is too long.";
+    if (ec == std::errc::io_error)
+        return "The disk could not be written.";
+    // A folder, not a regular file, a file in the path: as for reading.
+    return PlainReason(ec);
 }
 
-FileCommandResult WriteFailure(const std::string& path, const std::string& detail)
+namespace {
+
+FileCommandResult failure(FileCommandStatus status, const char* what, const std::string& path,
+                          const std::string& reason)
 {
-    return {FileCommandStatus::WriteFailed, "Error saving " + FileNameOf(path), "Error", detail};
+    return {status, what + FileNameOf(path) + (reason.empty() ? "" : "\n" + reason), "Error", reason};
+}
+
+}  // namespace
+
+FileCommandResult ReadFailure(const std::string& path, const std::string& reason)
+{
+    return failure(FileCommandStatus::ReadFailed, "Error reading ", path, reason);
+}
+
+FileCommandResult WriteFailure(const std::string& path, const std::string& reason)
+{
+    return failure(FileCommandStatus::WriteFailed, "Error saving ", path, reason);
 }
 
 std::string TrimTrailingBlanks(std::string s)
@@ -270,7 +302,7 @@ FileCommandResult SaveEncoded(const std::string& path, const std::function<std::
     }
     std::error_code ec;
     if (!SaveFileAtomically(path, bytes, &ec))
-        return WriteFailure(path, ec.message());
+        return WriteFailure(path, SaveReason(ec));
     return {};
 }
 

@@ -55,14 +55,19 @@ struct FileCommandResult {
 
 // A failure to read a file in plain words, one sentence.
 std::string PlainReason(const std::error_code& ec);
+// A failure to write or create a file in plain words, one sentence ("There is
+// no space left on the disk.").
+std::string SaveReason(const std::error_code& ec);
 
-// "Error reading a.pro" with the reason on a second line, and "Error saving
-// a.pro", titled "Error"; the text names the file without its folder.
+// "Error reading a.pro" and "Error saving a.pro", each with the reason on a
+// second line (none when it is empty), titled "Error"; the text names the
+// file without its folder.
 FileCommandResult ReadFailure(const std::string& path, const std::string& reason);
-FileCommandResult WriteFailure(const std::string& path, const std::string& detail);
+FileCommandResult WriteFailure(const std::string& path, const std::string& reason);
 
 // Encodes a file's contents and saves them through SaveFileAtomically; a text
-// the file cannot hold or a failed write is reported as "Error saving <name>".
+// the file cannot hold or a failed write is reported as "Error saving <name>"
+// with the reason.
 FileCommandResult SaveEncoded(const std::string& path, const std::function<std::string()>& encode);
 
 // The name of the file without its folder.

@@ -22,7 +22,9 @@ SupportBlock ReadSupportBlock(BinReader& rd, int numTypes)
         throw ReadError("Support \"" + b.Name + "\" is of type " + std::to_string(b.Type) +
                         ", but config.txt defines only types 1 to " + std::to_string(numTypes) + ".");
     ReadRec(rd, b.Rec);
+    RequireFinite(b.Rec, "Support \"" + b.Name + "\" holds");
     ReadRec(rd, b.Def);
+    RequireFinite(b.Def, "The default values of support \"" + b.Name + "\" hold");
     return b;
 }
 

@@ -37,7 +37,8 @@ struct SupportBlock {
 // The name is cut to 64 characters; WriteError for a text that the code page
 // cannot hold.
 void WriteSupportBlock(BinWriter& w, const SupportBlock& b);
-// ReadError for short or malformed data and for a type outside 1..numTypes.
+// ReadError for short or malformed data, a type outside 1..numTypes and a
+// value that is not a finite number.
 SupportBlock ReadSupportBlock(BinReader& rd, int numTypes);
 
 // The bytes that WriteSupportBlock writes for b.

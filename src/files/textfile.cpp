@@ -45,7 +45,7 @@ std::string WriteTextFile(const std::string& path, const std::vector<std::string
     }
     std::error_code ec;
     if (!SaveFileAtomically(path, data, &ec))
-        return ec.message();
+        return SaveReason(ec);
     return {};
 }
 

@@ -27,8 +27,8 @@ struct FileBytes {
 FileBytes ReadFileBytes(const std::string& path);
 
 // Writes lines (UTF-8) as a Windows-1252 text file, each line followed by
-// CR LF. Returns an empty string on success, else a description of the
-// failure for the user; the target is then unchanged.
+// CR LF. Returns an empty string on success, else the reason of the failure
+// for the user, one sentence; the target is then unchanged.
 std::string WriteTextFile(const std::string& path, const std::vector<std::string>& lines);
 
 }  // namespace vesk

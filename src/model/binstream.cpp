@@ -51,7 +51,7 @@ static std::string encode(const std::string& v)
 {
     auto bytes = Utf8ToCp1252(v);
     if (!bytes)
-        throw WriteError("Text cannot be written in the Windows character set: " + v);
+        throw WriteError("The text \"" + v + "\" holds characters that the file's character set cannot store.");
     return *bytes;
 }
 
@@ -66,7 +66,7 @@ void BinWriter::countedStr(const std::string& v)
 {
     std::string b = encode(v);
     if (b.size() > 32767)
-        throw WriteError("Text too long");
+        throw WriteError("A text is longer than the file can hold.");
     i16(static_cast<int16_t>(b.size()));
     buf_ += b;
 }

@@ -1,6 +1,7 @@
 #include "model/records.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace vesk {
 
@@ -108,7 +109,51 @@ void plotFields(S& s, R& r)
     s.f32(r.YMax);
 }
 
+// A stream over a record's fields that visits its Singles and passes over the rest.
+struct SingleVisitor {
+    const std::function<void(float&)>& f;
+
+    void f32(float& v) { f(v); }
+    template <std::size_t N>
+    void f32(std::array<float, N>& a) { for (auto& v : a) f(v); }
+    template <class T>
+    void i16(T&) {}
+    template <class T>
+    void raw(T&) {}
+    void countedStr(std::string&) {}
+    void fixedStr(std::string&, std::size_t) {}
+};
+
+void visit(SingleVisitor& s, CaseRec& r) { fields(s, r); }
+void visit(SingleVisitor& s, CritRec& r) { critFields(s, r); }
+void visit(SingleVisitor& s, CurveRec& r) { curveFields(s, r); }
+void visit(SingleVisitor& s, PlotRec& r) { plotFields(s, r); }
+
 }  // namespace
+
+template <class Rec>
+void ForEachSingle(Rec& r, const std::function<void(float&)>& f)
+{
+    SingleVisitor s{f};
+    visit(s, r);
+}
+
+template <class Rec>
+bool AllFinite(const Rec& r)
+{
+    bool finite = true;
+    ForEachSingle(const_cast<Rec&>(r), [&finite](float& v) { finite = finite && std::isfinite(v); });
+    return finite;
+}
+
+template void ForEachSingle(CaseRec&, const std::function<void(float&)>&);
+template void ForEachSingle(CritRec&, const std::function<void(float&)>&);
+template void ForEachSingle(CurveRec&, const std::function<void(float&)>&);
+template void ForEachSingle(PlotRec&, const std::function<void(float&)>&);
+template bool AllFinite(const CaseRec&);
+template bool AllFinite(const CritRec&);
+template bool AllFinite(const CurveRec&);
+template bool AllFinite(const PlotRec&);
 
 std::size_t EncodedSize(const CaseRec& r)
 {

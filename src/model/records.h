@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace vesk {
@@ -164,6 +165,24 @@ void ReadRec(BinReader& rd, CaseRec& r);
 void ReadRec(BinReader& rd, CritRec& r);
 void ReadRec(BinReader& rd, CurveRec& r);
 void ReadRec(BinReader& rd, PlotRec& r);
+
+// Calls f on every Single field of a record (CaseRec, CritRec, CurveRec or
+// PlotRec) in file order, every element of an array included.
+template <class Rec>
+void ForEachSingle(Rec& r, const std::function<void(float&)>& f);
+
+// Every Single field of the record is a finite number. The program never
+// stores a NaN or an infinity, so its readers refuse a record holding one.
+template <class Rec>
+bool AllFinite(const Rec& r);
+
+// ReadError naming what holds the record ("Curve 3 holds") unless AllFinite(r).
+template <class Rec>
+void RequireFinite(const Rec& r, const std::string& holder)
+{
+    if (!AllFinite(r))
+        throw ReadError(holder + " a value that is not a finite number: the file is damaged.");
+}
 
 template <class Rec>
 std::string EncodeRec(const Rec& r)

@@ -33,22 +33,26 @@ float ToEnglish(double v, int code);
 std::string FmtVal(double v, int code, std::string_view englishFormat, std::string_view metricFormat);
 
 // v with decimals chosen by its magnitude: "0" for zero, three decimals
-// below 1, two below 10, one below 100, none from 100 on.
+// below 1, two below 10, one below 100, none from 100 on. Throws ArithError
+// for a v beyond single precision, NaN or infinite.
 std::string FormatNum(double v);
 // Text that reads as a number is formatted as FormatNum does; any other
-// text is returned as it is.
+// text is returned as it is. Throws ArithError for a number beyond single
+// precision ("1e39").
 std::string FormatNum(std::string_view text);
 
 // The standard display of a computed quantity: FormatNum(ToMetric(v, code)).
 std::string FormatMetric(double v, int code);
 
 // The step between axis ticks for a range of x: 0.2, 0.5, 1 or 2 times a
-// power of ten; |x| / 10 for x <= 0.
+// power of ten; |x| / 10 for x <= 0. Throws ArithError when the step is
+// beyond single precision (x from 1.5e39 on, or below -3.4e39) or x is NaN.
 float TickStep(double x);
 
 // The top of a plot axis that shows values up to x: a whole number of
 // TickStep(x) steps, at least 0.9 steps above x; 1 for x <= 0. Throws
-// ArithError when the step count does not fit a 16-bit integer.
+// ArithError when that top is beyond single precision (x from 2.95e38 on),
+// the step is 0 in single precision (x = 1e-46) or x is NaN.
 float NiceMax(double x);
 
 // The top of a plot axis for English values up to v by a unit code: NiceMax
@@ -61,7 +65,8 @@ struct AxisTop {
 AxisTop NiceAxisTop(double v, int code);
 
 // The top of a chart axis: x with its leading digit raised by one and the
-// rest dropped (37 -> 40, 40 -> 50); 1 for x <= 0.
+// rest dropped (37 -> 40, 40 -> 50); 1 for x <= 0. Throws ArithError when
+// the result is beyond single precision (x from 3e38 on) or x is NaN.
 float RoundUpLeadDigit(double x);
 
 }  // namespace vesk

@@ -3,6 +3,7 @@
 #include "model/units.h"
 #include "model/vbmath.h"
 #include "platform/controls.h"
+#include "platform/guard.h"
 #include "platform/palette.h"
 #include "platform/qtext.h"
 
@@ -33,8 +34,9 @@ PlotPicture::PlotPicture(QWidget* parent, const QString& name, QSize minimum) : 
 void PlotPicture::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
+    // Values that cannot be drawn (not finite numbers) leave the picture as far as it got.
     if (paint)
-        paint(p, rect(), logicalDpiX() / kTwipsPerInch);
+        Guarded([&] { paint(p, rect(), logicalDpiX() / kTwipsPerInch); });
 }
 
 void PlotPicture::mouseMoveEvent(QMouseEvent* e)

@@ -5,6 +5,7 @@
 #include "model/numfmt.h"
 #include "model/supports/crib.h"
 #include "model/units.h"
+#include "platform/guard.h"
 #include "platform/msgbox.h"
 #include "platform/qtext.h"
 #include "ui/boxes.h"
@@ -58,18 +59,24 @@ DsgnCrib::DsgnCrib(QWidget* parent) : QDialog(parent)
         } catch (const std::exception&) {  // a damaged design curve: the load density as it was
         }
     }
-    ShowMetric(lbDisp_, G.DesignConv, kInchCode);
-    ShowMetric(lbCap_, G.DesignTpf, kTpfCode);
+    // A stored value that cannot be shown leaves its box empty; the
+    // optimisation reports it.
+    Guarded([this] {
+        ShowMetric(lbDisp_, G.DesignConv, kInchCode);
+        ShowMetric(lbCap_, G.DesignTpf, kTpfCode);
+    });
     lbCriteria->setText(qs(G.BasisName));
     updateDsgnCrib();
 }
 
 void DsgnCrib::updateDsgnCrib()
 {
-    PutMetric(textSpace_, work_.UserSpacing, kSpacingCode);
-    PutValue(textRows_, work_.Rows, FormatNum(work_.Rows));
-    PutMetric(textMinW_, work_.Par[6], kInchCode);
-    PutMetric(textMaxW_, work_.Par[7], kInchCode);
+    Guarded([this] {
+        PutMetric(textSpace_, work_.UserSpacing, kSpacingCode);
+        PutValue(textRows_, work_.Rows, FormatNum(work_.Rows));
+        PutMetric(textMinW_, work_.Par[6], kInchCode);
+        PutMetric(textMaxW_, work_.Par[7], kInchCode);
+    });
     optimizeCrib();
 }
 

@@ -5,6 +5,7 @@
 #include "model/numfmt.h"
 #include "model/supports/filedefined.h"
 #include "model/units.h"
+#include "platform/guard.h"
 #include "platform/msgbox.h"
 #include "platform/qtext.h"
 #include "ui/boxes.h"
@@ -92,11 +93,15 @@ DsgnLink::DsgnLink(QWidget* parent) : QDialog(parent)
         } catch (const std::exception&) {  // a damaged design curve: the criteria's load density
         }
     }
-    ShowMetric(lbTpf, G.DesignTpf, kTpfCode);
-    ShowMetric(lbMaxConv, G.DesignConv, kInchCode);
+    // A stored value that cannot be shown leaves its box empty; the
+    // optimisation reports it.
+    Guarded([&] {
+        ShowMetric(lbTpf, G.DesignTpf, kTpfCode);
+        ShowMetric(lbMaxConv, G.DesignConv, kInchCode);
+    });
     lbCriteria->setText(qs(G.BasisName));
     PutValue(textRows_, work_.Rows, FormatPattern(work_.Rows, "0"));
-    PutMetric(textSpace_, work_.UserSpacing, kSpacingCode);
+    Guarded([this] { PutMetric(textSpace_, work_.UserSpacing, kSpacingCode); });
 }
 
 void DsgnLink::showEvent(QShowEvent* event)

@@ -5,6 +5,7 @@
 #include "model/vbmath.h"
 #include "platform/controls.h"
 #include "platform/help.h"
+#include "platform/guard.h"
 #include "platform/msgbox.h"
 #include "platform/qtext.h"
 #include "platform/selectall.h"
@@ -20,6 +21,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <tuple>
 #include <utility>
 
 namespace vesk {
@@ -165,14 +167,16 @@ HeadFoot::HeadFoot(QWidget* parent) : QDialog(parent)
     const CaseRec& c = G.CurCase;
     const CaseRec& d = defaults();
     const auto k = static_cast<std::size_t>(slot_);
-    PutMetric(txRoof_, c.RoofArea[k], kAreaCode);
-    PutMetric(txFloor_, c.FloorArea[k], kAreaCode);
-    PutMetric(txWidth_, c.PlanWid[k], kDimCode);
-    PutMetric(txLength_, c.PlanLen[k], kDimCode);
-    areas.defaults[0]->setText(qs(FormatMetric(d.RoofArea[k], kAreaCode)));
-    areas.defaults[1]->setText(qs(FormatMetric(d.FloorArea[k], kAreaCode)));
-    dims.defaults[0]->setText(qs(FormatMetric(d.PlanWid[k], kDimCode)));
-    dims.defaults[1]->setText(qs(FormatMetric(d.PlanLen[k], kDimCode)));
+    // A stored value that cannot be shown leaves its box empty, which "&Ok" refuses.
+    const std::tuple<NumBox*, QLabel*, float, float, int> rows[] = {
+        {txRoof_, areas.defaults[0], c.RoofArea[k], d.RoofArea[k], kAreaCode},
+        {txFloor_, areas.defaults[1], c.FloorArea[k], d.FloorArea[k], kAreaCode},
+        {txWidth_, dims.defaults[0], c.PlanWid[k], d.PlanWid[k], kDimCode},
+        {txLength_, dims.defaults[1], c.PlanLen[k], d.PlanLen[k], kDimCode}};
+    for (const auto& row : rows) {
+        Guarded([&row] { PutMetric(std::get<0>(row), std::get<2>(row), std::get<4>(row)); });
+        Guarded([&row] { std::get<1>(row)->setText(qs(FormatMetric(std::get<3>(row), std::get<4>(row)))); });
+    }
     showRequiredAreas();
 }
 
@@ -186,15 +190,15 @@ void HeadFoot::showRequiredAreas()
 void HeadFoot::useDefaultAreas()
 {
     const auto k = static_cast<std::size_t>(slot_);
-    PutMetric(txRoof_, defaults().RoofArea[k], kAreaCode);
-    PutMetric(txFloor_, defaults().FloorArea[k], kAreaCode);
+    Guarded([&] { PutMetric(txRoof_, defaults().RoofArea[k], kAreaCode); });
+    Guarded([&] { PutMetric(txFloor_, defaults().FloorArea[k], kAreaCode); });
 }
 
 void HeadFoot::useDefaultDimensions()
 {
     const auto k = static_cast<std::size_t>(slot_);
-    PutMetric(txWidth_, defaults().PlanWid[k], kDimCode);
-    PutMetric(txLength_, defaults().PlanLen[k], kDimCode);
+    Guarded([&] { PutMetric(txWidth_, defaults().PlanWid[k], kDimCode); });
+    Guarded([&] { PutMetric(txLength_, defaults().PlanLen[k], kDimCode); });
 }
 
 void HeadFoot::done()

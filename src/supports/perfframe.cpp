@@ -8,6 +8,7 @@
 #include "model/units.h"
 #include "model/vbmath.h"
 #include "platform/controls.h"
+#include "platform/guard.h"
 #include "platform/help.h"
 #include "platform/msgbox.h"
 #include "platform/numbox.h"
@@ -273,7 +274,7 @@ void PerfFrame::load()
             // The requirement stays the criteria's own load density.
         }
     }
-    showCriteria();
+    Guarded([this] { showCriteria(); });
 
     option2_->setEnabled(true);
     (G.CurCase.SpacMode != 0 ? option2_ : option1_)->setChecked(true);
@@ -363,13 +364,15 @@ void PerfFrame::showEvent(QShowEvent* event)
 
 void PerfFrame::activate()
 {
-    PutMetric(textSpacing_, G.CurCase.UserSpacing, 6);
+    // A stored value that cannot be shown leaves its boxes empty, and the
+    // recompute reports them.
+    Guarded([this] { PutMetric(textSpacing_, G.CurCase.UserSpacing, 6); });
     const QString rows = qs(FormatPattern(G.CurCase.Rows, "0"));
     textRows_->put(rows, G.CurCase.Rows);
     lbRows_->setText(rows);
-    fillBoxes();
+    Guarded([this] { fillBoxes(); });
     recompute();
-    readouts_->showDesignPoint(G.CurCase.ActTpf);
+    Guarded([this] { readouts_->showDesignPoint(G.CurCase.ActTpf); });
 }
 
 void PerfFrame::optionClick(bool second)

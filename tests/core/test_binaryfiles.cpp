@@ -1,7 +1,9 @@
 // The binary files: project, support and curve library. Layouts, byte-exact round trips, what opening and saving
 // set, files refused whole, and saves that fail without harming the old file.
 #include "core_helpers.h"
+#include "files/comparetext.h"
 #include "files/curvefile.h"
+#include "files/datafiles.h"
 #include "files/defaults.h"
 #include "files/projectfile.h"
 #include "files/safesave.h"
@@ -12,6 +14,7 @@
 #include <csignal>
 #include <functional>
 #include <future>
+#include <limits>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -363,6 +366,64 @@ TEST_F(BinaryFiles, ProjectsThatCannotBeReadWholeChangeNothing)
     EXPECT_TRUE(snapshot() == before);
 }
 
+TEST_F(BinaryFiles, ANumberThatIsNotFiniteMakesAProjectOrSupportUnreadable)
+{
+    const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
+    const auto withSingle = [](std::string s, std::size_t off, float v) {
+        std::memcpy(s.data() + off, &v, 4);
+        return s;
+    };
+    const std::string damaged = " a value that is not a finite number: the file is damaged.";
+    twoSupports();
+    const std::string project = EncodeProject(ProjectFromGlobals());
+    ASSERT_TRUE(SaveSupportFile(at("crib.sup"), 1).ok());
+    const std::string support = Slurp(at("crib.sup"));
+    // Offsets: in a support file the record starts at 66 and its default record at 66 + 4,040;
+    // UserSpacing lies 70 bytes into a record and Par(0) 82.
+    const std::vector<std::tuple<std::string, std::string, std::string>> bad = {
+        {"a.sup", withSingle(support, 66 + 82, nan), "Support \"Crib A\" holds" + damaged},
+        {"b.sup", withSingle(support, 4106 + 70, inf), "The default values of support \"Crib A\" hold" + damaged},
+        {"c.sup", withSingle(support, 66 + 70, -inf), "Support \"Crib A\" holds" + damaged},
+        {"a.pro", withSingle(project, 24, nan), "The design criteria hold" + damaged},  // EntryHt
+        {"b.pro", withSingle(project, 144 + 6, inf), "The plot settings hold" + damaged},  // XMax
+        {"c.pro", withSingle(project, 178 + 64, nan), "The design curve holds" + damaged},  // Conv(1)
+        {"d.pro", withSingle(project, 528 + 8146 + 66 + 82, inf), "Support \"Post B\" holds" + damaged},
+        {"e.pro", withSingle(project, 528 + 66 + 4040 + 70, nan),
+         "The default values of support \"Crib A\" hold" + damaged},
+    };
+    const auto before = snapshot();
+    for (const auto& [name, bytes, reason] : bad) {
+        Put(at(name), bytes);
+        const bool isProject = name.ends_with(".pro");
+        FileCommandResult r = isProject ? OpenProjectFile(at(name)) : OpenSupportFile(at(name));
+        EXPECT_EQ(std::tie(r.status, r.message, r.title),
+                  std::make_tuple(FileCommandStatus::ReadFailed, "Error reading " + name + "\n" + reason,
+                                  std::string("Error")))
+            << name;
+        EXPECT_TRUE(snapshot() == before) << name;
+    }
+}
+
+TEST_F(BinaryFiles, ACurveHoldingANumberThatIsNotFiniteEndsTheLibraryBeforeIt)
+{
+    const std::string file = at("grcurves.bin");
+    std::string lib = libraryFile(4, 4, 1);
+    const float inf = std::numeric_limits<float>::infinity();
+    std::memcpy(lib.data() + 4 + 2 * 348 + 108 + 4 * 2, &inf, 4);  // Tons(2) of curve 3
+    Put(file, lib);
+    G.DesignCurve = curve(77, 2);
+    EXPECT_EQ(ReadCurves(file), -1);
+    ASSERT_EQ(G.NumCurves, 2);
+    EXPECT_EQ(G.GRCurves[1], curve(1, 3));
+    EXPECT_EQ(G.GRCurves[2], curve(2, 3));
+    EXPECT_EQ(G.DesignCurve, curve(77, 2));
+
+    FileCommandResult r = ReloadCurves(file);
+    EXPECT_EQ(r.message,
+              "Error reading grcurves.bin\nCurve 3 holds a value that is not a finite number: the file is damaged.");
+    EXPECT_EQ(G.NumCurves, 0);
+}
+
 TEST_F(BinaryFiles, FailedProjectSaveReportsAndKeepsTheOldFile)
 {
     twoSupports();
@@ -371,7 +432,9 @@ TEST_F(BinaryFiles, FailedProjectSaveReportsAndKeepsTheOldFile)
     G.CaseName[1] = "\xe6\xbc\xa2";  // not in the Windows code page
     FileCommandResult r = SaveProjectFile(at("keep.pro"));
     EXPECT_EQ(std::tie(r.status, r.message),
-              std::make_tuple(FileCommandStatus::WriteFailed, std::string("Error saving keep.pro")));
+              std::make_tuple(FileCommandStatus::WriteFailed,
+                              std::string("Error saving keep.pro\nThe text \"\xe6\xbc\xa2\" holds characters that "
+                                          "the file's character set cannot store.")));
     EXPECT_EQ(Slurp(at("keep.pro")), old);
 }
 
@@ -390,7 +453,7 @@ TEST_F(BinaryFiles, SupportSavedNotUpdatedOnFileAndClearedOnlyAfterASuccessfulWr
 
     G.Cases[1].Updated = 1;
     fs::create_directory(at("dir.sup"));
-    EXPECT_EQ(SaveSupportFile(at("dir.sup"), 1).message, "Error saving dir.sup");
+    EXPECT_EQ(SaveSupportFile(at("dir.sup"), 1).message, "Error saving dir.sup\nIt is a folder, not a file.");
     EXPECT_EQ(G.Cases[1].Updated, 1);
     FileCommandResult r = SaveSupportFile(at("crib.sup"), 0);
     EXPECT_EQ(std::tie(r.status, r.message),
@@ -507,9 +570,49 @@ TEST_F(BinaryFiles, MoreCurvesThanMaxCurvesAreAllKept)
 
     // A failed save keeps the file and the library.
     G.GRCurves[1].Name = "\xe6\xbc\xa2";
-    EXPECT_EQ(SaveCurves(file).message, "Error saving grcurves.bin");
+    EXPECT_EQ(SaveCurves(file).message, "Error saving grcurves.bin\nThe text \"\xe6\xbc\xa2\" holds characters "
+                                        "that the file's character set cannot store.");
     EXPECT_EQ(Slurp(file), libraryFile(30, 7, 20));
     EXPECT_EQ(G.NumCurves, 7);
+}
+
+TEST_F(BinaryFiles, EverySaveAndCreateFailureGivesItsReasonInSaveWording)
+{
+    twoSupports();
+    G.MaxCurves = 2;
+    const CompareDoc doc;
+    // The message of every save, and of creating the curve library, into the folder `folder`.
+    const auto messages = [&](const std::string& folder) {
+        G.AppPath = folder;
+        std::string compare;
+        SaveCompareText(folder + "/table.txt", doc, &compare);
+        return std::vector<std::string>{SaveProjectFile(folder + "/a.pro").message,
+                                        SaveSupportFile(folder + "/a.sup", 1).message,
+                                        SaveCurves(folder + "/grcurves.bin").message,
+                                        ReloadCurves(folder + "/grcurves.bin").message,
+                                        compare,
+                                        SaveBmpPath(),
+                                        SaveDefName("Mine")};
+    };
+    const auto expected = [](const std::string& reason) {
+        return std::vector<std::string>{"Error saving a.pro\n" + reason, "Error saving a.sup\n" + reason,
+                                        "Error saving grcurves.bin\n" + reason, "Error reading grcurves.bin\n" + reason,
+                                        reason, reason, reason};
+    };
+    EXPECT_EQ(messages(at("missing")), expected("The folder does not exist."));
+    Put(at("file"), "x");
+    EXPECT_EQ(messages(at("file")), expected("A name in the path is a file, not a folder."));
+
+    // A write-protected folder, as a user who is not its owner (root writes anywhere).
+    fs::create_directory(at("locked"));
+    fs::permissions(at("locked"), fs::perms(0555));
+    EXPECT_TRUE(runUnprivileged([&] {
+        const auto shown = messages(at("locked"));
+        const bool same = shown == expected("You have no permission to write there.");
+        for (std::size_t i = 0; i < shown.size() && !same; ++i)
+            std::fprintf(stderr, "shown: %s\n", shown[i].c_str());
+        return same;
+    }));
 }
 
 TEST_F(BinaryFiles, NamedPipesAreRefusedWithoutWaitingForAWriter)

@@ -3,6 +3,8 @@
 #include "model/units.h"
 #include "model/vbmath.h"
 
+#include <limits>
+
 using namespace vesk;
 
 namespace {
@@ -126,4 +128,17 @@ TEST(AxisScale, TickStepNiceMaxAndLeadDigit)
                          {9.99, 10}})  // log10 0.001 is exactly -3 in single precision
         EXPECT_EQ(RoundUpLeadDigit(v), up) << v;
     EXPECT_THROW(RoundUpLeadDigit(3.4e38), ArithError);
+
+    // Where each stops: the step, the axis top or the raised digit beyond single precision.
+    EXPECT_EQ(TickStep(1.4e39), 2e38f);
+    EXPECT_THROW(TickStep(1.6e39), ArithError);  // 5e38
+    EXPECT_EQ(NiceMax(2.9e38), 3e38f);
+    EXPECT_THROW(NiceMax(2.95e38), ArithError);  // 7 steps of 5e37
+    EXPECT_EQ(RoundUpLeadDigit(2.9e38), 3e38f);
+    EXPECT_THROW(RoundUpLeadDigit(3e38), ArithError);  // 4e38
+    EXPECT_THROW(FormatNum(std::string_view("1e39")), ArithError);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_THROW(TickStep(nan), ArithError);
+    EXPECT_THROW(NiceMax(nan), ArithError);
+    EXPECT_THROW(RoundUpLeadDigit(nan), ArithError);
 }

@@ -325,7 +325,7 @@ TEST_F(MainWindow, FailedOpenOrSaveChangesNothing)
     MsgBoxTest::clear();
     FileDialogTest::queue(folder_.file("taken.pro"));
     trigger(w, "MenSave");
-    EXPECT_EQ(messages(), QStringList("Error: Error saving taken.pro"));
+    EXPECT_EQ(messages(), QStringList("Error: Error saving taken.pro\nIt is a folder, not a file."));
     EXPECT_TRUE(QFileInfo(folder_.file("taken.pro")).isDir());
 }
 
