@@ -150,7 +150,7 @@ void FormMine::buildBasisFrames()
         grid->addWidget(lbHeave_[i], row, 0);
         grid->addWidget(lbUconv_[i], row, 1);
         grid->addWidget(set, row, 2);
-        connect(set, &QPushButton::clicked, this, [this, i] { heaveClicked(i); });
+        connect(set, &QPushButton::clicked, this, &FormMine::heaveClicked);
     }
 }
 
@@ -320,10 +320,7 @@ void FormMine::activate()
     entry_->fill();
     Guarded([this] { PutMetric(txRoof_, crit_.RoofBearing, 7); });
     Guarded([this] { PutMetric(txFloor_, crit_.FloorBearing, 7); });
-    Guarded([this] {
-        for (QLabel* l : lbUconv_)
-            l->setText(qs(FormatMetric(crit_.UncontrolledConv, 5)));
-    });
+    showUncontrolledConv();
 
     combo1_->clear();
     combo1_->addItem("<none>");
@@ -360,7 +357,7 @@ void FormMine::showBasisFrame()
 {
     const int basis = basisShown();
     lbClick2_->clear();
-    Guarded([&] { lbUconv_[static_cast<std::size_t>(basis)]->setText(qs(FormatMetric(crit_.UncontrolledConv, 5))); });
+    showUncontrolledConv();
     for (int i = 0; i < 4; ++i)
         basisFrames_[static_cast<std::size_t>(i)]->setVisible(i == basis);
     lbClick1_->setText(kClick1[static_cast<std::size_t>(basis)]);
@@ -374,6 +371,17 @@ void FormMine::showBasisFrame()
     showCoordMode();
     lbPlotTons_->setText(lbTpf_->text());
     lbPlotConv_->setText(lbConv_->text());
+}
+
+// The uncontrolled convergence in the read-out of every basis. An amount that
+// cannot be shown (a damaged record) leaves them as they were.
+void FormMine::showUncontrolledConv()
+{
+    Guarded([this] {
+        const QString text = qs(FormatMetric(crit_.UncontrolledConv, 5));
+        for (QLabel* l : lbUconv_)
+            l->setText(text);
+    });
 }
 
 void FormMine::fillBasis(int basis)
@@ -524,7 +532,7 @@ void FormMine::setBlockFromCurve()
     calcblock();
 }
 
-void FormMine::heaveClicked(int basis)
+void FormMine::heaveClicked()
 {
     Uconv.UconvAmount = crit_.UncontrolledConv;
     Uconv.UconvTiming = crit_.Timing;
@@ -535,8 +543,7 @@ void FormMine::heaveClicked(int basis)
     }
     crit_.Timing = Uconv.UconvTiming;
     crit_.UncontrolledConv = Uconv.UconvAmount;
-    // Criteria that cannot be shown (a damaged record kept since the opening) leave their read-outs as they were.
-    Guarded([&] { lbUconv_[static_cast<std::size_t>(basis)]->setText(qs(FormatMetric(crit_.UncontrolledConv, 5))); });
+    showUncontrolledConv();
     redrawPlot();
     Guarded([this] { updateSummary(); });
 }

@@ -75,6 +75,7 @@ private:
     void activate();
     void showBasisFrame();
     // The boxes of a basis from the working criteria, and its first calculation.
+    void showUncontrolledConv();
     void fillBasis(int basis);
     void recomputeBasis();
     void updateSummary();
@@ -84,7 +85,7 @@ private:
     void redrawPlot();
     void combo1Click(int position);
     void setBlockFromCurve();
-    void heaveClicked(int basis);
+    void heaveClicked();
     void copyToCable();
     bool bearingEntered(NumBox* box);
 

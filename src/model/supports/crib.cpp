@@ -293,9 +293,9 @@ OptimizeOutcome optimize(CaseRec& work, const OptimizeInputs& in, int rule)
                     break;
             }
     };
-    // Whether a crib of load p at the design convergence reaches the
-    // requirement with this many rows at the maximum spacing.
-    const auto reaches = [&](double p, int rows) { return p * rows * 12 / smax >= q; };
+    // Whether the crib of the crib model reaches the requirement with this
+    // many rows at the maximum spacing.
+    const auto reaches = [&](int rows) { return cribDensity(cd, rows, smax) >= q; };
     const int firstRows = *in.rows;
     // The first pass of rows in which some crib reaches the requirement. A
     // crib that fits but carries no load at the design convergence never
@@ -310,9 +310,9 @@ OptimizeOutcome optimize(CaseRec& work, const OptimizeInputs& in, int rule)
         carries = true;
         const double estimate = std::ceil(q * static_cast<double>(smax) / (12 * p));
         int r = static_cast<int>(std::clamp<double>(estimate, firstRows, kMaxRows + 1));
-        while (r > firstRows && reaches(p, r - 1))
+        while (r > firstRows && reaches(r - 1))
             --r;
-        while (r <= kMaxRows && !reaches(p, r))
+        while (r <= kMaxRows && !reaches(r))
             ++r;
         firstReached = std::min(firstReached, r);
         return false;
@@ -342,7 +342,7 @@ OptimizeOutcome optimize(CaseRec& work, const OptimizeInputs& in, int rule)
                 remembered = crib;
                 first = false;
             }
-            if (cribDensity(cd, rows, smax) >= q) {
+            if (reaches(rows)) {
                 found = crib;
                 done = true;
                 return true;
