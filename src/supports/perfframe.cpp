@@ -186,6 +186,7 @@ void PerfFrame::buildCriteriaFrame()
         widest = std::max(widest, lbCriteria_->fontMetrics().horizontalAdvance(QString(name)));
     lbCriteria_->setMinimumWidth(widest + 2 * lbCriteria_->frameWidth() + 8);
     lbAtype_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    FitWidthToTexts(lbAtype_, {"Independent", "Concurrent"});
     grid->setColumnStretch(0, 1);
 }
 
