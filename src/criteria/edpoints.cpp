@@ -10,6 +10,7 @@
 #include "platform/help.h"
 #include "platform/guard.h"
 #include "platform/msgbox.h"
+#include "platform/plotwidgets.h"
 #include "platform/numbox.h"
 #include "platform/qtext.h"
 #include "platform/selectall.h"
@@ -158,8 +159,10 @@ EdPoints::EdPoints(QWidget* parent) : QDialog(parent)
     auto* frame = new QGroupBox("Ground reaction curve", this);
     frame->setObjectName("Frame3");
     pic1_ = new PointPlot(this, frame);
-    lbXmax_ = MakeLabel(frame, "LbXmax", QString());
-    lbYmax_ = MakeLabel(frame, "LbYmax", QString());
+    // The axis maxima keep room for their numbers, so that a new curve
+    // never widens the window.
+    lbXmax_ = MakeAxisLabel(frame, "LbXmax");
+    lbYmax_ = MakeAxisLabel(frame, "LbYmax");
     lbConv_ = MakePanel(frame, "LbConv");
     lbTons_ = MakePanel(frame, "LbTons");
     lbTpf_ = MakePanel(frame, "LbTpf");

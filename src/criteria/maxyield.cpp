@@ -10,6 +10,7 @@
 #include "ui/boxes.h"
 
 #include <QGridLayout>
+#include <algorithm>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -128,7 +129,9 @@ void MaxYield::Impl::build()
     layout->addWidget(frame2);
     layout->addWidget(frame1);
     layout->addLayout(buttons);
-    q->setMinimumWidth(560);
+    // Wide enough for the timing captions on their lines; the texts of the
+    // frames wrap within it.
+    q->setMinimumWidth(std::max(560, layout->minimumSize().width()));
 }
 
 void MaxYield::Impl::load()

@@ -7,17 +7,32 @@
 #include "costs/matcrib.h"
 #include "costs/matlink.h"
 #include "costs/matpost.h"
+#include "compare/chartset.h"
+#include "compare/plotsetup.h"
+#include "criteria/edcurves.h"
+#include "criteria/edpoints.h"
 #include "criteria/formmine.h"
+#include "criteria/maxyield.h"
 #include "files/datafiles.h"
+#include "files/infolists.h"
 #include "files/defaults.h"
 #include "files/modelfile.h"
 #include "model/criteria/summary.h"
+#include "model/criteria/curvelib.h"
 #include "model/supportlist.h"
 #include "platform/numbox.h"
+#include "shell/editcases.h"
+#include "shell/failplot.h"
+#include "shell/forminfo.h"
+#include "shell/formpic.h"
 #include "supports/concrete.h"
+#include "supports/dsgncrib.h"
+#include "supports/dsgnlink.h"
+#include "supports/headfoot.h"
 #include "supports/perfcrib.h"
 #include "supports/perflink.h"
 #include "supports/perfpost.h"
+#include "supports/woodform.h"
 
 #include "program_folder.h"
 
@@ -25,11 +40,13 @@
 #include <QLabel>
 #include <QLayout>
 #include <QComboBox>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTextDocument>
+#include <QTreeWidget>
 
 #include <ostream>
 
@@ -79,6 +96,7 @@ protected:
         const int n = AppendSupport(type, "Support");
         ASSERT_GT(n, 0);
         G.CurCaseNo = static_cast<int16_t>(n);
+        G.CurCase = G.Cases[static_cast<std::size_t>(n)];
     }
     static void fileDefinedSupport(bool cable)
     {
@@ -157,6 +175,16 @@ protected:
         NumBox* b = child<NumBox>(w, box);
         b->setText(text);
         b->pressEnter();
+    }
+    static void click(const QWidget* w, const QString& button)
+    {
+        if (auto* b = child<QAbstractButton>(w, button))
+            b->click();
+    }
+    static void eachRow(QListWidget* list)
+    {
+        for (int i = 0; i < list->count(); ++i)
+            list->setCurrentRow(i);
     }
     static void eachTab(const QWidget* w)
     {
@@ -285,6 +313,161 @@ TEST_F(WindowSizes, CriteriaDialogsFitAndKeepTheirSizeWhateverTheyShow)
         });
     }
     EXPECT_EQ(DropModalAnswers(), 0);
+}
+
+TEST_F(WindowSizes, CriteriaEditorsFitAndKeepTheirSize)
+{
+    for (int metric : {0, -1}) {
+        G.MetricUnits = static_cast<int16_t>(metric);
+        const std::string units = metric ? " (metric)" : "";
+        // Points added one by one: the list, the plot and its axes fill.
+        G.NextCurveId = 3;
+        NewWorkCurve();
+        EdPoints points;
+        check(&points, "EdPoints" + units, [&points] {
+            for (const char* conv : {"0.5", "1.5", "3", "7.5", "12"}) {
+                enter(&points, "TxConv", conv);
+                enter(&points, "TxTons", QString::number(120 - 8 * std::stof(conv)));
+                click(&points, "ComAddPts");
+            }
+            eachRow(child<QListWidget>(&points, "ListPoints"));
+            enter(&points, "TxWidth", "18");  // the mismatch warning
+        });
+        EdCurves curves;
+        check(&curves, "EdCurves" + units, [&curves] { eachRow(child<QListWidget>(&curves, "ListCurves")); });
+        UconvExchange x{0, 0.5f, 2.0f};
+        MaxYield yield(nullptr, x);
+        check(&yield, "MaxYield" + units, [&yield] {
+            enter(&yield, "TxUconv", "3");  // more than the design convergence: Independent only
+            enter(&yield, "TxUconv", "1");
+            click(&yield, "Option2");
+        });
+    }
+}
+
+TEST_F(WindowSizes, DesignAndDetailDialogsFitAndKeepTheirSize)
+{
+    for (int metric : {0, -1}) {
+        G.MetricUnits = static_cast<int16_t>(metric);
+        const std::string units = metric ? " (metric)" : "";
+        support(1);
+        DsgnCrib crib;
+        check(&crib, "DsgnCrib" + units, [&crib] {
+            enter(&crib, "TextRows", "2");
+            enter(&crib, "TextMaxW", "14");
+            enter(&crib, "TextSpace", "90");
+        });
+        fileDefinedSupport(false);
+        DsgnLink link;
+        check(&link, "DsgnLink" + units, [&link] {
+            enter(&link, "TextRows", "3");
+            enter(&link, "TextSpace", "100");
+        });
+        HeadFoot head;
+        check(&head, "HeadFoot" + units, [&head] {
+            enter(&head, "TxRoof", "12345");
+            click(&head, "ComDefArea");
+        });
+        for (int16_t table : {-1, 0}) {  // the posts' species, then the cribs'
+            G.WoodTable = table;
+            WoodForm wood;
+            check(&wood, "WoodForm " + std::to_string(table) + units, [&wood] {
+                auto* list = child<QTreeWidget>(&wood, "ListView1");
+                for (int i = 0; i < list->topLevelItemCount(); ++i)
+                    list->setCurrentItem(list->topLevelItem(i));
+                click(&wood, "OptWet");
+            });
+        }
+    }
+}
+
+TEST_F(WindowSizes, SupportListAndInformationWindowsFitAndKeepTheirSize)
+{
+    ASSERT_TRUE(ReadInfoLists().ok);
+    G.BmpPath = G.AppPath;
+    for (int metric : {0, -1}) {
+        G.MetricUnits = static_cast<int16_t>(metric);
+        const std::string units = metric ? " (metric)" : "";
+        // Ten supports, every type, with names that fill their field.
+        G.NumCases = 0;
+        for (int k = 0; k < kMaxCases; ++k)
+            AppendSupport(static_cast<int16_t>(1 + k % G.NumTypes), std::string(64, 'W'));
+        G.CurCaseNo = 1;
+        EditCases list;
+        check(&list, "EditCases" + units, [&list] {
+            auto* rows = child<QTreeWidget>(&list, "ListView1");
+            for (int i = 0; i < rows->topLevelItemCount(); ++i)
+                rows->setCurrentItem(rows->topLevelItem(i));
+        });
+        for (int16_t addMode : {0, -1}) {
+            G.AddMode = addMode;
+            FormInfo info;
+            check(&info, "FormInfo " + std::to_string(addMode) + units, [&info] {
+                for (int i = 0; i < FormInfo::kCategories; ++i) {
+                    auto* types = child<QComboBox>(&info, QString("Combo1(%1)").arg(i));
+                    for (int at = 0; at < types->count(); ++at) {
+                        types->setCurrentIndex(at);
+                        emit types->activated(at);
+                    }
+                }
+            });
+        }
+        FormInfo::resetInfoWindows();
+        // The figures and the loadings of every type that has them, stepped through.
+        const auto steps = [](QWidget* w) {
+            return [w] {
+                for (const char* b : {"ComLast", "ComPrev", "ComFirst", "ComNext"})
+                    if (auto* step = child<QPushButton>(w, b); step->isEnabled())
+                        step->click();
+            };
+        };
+        for (int16_t t = 1; t <= G.NumTypes; ++t) {
+            G.InfoType = t;
+            const std::string type = " of type " + std::to_string(t) + units;
+            if (G.InfoTable(t, 2) > 0) {
+                FormPic pic;
+                check(&pic, "FormPic" + type, steps(&pic));
+            }
+            if (G.InfoTable(t, 4) > 0) {
+                FailPlot plot;
+                check(&plot, "FailPlot" + type, [&plot, &steps] {
+                    auto* models = child<QComboBox>(&plot, "ComboModel");
+                    for (int at = 0; at < models->count(); ++at) {
+                        models->setCurrentIndex(at);
+                        emit models->activated(at);
+                        steps(&plot)();
+                    }
+                });
+            }
+        }
+    }
+}
+
+TEST_F(WindowSizes, ComparisonSettingsFitAndKeepTheirSize)
+{
+    G.NumCases = 0;
+    for (int k = 0; k < kMaxCases; ++k)
+        AppendSupport(static_cast<int16_t>(1 + k % 6), std::string(64, 'W'));
+    for (int metric : {0, -1}) {
+        G.MetricUnits = static_cast<int16_t>(metric);
+        const std::string units = metric ? " (metric)" : "";
+        PlotSetup plot;
+        check(&plot, "PlotSetup" + units, [&plot] {
+            eachRow(child<QListWidget>(&plot, "List1"));
+            click(&plot, "Option1(0)");  // the load axis
+
+            enter(&plot, "TxXmax", "123456");
+            click(&plot, "ComDefLine");
+        });
+        ChartSet chart;
+        check(&chart, "ChartSet" + units, [&chart] {
+            auto* categories = child<QListWidget>(&chart, "ListCat");
+            for (int i = 0; i < categories->count(); ++i) {
+                categories->setCurrentRow(i);
+                eachRow(child<QListWidget>(&chart, "ListParm"));
+            }
+        });
+    }
 }
 
 }  // namespace
