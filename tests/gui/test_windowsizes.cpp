@@ -114,7 +114,7 @@ protected:
     static void check(QWidget* w, const std::string& what, const std::function<void()>& use = {})
     {
         w->show();
-        QTest::qWait(20);
+        settle();
         const QSize opened = w->frameGeometry().size();
         EXPECT_LE(opened.width(), kRoom.width()) << what;
         EXPECT_LE(opened.height(), kRoom.height()) << what;
@@ -124,9 +124,18 @@ protected:
         hover(w);
         if (use)
             use();
-        QTest::qWait(20);
+        settle();
         EXPECT_EQ(w->frameGeometry().size(), opened) << what;
         textsWhole(w, what);
+    }
+
+    // The window's queued opening has run and its layout has followed what
+    // it shows, however slowly the machine runs.
+    static void settle()
+    {
+        QTest::qWait(20);
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
     }
 
     // Every label and read-out shown in the window shows its text whole: on
