@@ -136,6 +136,13 @@ TEST(CableCosts, OptionsChooseTheFieldsReadComputedAndReset)
         EXPECT_NEAR(c.MatCost, 0.85 * 14 + 0.2 * 5 + 1 + 1.4 + 3 * share, 1e-4) << perSet;
         EXPECT_NEAR(CabPackageVolume(c, k), (172.0 * 256 + 50 * (20 + 25.2 * share + 12 * 5)) / 1728, 1e-5);
     }
+    // The bolt's share of the mat is lifted to the roof: 32 ft a set of 4 at
+    // 1 lb/ft is 8 lb a cable, 8 ft up, when nothing else weighs or drills.
+    CaseRec mat = c;
+    mat.CabPerSet() = 4, mat.CabMatWt()[k] = 1;
+    mat.UnitWt[k] = mat.CabPlateWt()[k] = mat.CabResinWt = mat.CabDrillWork()[k] = 0;
+    recompute(mat, 96);
+    EXPECT_NEAR(mat.TotWork, 8 * 8, 1e-4);
 
     // Coated cable, the 1-3/8-in hole and the 8-in plate.
     c.CabPlate = 1, c.CabCoated() = 1, c.CabHole() = 1, c.CabPerSet() = 2;

@@ -74,6 +74,8 @@ TEST_F(CompareProject, BaseSupportLeadsAndTiesAndBoldAreJudgedAgain)
     EXPECT_EQ(best(BuildTableDoc(1)), (std::vector<int>{3, 3, 2, 2, 2}));
     // The highest safety factor is best: the donut crib's 2.1, not the engineered crib's 1.05.
     EXPECT_EQ(BuildTableDoc(1).bestCol[31], 3);
+    // The most supports a car is best: the post's 40, not the donut crib's 6.
+    EXPECT_EQ(BuildTableDoc(1).bestCol[22], 2);
 
     const CompareDoc d = BuildTableDoc(3);
     EXPECT_EQ(d.colCase, (ColumnOrder{0, 3, 1, 2, 4, 5, 6, 7, 0, 0, 0}));

@@ -111,6 +111,14 @@ TEST_F(FileDefined, HeightRangeAvailabilityAndInputs)
     G.EasternMines = -1;
     G.EntryHt = 80;
     EXPECT_EQ(RecomputeLink(0, Layout(false, 0, 1)).warnings.size(), 0u);
+    c.Avail[1] = -1;  // western only
+    const LinkOutcome east = RecomputeLink(0, Layout(false, 0, 1));
+    ASSERT_FALSE(east.warnings.empty());
+    EXPECT_EQ(east.warnings.back().text, "Not available in eastern U.S.");
+    EXPECT_EQ(c.Warn[10], -1);
+    G.EasternMines = 0;
+    EXPECT_EQ(RecomputeLink(0, Layout(false, 0, 1)).warnings.size(), 0u);
+    EXPECT_EQ(c.Warn[10], 0);
 
     for (int16_t rows : {0, 6})
         EXPECT_EQ(RecomputeLink(0, Layout(false, 0, rows)).error, "Invalid no. rows (0-5)");

@@ -306,6 +306,8 @@ TEST_F(MatCribTest, TheWorkedCribsResultsCaptionsAndLabelsInEitherUnits)
               "Transport height, cm|Support transport volume, m³|Car volume, m³|Fixed weight, kg/support|"
               "Secondary wt, kg/support|Total work, J/support");
     EXPECT_EQ(texts({"LbSumWtUnit", "LbLen", "LbWid", "TxCost", "TxHt"}), "kg/support|107|20.3|211.89|81.3");
+    enter("TxHt", "81.28");  // cm
+    EXPECT_FLOAT_EQ(G.CurCase.CarHt[1], 32.0f);
 }
 
 }  // namespace
