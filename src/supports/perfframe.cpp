@@ -222,7 +222,7 @@ void PerfFrame::buildPlotFrame()
 {
     frame2_ = makeFrame(this, "Frame2", "Ground Behavior and Support Performance");
     auto* v = new QVBoxLayout(frame2_);
-    auto* pic = new PlotPicture(frame2_, "Pic", QSize(260, 200));
+    auto* pic = new PlotPicture(frame2_, "Pic", QSize(250, 200));
     pic->paint = [this](QPainter& p, const QRect& page, double pagePerTwip) { drawPlot(p, page, pagePerTwip); };
     pic->mouseMoved = [this](double x, double y) { plotMouseMove(x, y); };
     pic->mouseLeft = [this] { plotMouseOff(); };

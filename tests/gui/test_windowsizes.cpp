@@ -139,14 +139,25 @@ protected:
     }
 
     // Every label and read-out shown in the window shows its text whole: on
-    // its lines, within the room inside its frame and margins.
+    // its lines, within the room inside its frame and margins, less the
+    // indent by which a framed label sets its text in from the side it is
+    // aligned to (half an "x", as Qt draws it).
     static void textsWhole(const QWidget* w, const std::string& what)
     {
         for (const QLabel* l : w->findChildren<QLabel*>()) {
             if (!l->isVisible() || l->text().isEmpty() || l->textFormat() == Qt::RichText ||
                 (l->textFormat() == Qt::AutoText && Qt::mightBeRichText(l->text())))
                 continue;
-            const QRect room = l->contentsRect().marginsRemoved(QMargins(l->margin(), l->margin(), l->margin(), l->margin()));
+            const int m = l->margin();
+            QRect room = l->contentsRect().marginsRemoved(QMargins(m, m, m, m));
+            int indent = l->indent();
+            if (indent < 0 && l->frameWidth() > 0)
+                indent = l->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - m;
+            if (indent > 0) {
+                const Qt::Alignment a = l->alignment();
+                room.adjust(a & Qt::AlignLeft ? indent : 0, a & Qt::AlignTop ? indent : 0,
+                            a & Qt::AlignRight ? -indent : 0, a & Qt::AlignBottom ? -indent : 0);
+            }
             int flags = Qt::AlignLeft | Qt::AlignTop;
             if (l->wordWrap())
                 flags |= Qt::TextWordWrap;
