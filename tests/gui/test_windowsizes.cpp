@@ -206,6 +206,15 @@ protected:
         for (int i = 0; i < list->count(); ++i)
             list->setCurrentRow(i);
     }
+    // Runs the body in English and then in metric units, with the units'
+    // suffix for its messages.
+    static void inEachUnitSystem(const std::function<void(const std::string& units)>& body)
+    {
+        for (int metric : {0, -1}) {
+            G.MetricUnits = static_cast<int16_t>(metric);
+            body(metric ? " (metric)" : "");
+        }
+    }
     static void eachTab(const QWidget* w)
     {
         auto* tabs = w->findChild<QTabWidget*>();
@@ -219,12 +228,11 @@ TEST_F(WindowSizes, PerformanceDialogsFitAndKeepTheirSize)
     // In both units and under each basis, with the security check of
     // Independent timing but for the last basis.
     G.DesignCrit.Timing = 0;
-    for (int metric : {0, -1}) {
-        G.MetricUnits = static_cast<int16_t>(metric);
+    inEachUnitSystem([&](const std::string& unitSystem) {
         for (int16_t basis = 0; basis <= 3; ++basis) {
             SetDesignBasis(basis);
             G.DesignCrit.UncontrolledConv = basis == 3 ? 0 : 0.5f;
-            const std::string units = " basis " + std::to_string(basis) + (metric ? " (metric)" : "");
+            const std::string units = " basis " + std::to_string(basis) + unitSystem;
             // User-defined spacing: the results change.
             const auto spacing = [](PerfFrame* d) {
                 return [d] {
@@ -255,14 +263,12 @@ TEST_F(WindowSizes, PerformanceDialogsFitAndKeepTheirSize)
                 enter(&cab, "TextSets", "3");  // the sequence of the cables in a set is shown
             });
         }
-    }
+    });
 }
 
 TEST_F(WindowSizes, CostDialogsFitAndKeepTheirSize)
 {
-    for (int metric : {0, -1}) {
-        G.MetricUnits = static_cast<int16_t>(metric);
-        const std::string units = metric ? " (metric)" : "";
+    inEachUnitSystem([&](const std::string& units) {
         support(1);
         MatCrib crib;
         check(&crib, "MatCrib" + units, [&crib] {
@@ -292,7 +298,7 @@ TEST_F(WindowSizes, CostDialogsFitAndKeepTheirSize)
             MatCab cab;
             check(&cab, "MatCab plate " + std::to_string(plate) + units, [&cab] { eachTab(&cab); });
         }
-    }
+    });
 }
 
 TEST_F(WindowSizes, CriteriaDialogsFitAndKeepTheirSizeWhateverTheyShow)
@@ -300,9 +306,7 @@ TEST_F(WindowSizes, CriteriaDialogsFitAndKeepTheirSizeWhateverTheyShow)
     // A support whose name takes the whole of its field, for the current-system basis.
     support(2);
     G.CaseName[static_cast<std::size_t>(G.CurCaseNo)] = std::string(64, 'W');
-    for (int metric : {0, -1}) {
-        G.MetricUnits = static_cast<int16_t>(metric);
-        const std::string units = metric ? " (metric)" : "";
+    inEachUnitSystem([&](const std::string& units) {
         for (int16_t basis = 0; basis <= 3; ++basis) {
             G.DesignBasis = basis;
             G.DesignCrit.UncontrolledConv = 0;
@@ -331,15 +335,13 @@ TEST_F(WindowSizes, CriteriaDialogsFitAndKeepTheirSizeWhateverTheyShow)
             child<QCheckBox>(&cable, "ChkCMRR")->click();
             child<QCheckBox>(&cable, "ChkDepth")->click();
         });
-    }
+    });
     EXPECT_EQ(DropModalAnswers(), 0);
 }
 
 TEST_F(WindowSizes, CriteriaEditorsFitAndKeepTheirSize)
 {
-    for (int metric : {0, -1}) {
-        G.MetricUnits = static_cast<int16_t>(metric);
-        const std::string units = metric ? " (metric)" : "";
+    inEachUnitSystem([&](const std::string& units) {
         // Points added one by one: the list, the plot and its axes fill.
         G.NextCurveId = 3;
         NewWorkCurve();
@@ -362,14 +364,12 @@ TEST_F(WindowSizes, CriteriaEditorsFitAndKeepTheirSize)
             enter(&yield, "TxUconv", "1");
             click(&yield, "Option2");
         });
-    }
+    });
 }
 
 TEST_F(WindowSizes, DesignAndDetailDialogsFitAndKeepTheirSize)
 {
-    for (int metric : {0, -1}) {
-        G.MetricUnits = static_cast<int16_t>(metric);
-        const std::string units = metric ? " (metric)" : "";
+    inEachUnitSystem([&](const std::string& units) {
         support(1);
         DsgnCrib crib;
         check(&crib, "DsgnCrib" + units, [&crib] {
@@ -398,16 +398,14 @@ TEST_F(WindowSizes, DesignAndDetailDialogsFitAndKeepTheirSize)
                 click(&wood, "OptWet");
             });
         }
-    }
+    });
 }
 
 TEST_F(WindowSizes, SupportListAndInformationWindowsFitAndKeepTheirSize)
 {
     ASSERT_TRUE(ReadInfoLists().ok);
     G.BmpPath = G.AppPath;
-    for (int metric : {0, -1}) {
-        G.MetricUnits = static_cast<int16_t>(metric);
-        const std::string units = metric ? " (metric)" : "";
+    inEachUnitSystem([&](const std::string& units) {
         // Ten supports, every type, with names that fill their field.
         G.NumCases = 0;
         for (int k = 0; k < kMaxCases; ++k)
@@ -460,7 +458,7 @@ TEST_F(WindowSizes, SupportListAndInformationWindowsFitAndKeepTheirSize)
                 });
             }
         }
-    }
+    });
 }
 
 TEST_F(WindowSizes, ComparisonSettingsFitAndKeepTheirSize)
@@ -468,9 +466,7 @@ TEST_F(WindowSizes, ComparisonSettingsFitAndKeepTheirSize)
     G.NumCases = 0;
     for (int k = 0; k < kMaxCases; ++k)
         AppendSupport(static_cast<int16_t>(1 + k % 6), std::string(64, 'W'));
-    for (int metric : {0, -1}) {
-        G.MetricUnits = static_cast<int16_t>(metric);
-        const std::string units = metric ? " (metric)" : "";
+    inEachUnitSystem([&](const std::string& units) {
         PlotSetup plot;
         check(&plot, "PlotSetup" + units, [&plot] {
             eachRow(child<QListWidget>(&plot, "List1"));
@@ -487,7 +483,7 @@ TEST_F(WindowSizes, ComparisonSettingsFitAndKeepTheirSize)
                 eachRow(child<QListWidget>(&chart, "ListParm"));
             }
         });
-    }
+    });
 }
 
 }  // namespace
