@@ -10,13 +10,14 @@
 #include "ui/boxes.h"
 
 #include <QGridLayout>
-#include <algorithm>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace vesk {
 

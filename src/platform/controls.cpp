@@ -15,6 +15,21 @@
 
 namespace vesk {
 
+namespace {
+
+// A label with a frame and no indent of its own sets its text in by half an
+// "x" from the side it is aligned to, inside its frame and margin.
+int textIndent(const QLabel* label)
+{
+    if (label->indent() >= 0)
+        return label->indent();
+    if (label->frameWidth() == 0)
+        return 0;
+    return std::max(0, label->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - label->margin());
+}
+
+}  // namespace
+
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption)
 {
     auto* b = new QPushButton(caption, parent);
@@ -45,15 +60,6 @@ QLabel* MakePanel(QWidget* parent, const QString& name)
     return l;
 }
 
-int TextIndent(const QLabel* label)
-{
-    // A label with a frame and no indent of its own sets its text in by half
-    // an "x" from the side it is aligned to.
-    if (label->indent() >= 0)
-        return label->indent();
-    return label->frameWidth() > 0 ? std::max(0, label->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - label->margin()) : 0;
-}
-
 void FitWidthToTexts(QLabel* label, const QStringList& texts)
 {
     // Measured as the label measures itself.
@@ -62,7 +68,7 @@ void FitWidthToTexts(QLabel* label, const QStringList& texts)
     for (const QString& t : texts)
         widest = std::max(widest, fm.boundingRect(0, 0, 2000, 2000, Qt::TextShowMnemonic, t).width());
     const QMargins m = label->contentsMargins();
-    const int width = widest + 2 * label->margin() + m.left() + m.right() + TextIndent(label);
+    const int width = widest + 2 * label->margin() + m.left() + m.right() + textIndent(label);
     label->setMinimumWidth(std::max(label->minimumWidth(), width));
 }
 

@@ -37,9 +37,6 @@ protected:
 
 // The box is made at least wide enough to show each of the texts whole.
 void FitWidthToTexts(QLineEdit* box, const QStringList& texts);
-// How far a label sets its text in from the side it is aligned to, inside
-// its frame and margin.
-int TextIndent(const QLabel* label);
 // The label is made wide enough for the widest of the texts it will show, so
 // that a change of its text never widens its window.
 void FitWidthToTexts(QLabel* label, const QStringList& texts);

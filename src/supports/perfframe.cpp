@@ -181,10 +181,10 @@ void PerfFrame::buildCriteriaFrame()
     lbTiming_ = addRow(grid, frame4_, "LbTiming", "Convergence timing", lbAtype_);
     lbYieldReq_ = addRow(grid, frame4_, "LbYieldReq", QString(), lbYield_);
     lbCriteria_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    int widest = 0;
+    QStringList bases;
     for (const char* name : kBasisNames)
-        widest = std::max(widest, lbCriteria_->fontMetrics().horizontalAdvance(QString(name)));
-    lbCriteria_->setMinimumWidth(widest + 2 * lbCriteria_->frameWidth() + 8);
+        bases << name;
+    FitWidthToTexts(lbCriteria_, bases);
     lbAtype_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     FitWidthToTexts(lbAtype_, {"Independent", "Concurrent"});
     grid->setColumnStretch(0, 1);
