@@ -2,23 +2,23 @@
 // on a 1024 × 768 screen, and none changes its size while it is used.
 #include "cablebolts/cablecriteria.h"
 #include "cablebolts/perfcab.h"
+#include "compare/chartset.h"
+#include "compare/plotsetup.h"
 #include "costs/matcab.h"
 #include "costs/matcrete.h"
 #include "costs/matcrib.h"
 #include "costs/matlink.h"
 #include "costs/matpost.h"
-#include "compare/chartset.h"
-#include "compare/plotsetup.h"
 #include "criteria/edcurves.h"
 #include "criteria/edpoints.h"
 #include "criteria/formmine.h"
 #include "criteria/maxyield.h"
 #include "files/datafiles.h"
-#include "files/infolists.h"
 #include "files/defaults.h"
+#include "files/infolists.h"
 #include "files/modelfile.h"
-#include "model/criteria/summary.h"
 #include "model/criteria/curvelib.h"
+#include "model/criteria/summary.h"
 #include "model/supportlist.h"
 #include "platform/numbox.h"
 #include "shell/editcases.h"
@@ -37,9 +37,9 @@
 #include "program_folder.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLayout>
-#include <QComboBox>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
